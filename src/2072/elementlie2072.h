@@ -1,0 +1,102 @@
+// Linked elements: an amount the engine computes and the user may override. Each box of
+// the return that works this way has its own class, which gives the element its codes.
+#pragma once
+
+#include <string>
+
+#include "tablelettres.h"
+#include "telement.h"
+
+class TElementLie {
+ public:
+  TElementLie() { Init(); }
+  // The copy keeps the Indicateur of a new element; assignment copies all four fields.
+  TElementLie(const TElementLie& autre)
+      : Montant(autre.Montant), MontantCalcule(autre.MontantCalcule), Lie(autre.Lie), Indicateur(1) {}
+  TElementLie& operator=(const TElementLie&) = default;
+  virtual ~TElementLie() = default;
+  bool operator==(const TElementLie&) const = default;
+
+  virtual bool TransfertLettreXX(structLettre*, long) { return false; }
+  virtual void CasTestXX() {}
+  bool TransfertUneLettre(structLettre* lettre, TIndex, long sens) { return TransfertLettreXX(lettre, sens); }
+
+  void Init() {
+    Montant = MontantCalcule = 0;
+    Lie = Indicateur = 1;
+  }
+  void InitResultat() { MontantCalcule = 0; }
+  void InitPartielle() { Init(); }
+
+  double getMontant() const { return Montant; }
+  void setMontant(double v) { Montant = v; }
+  double getMontantCalcule() const { return MontantCalcule; }
+  void setMontantCalcule(double v) { MontantCalcule = v; }
+  int getLie() const { return Lie; }
+  void setLie(int v) { Lie = v; }
+  int getIndicateur() const { return Indicateur; }
+
+  // The three letters of an element with these codes; `primitiveLie` is Court, or Reel for
+  // the one box whose flag travels as a real number.
+  static lettres::TableLettres<TElementLie> TableCodes(short montant, short lie, short calcule,
+                                                       lettres::Primitive primitiveLie);
+
+ protected:
+  double Montant;         // amount used in the box
+  double MontantCalcule;  // amount computed by the engine
+  int Lie;                // 1: Montant follows MontantCalcule; 2: the entered Montant stays
+  int Indicateur;         // initialised, copied and compared; no letter carries it
+};
+
+template <short CodeMontant, short CodeLie, short CodeCalcule, int MontantTest = 0,
+          lettres::Primitive PrimitiveLie = lettres::Primitive::Court>
+class TElementLieCodes : public TElementLie {
+ public:
+  bool TransfertLettreXX(structLettre* lettre, long sens) override { return Lettres().Transfert(*this, lettre, sens); }
+  void CasTestXX() override {
+    if (MontantTest != 0) setMontant(MontantTest);
+  }
+  static const lettres::TableLettres<TElementLie>& Lettres() {
+    static const auto table = TableCodes(CodeMontant, CodeLie, CodeCalcule, PrimitiveLie);
+    return table;
+  }
+};
+
+class TElementLieVA : public TElementLieCodes<12569, 12815, 12816> {};
+class TElementLie2072ELoyersBruts : public TElementLieCodes<12771, 12772, 12773> {};
+class TElementLie2072EChargeLocataires : public TElementLieCodes<12774, 12775, 12776> {};
+class TElementLie2072ERecettesDiverses : public TElementLieCodes<12777, 12778, 12779> {};
+class TElementLie2072ERentreesCreances
+    : public TElementLieCodes<12819, 12820, 12821, 0, lettres::Primitive::Reel> {};
+class TElementLie2072EFraisGerance : public TElementLieCodes<12781, 12782, 12783> {};
+class TElementLie2072EAssurance : public TElementLieCodes<12784, 12785, 12786> {};
+class TElementLie2072ETravauxReparation : public TElementLieCodes<12787, 12788, 12789> {};
+class TElementLie2072EChargesEspacesNaturels : public TElementLieCodes<12790, 12791, 12792> {};
+class TElementLie2072ENP : public TElementLieCodes<12793, 12794, 12795> {};
+class TElementLie2072EAssuranceFraisZR : public TElementLieCodes<12796, 12797, 12798> {};
+class TElementLie2072EChargesRecuperables : public TElementLieCodes<12799, 12800, 12801> {};
+class TElementLie2072EIndemnitesEtFrais : public TElementLieCodes<12802, 12803, 12804> {};
+class TElementLie2072EDeductionSpecifique : public TElementLieCodes<12805, 12806, 12807> {};
+class TElementLie2072EDeductionAmortissement : public TElementLieCodes<12808, 12809, 12810> {};
+class TElementLie2072EProvisionCharges : public TElementLieCodes<12811, 12812, 12813> {};
+class TElementLieForfaitGestion2072 : public TElementLieCodes<12396, 12538, 12539, 20> {};
+class TElementLieQuotePartMV : public TElementLieCodes<12678, 12679, 12680> {};
+class TElementLieQuotePartPV : public TElementLieCodes<12681, 12682, 12683> {};
+class TElementLieQuotePartProduitsFinanciers : public TElementLieCodes<12633, 12760, 12761, 6000> {};
+
+namespace zorfiscal2072 {
+
+// Choice-list entry that also carries the code of the record it stands for.
+class TElement2072 : public TElement {
+ public:
+  TElement2072(int code = 0, std::string libelle = {}, std::string codeGuid = {})
+      : TElement(code, std::move(libelle)), CodeGuid(std::move(codeGuid)) {}
+  bool operator==(const TElement2072&) const = default;
+  std::string getCodeGuid() const { return CodeGuid; }
+  void setCodeGuid(std::string code) { CodeGuid = std::move(code); }
+
+ private:
+  std::string CodeGuid;
+};
+
+}  // namespace zorfiscal2072

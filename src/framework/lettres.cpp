@@ -1,0 +1,320 @@
+#include "lettres.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <new>
+
+namespace {
+
+char* DupliqueTexte(const char* texte) {
+  if (texte == nullptr) texte = "";
+  const std::size_t n = std::strlen(texte) + 1;
+  char* copie = static_cast<char*>(std::malloc(n));
+  if (copie == nullptr) throw std::bad_alloc();
+  std::memcpy(copie, texte, n);
+  return copie;
+}
+
+// Replaces a letter's heap value, reusing its block.
+void EcritValeur(char** valeur, const std::string& texte) {
+  if (valeur == nullptr) return;
+  char* bloc = static_cast<char*>(std::realloc(*valeur, texte.size() + 1));
+  if (bloc == nullptr) throw std::bad_alloc();
+  std::memcpy(bloc, texte.c_str(), texte.size() + 1);
+  *valeur = bloc;
+}
+
+const char* Lu(char** valeur) { return (valeur != nullptr && *valeur != nullptr) ? *valeur : ""; }
+
+std::string_view SansBlancs(const char* texte) {
+  std::string_view v(texte);
+  const auto blanc = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+  while (!v.empty() && blanc(v.front())) v.remove_prefix(1);
+  while (!v.empty() && blanc(v.back())) v.remove_suffix(1);
+  return v;
+}
+
+template <class T>
+void LitEntierBorne(T* variable, char** valeur) {
+  long long v = 0;
+  if (!lettres::LitEntier(Lu(valeur), v) || v < std::numeric_limits<T>::min() || v > std::numeric_limits<T>::max())
+    v = 0;
+  *variable = static_cast<T>(v);
+}
+
+// Day, month or year: fixed count of digits, 0 as the empty text.
+void TransfertLongChiffres(long* variable, char** valeur, long sens, int chiffres) {
+  if (variable == nullptr) return;
+  if (sens == 0) {
+    LitEntierBorne(variable, valeur);
+  } else if (sens == 1) {
+    char tampon[32] = "";
+    if (*variable != 0) std::snprintf(tampon, sizeof tampon, "%0*ld", chiffres, *variable);
+    EcritValeur(valeur, tampon);
+  }
+}
+
+void TransfertReel(double* variable, char** valeur, long sens) {
+  if (variable == nullptr) return;
+  if (sens == 0) {
+    if (!lettres::LitReel(Lu(valeur), *variable)) *variable = 0;
+  } else if (sens == 1) {
+    EcritValeur(valeur, lettres::EcritReel(*variable));
+  }
+}
+
+void TransfertDate(long* variable, char** valeur, long sens) {
+  if (variable == nullptr) return;
+  if (sens == 0) {
+    if (!lettres::LitDate(Lu(valeur), *variable)) *variable = 0;
+  } else if (sens == 1) {
+    EcritValeur(valeur, lettres::EcritDate(*variable));
+  }
+}
+
+}  // namespace
+
+namespace lettres {
+
+bool LitReel(const char* texte, double& valeur) {
+  std::string v(SansBlancs(texte ? texte : ""));
+  if (v.empty()) return false;
+  for (char& c : v)
+    if (c == ',') c = '.';
+  std::size_t debut = (v[0] == '+') ? 1 : 0;
+  if (debut < v.size() && (v[debut] == '+' || v[debut] == '-') && debut == 1) return false;
+  double lu = 0;
+  const char* fin = v.data() + v.size();
+  auto [p, ec] = std::from_chars(v.data() + debut, fin, lu, std::chars_format::general);
+  if (ec != std::errc() || p != fin || !std::isfinite(lu)) return false;
+  valeur = lu;
+  return true;
+}
+
+bool LitEntier(const char* texte, long long& valeur) {
+  std::string_view v = SansBlancs(texte ? texte : "");
+  if (!v.empty() && v[0] == '+') v.remove_prefix(1);
+  if (v.empty() || v[0] == '+') return false;
+  long long lu = 0;
+  auto [p, ec] = std::from_chars(v.data(), v.data() + v.size(), lu);
+  if (ec == std::errc() && p == v.data() + v.size()) {
+    valeur = lu;
+    return true;
+  }
+  double reel = 0;
+  if (!LitReel(std::string(v).c_str(), reel)) return false;
+  reel = std::trunc(reel);
+  // Doubles at or beyond +-2^63 do not fit a long long.
+  if (!(reel > -9.2233720368547758e18 && reel < 9.2233720368547758e18)) return false;
+  valeur = static_cast<long long>(reel);
+  return true;
+}
+
+bool DateValide(long d) {
+  const long annee = d / 10000, mois = d / 100 % 100, jour = d % 100;
+  if (d <= 0 || annee < 1 || annee > 9999 || mois < 1 || mois > 12 || jour < 1) return false;
+  static constexpr int jours[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  const bool bissextile = (annee % 4 == 0 && annee % 100 != 0) || annee % 400 == 0;
+  return jour <= jours[mois - 1] + ((mois == 2 && bissextile) ? 1 : 0);
+}
+
+bool LitDate(const char* texte, long& aaaammjj) {
+  std::string_view v = SansBlancs(texte ? texte : "");
+  if (v.empty()) {
+    aaaammjj = 0;
+    return true;
+  }
+  long parties[3] = {0, 0, 0};
+  const std::size_t chiffres_max[3] = {2, 2, 4};
+  for (int i = 0; i < 3; ++i) {
+    std::size_t n = 0;
+    while (n < v.size() && v[n] >= '0' && v[n] <= '9') parties[i] = parties[i] * 10 + (v[n++] - '0');
+    if (n == 0 || n > chiffres_max[i] || (i == 2 && n != 4)) return false;
+    v.remove_prefix(n);
+    if (i < 2) {
+      if (v.empty() || v[0] != '/') return false;
+      v.remove_prefix(1);
+    }
+  }
+  if (!v.empty()) return false;
+  const long d = parties[2] * 10000 + parties[1] * 100 + parties[0];
+  if (!DateValide(d)) return false;
+  aaaammjj = d;
+  return true;
+}
+
+std::string EcritReel(double valeur) {
+  if (valeur == 0 || !std::isfinite(valeur)) return "0";
+  char tampon[400];
+  auto [p, ec] = std::to_chars(tampon, tampon + sizeof tampon, valeur, std::chars_format::fixed);
+  if (ec != std::errc()) return "0";
+  return std::string(tampon, p);
+}
+
+std::string EcritDate(long d) {
+  if (d == 0) return "";
+  char tampon[48];
+  std::snprintf(tampon, sizeof tampon, "%02ld/%02ld/%04ld", d % 100, d / 100 % 100, d / 10000);
+  return tampon;
+}
+
+std::size_t NombreCaracteres(const std::string& texte) {
+  std::size_t n = 0;
+  for (unsigned char c : texte)
+    if ((c & 0xC0) != 0x80) ++n;
+  return n;
+}
+
+std::string Tronque(const std::string& texte, std::size_t n) {
+  std::size_t vus = 0;
+  for (std::size_t i = 0; i < texte.size(); ++i) {
+    if ((static_cast<unsigned char>(texte[i]) & 0xC0) != 0x80) {
+      if (vus == n) return texte.substr(0, i);
+      ++vus;
+    }
+  }
+  return texte;
+}
+
+}  // namespace lettres
+
+extern "C" {
+
+void AjouteLettre(structListeLettres** liste, short code, const char* valeur, int, int, int, int remplace) {
+  if (liste == nullptr) return;
+  if (*liste == nullptr) *liste = new structListeLettres{nullptr, nullptr, nullptr};
+  if (remplace == 1) {
+    if (structLettre* existante = TrouveLettre(code, *liste)) {
+      ModifieLettre(existante, valeur);
+      (*liste)->courante = existante;
+      return;
+    }
+  }
+  auto* lettre = new structLettre{1, code, DupliqueTexte(valeur), 0, nullptr};
+  if ((*liste)->derniere != nullptr)
+    (*liste)->derniere->suivante = lettre;
+  else
+    (*liste)->premiere = lettre;
+  (*liste)->derniere = lettre;
+  (*liste)->courante = lettre;
+}
+
+structLettre* TrouveLettre(short code, structListeLettres* liste) {
+  for (structLettre* l = VaPremiereLettre(liste); !FinListeLettre(l); l = VaLettreSuivante(l))
+    if (l->code == code) return l;
+  return nullptr;
+}
+
+void ModifieLettre(structLettre* lettre, const char* valeur) {
+  if (lettre == nullptr) return;
+  EcritValeur(&lettre->valeur, valeur ? valeur : "");
+}
+
+void SupprimeLettre(structListeLettres** liste, short code) {
+  if (liste == nullptr || *liste == nullptr) return;
+  structListeLettres* l = *liste;
+  structLettre* precedente = nullptr;
+  for (structLettre* courante = l->premiere; courante != nullptr;) {
+    structLettre* suivante = courante->suivante;
+    if (courante->code == code) {
+      (precedente ? precedente->suivante : l->premiere) = suivante;
+      if (l->derniere == courante) l->derniere = precedente;
+      if (l->courante == courante) l->courante = nullptr;
+      std::free(courante->valeur);
+      delete courante;
+    } else {
+      precedente = courante;
+    }
+    courante = suivante;
+  }
+}
+
+structLettre* VaPremiereLettre(structListeLettres* liste) { return liste ? liste->premiere : nullptr; }
+structLettre* VaLettreSuivante(structLettre* lettre) { return lettre ? lettre->suivante : nullptr; }
+short FinListeLettre(structLettre* lettre) { return lettre == nullptr ? 1 : 0; }
+
+std::size_t NombreLettres(structListeLettres* liste) {
+  std::size_t n = 0;
+  for (structLettre* l = VaPremiereLettre(liste); !FinListeLettre(l); l = VaLettreSuivante(l)) ++n;
+  return n;
+}
+
+void LibereListeLettres(structListeLettres** liste) {
+  if (liste == nullptr || *liste == nullptr) return;
+  for (structLettre* l = (*liste)->premiere; l != nullptr;) {
+    structLettre* suivante = l->suivante;
+    std::free(l->valeur);
+    delete l;
+    l = suivante;
+  }
+  delete *liste;
+  *liste = nullptr;
+}
+
+short Message(void* contexte, struTEcranLettre* ecran, short numero, short** curseur, long, long, long, long, long) {
+  if (contexte == nullptr) return 0;
+  short* champ = nullptr;
+  const short statut = static_cast<TRecepteurMessages*>(contexte)->Recoit(ecran, numero, &champ);
+  if (curseur != nullptr) *curseur = champ;
+  return statut;
+}
+
+void TransfertString(std::string* variable, char** valeur, long sens, long taille) {
+  if (variable == nullptr) return;
+  // A bound of n keeps at most n - 1 characters; a bound below 1 keeps everything.
+  const auto borne = [taille](const std::string& t) {
+    return taille >= 1 ? lettres::Tronque(t, static_cast<std::size_t>(taille - 1)) : t;
+  };
+  if (sens == 0)
+    *variable = borne(Lu(valeur));
+  else if (sens == 1)
+    EcritValeur(valeur, borne(*variable));
+}
+
+void TransfertShortIntReference(short* variable, char** valeur, long sens) {
+  if (variable == nullptr) return;
+  if (sens == 0)
+    LitEntierBorne(variable, valeur);
+  else if (sens == 1)
+    EcritValeur(valeur, std::to_string(*variable));
+}
+
+void TransfertLongReference(long* variable, char** valeur, long sens) {
+  if (variable == nullptr) return;
+  if (sens == 0)
+    LitEntierBorne(variable, valeur);
+  else if (sens == 1)
+    EcritValeur(valeur, std::to_string(*variable));
+}
+
+void TransfertLong(long* variable, char** valeur, long sens) { TransfertLongReference(variable, valeur, sens); }
+void TransfertDoubleReference(double* variable, char** valeur, long sens) { TransfertReel(variable, valeur, sens); }
+void TransfertDouble(double* variable, char** valeur, long sens) { TransfertReel(variable, valeur, sens); }
+
+void TransfertDoubleReferenceFormat(double* variable, char** valeur, const char* format, long sens) {
+  if (variable == nullptr) return;
+  if (sens == 0) {
+    TransfertReel(variable, valeur, sens);
+  } else if (sens == 1) {
+    // The formats in use are fixed-point ("%0.2lf", "%0.5lf"); the C locale is never changed.
+    const int n = std::snprintf(nullptr, 0, format, *variable);
+    std::string texte(n > 0 ? static_cast<std::size_t>(n) : 0, '\0');
+    if (n > 0) std::snprintf(texte.data(), texte.size() + 1, format, *variable);
+    EcritValeur(valeur, texte);
+  }
+}
+
+void TransfertDateReferenceJJ_MM_SSAA(long* variable, char** valeur, long sens) { TransfertDate(variable, valeur, sens); }
+void TransfertDateJJ_MM_SSAA(long* variable, char** valeur, long sens) { TransfertDate(variable, valeur, sens); }
+void TransfertLongMoisJourReference(long* variable, char** valeur, long sens) {
+  TransfertLongChiffres(variable, valeur, sens, 2);
+}
+void TransfertLongSiecleAnneeReference(long* variable, char** valeur, long sens) {
+  TransfertLongChiffres(variable, valeur, sens, 4);
+}
+
+}  // extern "C"

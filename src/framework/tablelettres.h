@@ -1,0 +1,134 @@
+// Letter tables: each record declares its letters once, as data (code, field, primitive,
+// bound or format). One generic routine moves a letter in both directions from the table,
+// and the letter dictionary is derived from the same tables.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "detenu.h"
+#include "kel.h"
+#include "lettres.h"
+#include "tindex.h"
+
+namespace lettres {
+
+// The letter-library move used for a field.
+enum class Primitive : std::uint8_t {
+  Texte,        // TransfertString; taille is the bound (keeps taille - 1 characters)
+  Court,        // TransfertShortIntReference
+  Long,         // TransfertLongReference, TransfertLong
+  Reel,         // TransfertDoubleReference, TransfertDouble
+  ReelFormat,   // TransfertDoubleReferenceFormat; taille is the count of decimals (2 or 5)
+  Date,         // TransfertDateReferenceJJ_MM_SSAA, TransfertDateJJ_MM_SSAA
+  MoisJour,     // TransfertLongMoisJourReference
+  SiecleAnnee,  // TransfertLongSiecleAnneeReference
+};
+
+// Type character of the letters a primitive moves: 'S', 'L', 'D' or 'd'.
+char TypeLettre(Primitive primitive);
+
+// Where a field lives in a record.
+using RefChamp = std::variant<std::string*, short*, int*, long*, double*>;
+
+// What the dictionary and hosts know of a letter.
+struct DescriptionLettre {
+  short code;
+  const char* champ;  // field name
+  Primitive primitive;
+  short taille;       // text bound, or decimals of ReelFormat; 0 otherwise
+  char type() const { return TypeLettre(primitive); }
+};
+
+// Moves one letter between its text and the field, with the field's primitive.
+void TransfertChamp(const RefChamp& champ, const DescriptionLettre& description, structLettre* lettre, long sens);
+
+template <class R>
+struct LettreChamp {
+  DescriptionLettre description;
+  RefChamp (*acces)(R&);
+};
+
+// Codes of the form lie in this range; a table finds its entry by direct lookup.
+inline constexpr int kPremierCode = 12000;
+inline constexpr int kEtendueCodes = 1000;
+
+template <class R>
+class TableLettres {
+ public:
+  TableLettres(std::initializer_list<LettreChamp<R>> lettres) : m_lettres(lettres) { Indexe(); }
+  explicit TableLettres(std::vector<LettreChamp<R>> lettres) : m_lettres(std::move(lettres)) { Indexe(); }
+
+  const LettreChamp<R>* Trouve(int code) const {
+    const int i = code - kPremierCode;
+    if (i < 0 || i >= kEtendueCodes || m_position[static_cast<std::size_t>(i)] < 0) return nullptr;
+    return &m_lettres[static_cast<std::size_t>(m_position[static_cast<std::size_t>(i)])];
+  }
+
+  // The record's TransfertLettreXX: a null letter or a direction other than 0 and 1 is
+  // taken (true) and nothing moves; a code of the table is moved; any other code is refused.
+  bool Transfert(R& record, structLettre* lettre, long sens) const {
+    if (lettre == nullptr || (sens != 0 && sens != 1)) return true;
+    const LettreChamp<R>* entree = Trouve(lettre->code);
+    if (entree == nullptr) return false;
+    TransfertChamp(entree->acces(record), entree->description, lettre, sens);
+    return true;
+  }
+
+  const std::vector<DescriptionLettre>& Descriptions() const { return m_descriptions; }
+  std::size_t size() const { return m_lettres.size(); }
+
+ private:
+  void Indexe() {
+    m_position.fill(-1);
+    for (std::size_t k = 0; k < m_lettres.size(); ++k) {
+      const int i = m_lettres[k].description.code - kPremierCode;
+      const bool valide = i >= 0 && i < kEtendueCodes && m_position[static_cast<std::size_t>(i)] < 0;
+      KEL_ASSERT(valide, "letter code outside the form's range or declared twice in one table");
+      if (valide) m_position[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(k);
+      m_descriptions.push_back(m_lettres[k].description);
+    }
+  }
+
+  std::vector<LettreChamp<R>> m_lettres;
+  std::vector<DescriptionLettre> m_descriptions;
+  std::array<std::int16_t, kEtendueCodes> m_position{};
+};
+
+// Routing step of an indexed level: runs only when the index holds the key and the position
+// is below the vector's size (compared unsigned, so a negative position is skipped).
+template <class V>
+bool TransfertIndexe(V& vecteur, int cle, structLettre* lettre, const TIndex& index, long sens) {
+  int position = 0;
+  if (!index.getValeurIndex(cle, position)) return false;
+  const auto rang = static_cast<std::size_t>(static_cast<unsigned>(position));
+  if (rang >= vecteur.size()) return false;
+  return vecteur[rang].TransfertUneLettre(lettre, index, sens);
+}
+
+// Routing step of a sub-record held through a pointer: skipped when the pointer is empty.
+template <class T>
+bool TransfertDetenu(const Detenu<T>& detenu, structLettre* lettre, const TIndex& index, long sens) {
+  return detenu && detenu->TransfertUneLettre(lettre, index, sens);
+}
+
+}  // namespace lettres
+
+// Rows of a letter table, written inside a static member function of the record `R`
+// (so that they reach its private fields):
+//   LETTRE(12055, Nom, Texte, 41)                 the field named as in the form
+//   LETTRE_VIA(12xxx, "Name", Court, 0, expr)     any expression of `r` giving a RefChamp
+#define LETTRE(code, champ, primitive, taille)                                               \
+  ::lettres::LettreChamp<R> {                                                                \
+    {code, #champ, ::lettres::Primitive::primitive, taille},                                 \
+        [](R & r) -> ::lettres::RefChamp { return &r.champ; }                                \
+  }
+#define LETTRE_VIA(code, nom, primitive, taille, expression)                                 \
+  ::lettres::LettreChamp<R> {                                                                \
+    {code, nom, ::lettres::Primitive::primitive, taille},                                    \
+        [](R & r) -> ::lettres::RefChamp { return (expression); }                            \
+  }
