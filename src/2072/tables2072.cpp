@@ -217,7 +217,7 @@ void RemplitTitresEtFormes(TTables_2072& t) {
       AjouteLibellesParCode(t.ListeAbreviationsTitresFormes, *liste, abreviations);
 }
 
-// Tax options offered per property category (1, 4, 6, 7, 8), special-deduction options,
+// Tax options offered per property category (1, 4, 6, 7, 8), deduction-rate options,
 // categories and deduction rates.
 void RemplitOptions(TTables_2072& t) {
   Ajoute(t.ListeOptionsCategorie1, {
