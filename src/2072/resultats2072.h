@@ -8,7 +8,9 @@
 namespace zorfiscal2072 {
 
 // Result to distribute of one property. The base carries the fields and no letter; its
-// subclasses give the fields their codes. A property holds the one it owns under this type.
+// subclasses give the fields their codes. An owner hands it out under this type but holds
+// the subclass itself (Detenu<TResultatARepartirPropriete>): Detenu copies by static type,
+// and a copy made as the base would lose the codes.
 class TResultatARepartir2072 : public TDonneeBase {
  public:
   TResultatARepartir2072() {
