@@ -1,6 +1,7 @@
 #include "bulletin2072.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "niveaux2072.h"
 
@@ -134,14 +135,14 @@ void TBulletin2072::SupprimeRepartitionParCession(const std::string& codeCession
                 [&](const TRepartitionOperationsSociete& r) { return r.getCodeCession() == codeCession; });
 }
 
-TQuotePartPropriete* TBulletin2072::GetDetailQuoteParCodePropriete(const std::string& codePropriete) {
+const TQuotePartPropriete* TBulletin2072::GetDetailQuoteParCodePropriete(const std::string& codePropriete) const {
   const auto it = std::find_if(QuotePartPropriete.begin(), QuotePartPropriete.end(),
                                [&](const TQuotePartPropriete& q) { return q.getCodePropriete() == codePropriete; });
   return it == QuotePartPropriete.end() ? nullptr : &*it;
 }
 
-const TQuotePartPropriete* TBulletin2072::GetDetailQuoteParCodePropriete(const std::string& codePropriete) const {
-  return const_cast<TBulletin2072*>(this)->GetDetailQuoteParCodePropriete(codePropriete);
+TQuotePartPropriete* TBulletin2072::GetDetailQuoteParCodePropriete(const std::string& codePropriete) {
+  return const_cast<TQuotePartPropriete*>(std::as_const(*this).GetDetailQuoteParCodePropriete(codePropriete));
 }
 
 short TBulletin2072::presenceMobiliteQuoteParPropriete(const std::string& codePropriete) const {
