@@ -1,0 +1,206 @@
+#include "associe2072.h"
+
+#include <algorithm>
+
+#include "niveaux2072.h"
+
+namespace zorfiscal2072 {
+
+namespace {
+constexpr std::size_t kNombreReportsInitiaux = 16;
+}
+
+TAssocie2072::TAssocie2072() {
+  Construct();
+  Init();
+  Reserve();
+  Bulletin2072.getProprieteReport().resize(Bulletin2072.getProprieteReport().size() + kNombreReportsInitiaux);
+}
+
+void TAssocie2072::Construct() {
+  Adresse.cree();
+  AdresseAvantDemenagement.cree();
+}
+
+void TAssocie2072::Destruct() {
+  Adresse.detruit();
+  AdresseAvantDemenagement.detruit();
+  ListeProprieteJouissanceGratuite.clear();
+}
+
+const lettres::TableLettres<TAssocie2072>& TAssocie2072::Lettres() {
+  using R = TAssocie2072;
+  static const lettres::TableLettres<R> table{
+      LETTRE(12055, Nom, Texte, 41),
+      LETTRE(12056, NomMarital, Texte, 41),
+      LETTRE(12057, Prenoms, Texte, 51),
+      LETTRE(12061, DepartementNaissance, Court, 0),
+      LETTRE(12062, CommuneNaissance, Texte, 31),
+      LETTRE(12063, RattacheFoyer2042, Court, 0),
+      LETTRE(12064, Denomination, Texte, 101),
+      LETTRE(12075, NombreParts, ReelFormat, 5),
+      LETTRE(12076, PourcentageDetention, ReelFormat, 5),
+      LETTRE(12077, ValeurParts, Reel, 0),
+      LETTRE(12078, RegimeFiscal, Long, 0),
+      LETTRE(12080, RemunerationDiverse, Reel, 0),
+      LETTRE(12081, ProduitFinancier, Reel, 0),
+      LETTRE(12082, PlusValue, Reel, 0),
+      LETTRE(12083, ExistePlusValueDiffere, Court, 0),
+      LETTRE(12084, JourCessionPart, MoisJour, 0),
+      LETTRE(12085, MoisCessionPart, MoisJour, 0),
+      LETTRE(12086, AnneeCessionPart, SiecleAnnee, 0),
+      LETTRE(12087, IdentiteCessionaire, Texte, 101),
+      LETTRE(12088, JourAcquisitionPart, MoisJour, 0),
+      LETTRE(12089, MoisAcquisitionPart, MoisJour, 0),
+      LETTRE(12090, AnneeAcquisitionPart, SiecleAnnee, 0),
+      LETTRE(12091, IdentiteCedant, Texte, 101),
+      LETTRE(12318, CodeRattach, Long, 0),
+      LETTRE(12361, QuotePartDifferente, ReelFormat, 5),
+      LETTRE(12362, QuotePartResultatsSaisie, ReelFormat, 5),
+      LETTRE(12363, QuotePartResultats, ReelFormat, 5),
+      LETTRE(12364, TauxPlusValue, Long, 0),
+      LETTRE(12437, Designation, Texte, 111),
+      LETTRE(12519, PaysNaissance, Court, 0),
+      LETTRE(12520, Type, Court, 0),
+      LETTRE(12521, DateNaissance, Date, 0),
+      LETTRE(12541, FormeJuridiqueOuTitre, Court, 0),
+      LETTRE(12546, NumeroSIREN, Texte, 21),
+      LETTRE(12547, NumeroNIC, Texte, 21),
+      LETTRE(12548, NumeroSIRET, Texte, 21),
+      LETTRE(12562, FormeJuridique, Court, 0),
+      LETTRE(12639, JouissanceGratuite, Court, 0),
+      LETTRE(12694, CodeAssocie, Texte, 21),
+      LETTRE(12742, NombreParts1erJanvier, ReelFormat, 5),
+      LETTRE(12751, PresenceHolding, Court, 0),
+      LETTRE(12752, PresenceNouvelAssocie, Court, 0),
+      LETTRE(12753, AssocieNomComptable, Texte, 41),
+      LETTRE(12754, AssocieAdresseComptable, Texte, 101),
+      LETTRE(12755, AssocieNomGerant, Texte, 41),
+      LETTRE(12756, AssocieAdresseGerant, Texte, 101),
+      LETTRE(12757, AssocieNomAdministrateur, Texte, 41),
+      LETTRE(12758, AssocieAdresseAdministrateur, Texte, 101),
+      LETTRE(12759, InteretsComptesCourants, Reel, 0),
+  };
+  return table;
+}
+bool TAssocie2072::TransfertLettreXX(structLettre* l, long sens) { return Lettres().Transfert(*this, l, sens); }
+
+bool TAssocie2072::TransfertUneLettre(structLettre* l, TIndex index, long sens) {
+  return TransfertLettreXX(l, sens) || lettres::TransfertDetenu(Adresse, l, index, sens) ||
+         lettres::TransfertDetenu(AdresseAvantDemenagement, l, index, sens) ||
+         lettres::TransfertIndexe(ListeProprieteJouissanceGratuite, kNiveauJouissanceGratuite, l, index, sens) ||
+         Bulletin2072.TransfertUneLettre(l, index, sens);
+}
+
+void TAssocie2072::Init() {
+  CodeRattach = 0;
+  Type = 1;
+  FormeJuridiqueOuTitre = 29;
+  Nom.clear();
+  NomMarital.clear();
+  Prenoms.clear();
+  DateNaissance = 0;
+  DepartementNaissance = 1;
+  CommuneNaissance.clear();
+  PaysNaissance = 1;
+  RattacheFoyer2042 = 2;
+  Denomination.clear();
+  FormeJuridique = 31;
+  Designation.clear();
+  PresenceHolding = 2;
+  NumeroSIREN.clear();
+  NumeroNIC.clear();
+  NumeroSIRET.clear();
+  if (Adresse) Adresse->Init();
+  if (AdresseAvantDemenagement) AdresseAvantDemenagement->Init();
+  NombreParts = PourcentageDetention = ValeurParts = 0;
+  QuotePartDifferente = 2;
+  QuotePartResultatsSaisie = QuotePartResultats = 0;
+  RegimeFiscal = 1;
+  JouissanceGratuite = 2;
+  NombreParts1erJanvier = 0;
+  AssocieNomComptable.clear();
+  AssocieAdresseComptable.clear();
+  AssocieNomGerant.clear();
+  AssocieAdresseGerant.clear();
+  AssocieNomAdministrateur.clear();
+  AssocieAdresseAdministrateur.clear();
+  ListeProprieteJouissanceGratuite.clear();
+  InitElementsAnnee();
+  Bulletin2072.Init();
+  PresenceNouvelAssocie = 2;
+}
+
+void TAssocie2072::InitResultat() {
+  if (Adresse) Adresse->InitResultat();
+  if (AdresseAvantDemenagement) AdresseAvantDemenagement->InitResultat();
+  PourcentageDetention = ValeurParts = QuotePartResultats = 0;
+  Bulletin2072.InitResultat();
+  PresenceNouvelAssocie = 2;
+}
+
+void TAssocie2072::InitPartielle() {
+  if (Adresse) Adresse->InitPartielle();
+  if (AdresseAvantDemenagement) AdresseAvantDemenagement->InitPartielle();
+  InitElementsAnnee();
+  for (auto& entree : ListeProprieteJouissanceGratuite) entree.InitPartielle();
+  Bulletin2072.InitPartielle();
+}
+
+void TAssocie2072::InitElementsAnnee() {
+  RemunerationDiverse = ProduitFinancier = InteretsComptesCourants = PlusValue = 0;
+  ExistePlusValueDiffere = 2;
+  TauxPlusValue = 3;
+  JourCessionPart = MoisCessionPart = AnneeCessionPart = 0;
+  JourAcquisitionPart = MoisAcquisitionPart = AnneeAcquisitionPart = 0;
+  IdentiteCessionaire.clear();
+  IdentiteCedant.clear();
+}
+
+void TAssocie2072::setAdresse(const TAdresse2072& v) {
+  if (!Adresse) Adresse.cree();
+  static_cast<TAdresse2072&>(*Adresse) = v;
+}
+
+void TAssocie2072::setAdresseAvantDemenagement(const TAdresse2072& v) {
+  if (!AdresseAvantDemenagement) AdresseAvantDemenagement.cree();
+  static_cast<TAdresse2072&>(*AdresseAvantDemenagement) = v;
+}
+
+void TAssocie2072::AjouteProprieteJouissanceGratuite(const std::string& codePropriete) {
+  if (aJouissanceGratuite(codePropriete) == "1") return;
+  TListeProprieteJouissanceGratuite entree;
+  entree.setCodePropriete(codePropriete);
+  entree.setCodeAssocie(CodeAssocie);
+  ListeProprieteJouissanceGratuite.push_back(entree);
+}
+
+void TAssocie2072::SupprimeProprieteJouissanceGratuite(const std::string& codePropriete) {
+  const auto it = std::find_if(
+      ListeProprieteJouissanceGratuite.begin(), ListeProprieteJouissanceGratuite.end(),
+      [&](const TListeProprieteJouissanceGratuite& e) { return e.getCodePropriete() == codePropriete; });
+  if (it != ListeProprieteJouissanceGratuite.end()) ListeProprieteJouissanceGratuite.erase(it);
+}
+
+std::string TAssocie2072::aJouissanceGratuite(const std::string& codePropriete) const {
+  const bool presente = std::any_of(
+      ListeProprieteJouissanceGratuite.begin(), ListeProprieteJouissanceGratuite.end(),
+      [&](const TListeProprieteJouissanceGratuite& e) { return e.getCodePropriete() == codePropriete; });
+  return presente ? "1" : "0";
+}
+
+std::string TAssocie2072::DonneDesignation() const {
+  std::string designation;
+  if (Type == 1) {
+    designation = Nom;
+    if (!Nom.empty() && !Prenoms.empty()) designation += ' ';
+    designation += Prenoms;
+  } else if (Type == 2) {
+    designation = Denomination;
+  }
+  for (std::size_t p = designation.find("  "); p != std::string::npos; p = designation.find("  ", p))
+    designation.erase(p, 1);
+  return designation;
+}
+
+}  // namespace zorfiscal2072

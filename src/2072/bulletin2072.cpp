@@ -1,0 +1,155 @@
+#include "bulletin2072.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "niveaux2072.h"
+
+namespace zorfiscal2072 {
+
+// --- TQuotePartPropriete ---
+
+const lettres::TableLettres<TQuotePartPropriete>& TQuotePartPropriete::Lettres() {
+  using R = TQuotePartPropriete;
+  static const lettres::TableLettres<R> table{
+      LETTRE(12767, CodePropriete, Texte, 21),
+      LETTRE(12768, CodeAssocie, Texte, 21),
+      LETTRE(12695, RevenuBrut, Reel, 0),
+      LETTRE(12696, Charge, Reel, 0),
+      LETTRE(12697, InteretEmprunt, Reel, 0),
+      LETTRE(12698, DeductionSpecifique, Reel, 0),
+      LETTRE(12699, Amortissement, Reel, 0),
+      LETTRE(12700, PresenceMobilite, Court, 0),
+      LETTRE(12684, DeductionMobilite, Reel, 0),
+      LETTRE(12701, RevenuOuDeficit, Reel, 0),
+  };
+  return table;
+}
+bool TQuotePartPropriete::TransfertLettreXX(structLettre* l, long sens) { return Lettres().Transfert(*this, l, sens); }
+
+void TQuotePartPropriete::Init() {
+  RevenuBrut = Charge = InteretEmprunt = DeductionSpecifique = Amortissement = 0;
+  DeductionMobilite = RevenuOuDeficit = 0;
+  PresenceMobilite = 2;
+}
+
+// --- TProprieteReport ---
+
+const lettres::TableLettres<TProprieteReport>& TProprieteReport::Lettres() {
+  using R = TProprieteReport;
+  static const lettres::TableLettres<R> table{
+      LETTRE(12094, RevenuBrut, Reel, 0),
+      LETTRE(12095, Charge, Reel, 0),
+      LETTRE(12425, ChargeEspacesNaturels, Reel, 0),
+      LETTRE(12098, InteretEmprunt, Reel, 0),
+      LETTRE(12099, RevenuOuDeficit, Reel, 0),
+      LETTRE(12636, DeductionSpecifique, Reel, 0),
+      LETTRE(12637, Amortissement, Reel, 0),
+      LETTRE(12638, Mobilite, Reel, 0),
+  };
+  return table;
+}
+bool TProprieteReport::TransfertLettreXX(structLettre* l, long sens) { return Lettres().Transfert(*this, l, sens); }
+
+void TProprieteReport::Init() {
+  InitResultat();
+  Mobilite = 0;
+}
+
+void TProprieteReport::InitResultat() {
+  RevenuBrut = Charge = ChargeEspacesNaturels = InteretEmprunt = 0;
+  RevenuOuDeficit = DeductionSpecifique = Amortissement = 0;
+}
+
+// --- TBulletin2072 ---
+
+const lettres::TableLettres<TBulletin2072>& TBulletin2072::Lettres() {
+  using R = TBulletin2072;
+  static const lettres::TableLettres<R> table{
+      LETTRE(12092, RevenuBICIS, Reel, 0),
+      LETTRE(12093, RevenuBA, Reel, 0),
+      LETTRE(12542, RevenuTNSouIS, Reel, 0),
+      LETTRE(12707, PresenceAcquisitionParts, Court, 0),
+      LETTRE(12708, PresenceCessionParts, Court, 0),
+      LETTRE(12634, NbpartsCedees, ReelFormat, 5),
+      LETTRE(12635, NbpartsAcquises, ReelFormat, 5),
+      LETTRE(12685, TotalRevenuBrut, Reel, 0),
+      LETTRE(12686, TotalCharge, Reel, 0),
+      LETTRE(12687, TotalInteretEmprunt, Reel, 0),
+      LETTRE(12688, TotalDeductionSpecifique, Reel, 0),
+      LETTRE(12689, TotalAmortissement, Reel, 0),
+      LETTRE(12690, TotalDeductionMobilite, Reel, 0),
+      LETTRE(12691, TotalRevenuOuDeficit, Reel, 0),
+  };
+  return table;
+}
+bool TBulletin2072::TransfertLettreXX(structLettre* l, long sens) { return Lettres().Transfert(*this, l, sens); }
+
+bool TBulletin2072::TransfertUneLettre(structLettre* l, TIndex index, long sens) {
+  return TransfertLettreXX(l, sens) ||
+         lettres::TransfertIndexe(RepartitionOperationsSociete, kNiveauRepartition, l, index, sens) ||
+         lettres::TransfertDetenu(QuotePartProduitsFinanciers, l, index, sens) ||
+         lettres::TransfertIndexe(ProprieteReport, kNiveauReport, l, index, sens) ||
+         lettres::TransfertIndexe(QuotePartPropriete, kNiveauQuotePart, l, index, sens);
+}
+
+void TBulletin2072::ZeroMontants() {
+  RevenuBICIS = RevenuBA = RevenuTNSouIS = 0;
+  PresenceAcquisitionParts = PresenceCessionParts = 2;
+  NbpartsCedees = NbpartsAcquises = 0;
+  TotalRevenuBrut = TotalCharge = TotalInteretEmprunt = TotalDeductionSpecifique = 0;
+  TotalAmortissement = TotalDeductionMobilite = TotalRevenuOuDeficit = 0;
+}
+
+void TBulletin2072::Init() {
+  ZeroMontants();
+  if (QuotePartProduitsFinanciers) QuotePartProduitsFinanciers->Init();
+  RepartitionOperationsSociete.clear();
+  ProprieteReport.clear();
+  QuotePartPropriete.clear();
+}
+
+void TBulletin2072::InitResultat() {
+  ZeroMontants();
+  if (QuotePartProduitsFinanciers) QuotePartProduitsFinanciers->InitResultat();
+}
+
+void TBulletin2072::InitPartielle() {
+  for (auto& repartition : RepartitionOperationsSociete) repartition.InitPartielle();
+  if (QuotePartProduitsFinanciers) QuotePartProduitsFinanciers->InitPartielle();
+  for (auto& report : ProprieteReport) report.InitPartielle();
+  for (auto& quotePart : QuotePartPropriete) quotePart.InitPartielle();
+}
+
+void TBulletin2072::setQuotePartProduitsFinanciers(const TElementLie& v) {
+  if (!QuotePartProduitsFinanciers) QuotePartProduitsFinanciers.cree();
+  static_cast<TElementLie&>(*QuotePartProduitsFinanciers) = v;
+}
+
+void TBulletin2072::SupprimeQuoteParPropriete(const std::string& codePropriete) {
+  std::erase_if(QuotePartPropriete, [&](const TQuotePartPropriete& q) { return q.getCodePropriete() == codePropriete; });
+}
+
+void TBulletin2072::SupprimeRepartitionParCession(const std::string& codeCession) {
+  std::erase_if(RepartitionOperationsSociete,
+                [&](const TRepartitionOperationsSociete& r) { return r.getCodeCession() == codeCession; });
+}
+
+const TQuotePartPropriete* TBulletin2072::GetDetailQuoteParCodePropriete(const std::string& codePropriete) const {
+  const auto it = std::find_if(QuotePartPropriete.begin(), QuotePartPropriete.end(),
+                               [&](const TQuotePartPropriete& q) { return q.getCodePropriete() == codePropriete; });
+  return it == QuotePartPropriete.end() ? nullptr : &*it;
+}
+
+TQuotePartPropriete* TBulletin2072::GetDetailQuoteParCodePropriete(const std::string& codePropriete) {
+  return const_cast<TQuotePartPropriete*>(std::as_const(*this).GetDetailQuoteParCodePropriete(codePropriete));
+}
+
+short TBulletin2072::presenceMobiliteQuoteParPropriete(const std::string& codePropriete) const {
+  const bool presente = std::any_of(QuotePartPropriete.begin(), QuotePartPropriete.end(), [&](const TQuotePartPropriete& q) {
+    return q.getCodePropriete() == codePropriete && q.getPresenceMobilite() == 1;
+  });
+  return presente ? 1 : 0;
+}
+
+}  // namespace zorfiscal2072
