@@ -1,0 +1,75 @@
+#include "cessionparts2072.h"
+
+#include <algorithm>
+
+#include "niveaux2072.h"
+
+namespace zorfiscal2072 {
+
+// --- TCessionParts
+
+void TCessionParts::Init() {
+  for (std::string* texte : {&NomCessionnaire, &PrenomCessionnaire, &LieuNaissanceCessionnaire, &AdresseCessionnaire,
+                             &SIRENCessionnaire, &NICCessionnaire, &SIRETCessionnaire, &NomCedant, &PrenomCedant,
+                             &LieuNaissanceCedant, &AdresseCedant, &SIRENCedant, &NICCedant, &SIRETCedant})
+    texte->clear();
+  AssocieCessionnaire = AssocieCedant = 0;
+  DateNaissanceCessionnaire = DateNaissanceCedant = DateCession = 0;
+  PresenceHoldingCessionnaire = PresenceHoldingCedant = 2;
+  NombreParts = 0;
+}
+
+const lettres::TableLettres<TCessionParts>& TCessionParts::Lettres() {
+  using R = TCessionParts;
+  static const lettres::TableLettres<R> table{
+      LETTRE(12710, NomCessionnaire, Texte, 35),
+      LETTRE(12711, PrenomCessionnaire, Texte, 35),
+      LETTRE(12712, DateNaissanceCessionnaire, Date, 0),
+      LETTRE(12713, LieuNaissanceCessionnaire, Texte, 35),
+      LETTRE(12714, AdresseCessionnaire, Texte, 101),
+      LETTRE(12715, SIRENCessionnaire, Texte, 21),
+      LETTRE(12716, NICCessionnaire, Texte, 21),
+      LETTRE(12717, SIRETCessionnaire, Texte, 21),
+      LETTRE(12718, NomCedant, Texte, 35),
+      LETTRE(12719, PrenomCedant, Texte, 35),
+      LETTRE(12720, DateNaissanceCedant, Date, 0),
+      LETTRE(12721, LieuNaissanceCedant, Texte, 35),
+      LETTRE(12722, AdresseCedant, Texte, 101),
+      LETTRE(12723, SIRENCedant, Texte, 21),
+      LETTRE(12724, NICCedant, Texte, 21),
+      LETTRE(12725, SIRETCedant, Texte, 21),
+      LETTRE(12726, NombreParts, ReelFormat, 5),
+      LETTRE(12727, DateCession, Date, 0),
+      LETTRE(12749, PresenceHoldingCessionnaire, Court, 0),
+      LETTRE(12750, PresenceHoldingCedant, Court, 0),
+      LETTRE(12762, AssocieCessionnaire, Long, 0),
+      LETTRE(12763, AssocieCedant, Long, 0),
+  };
+  return table;
+}
+
+bool TCessionParts::TransfertLettreXX(structLettre* l, long sens) { return Lettres().Transfert(*this, l, sens); }
+
+bool TCessionParts::TransfertUneLettre(structLettre* l, TIndex, long sens) { return TransfertLettreXX(l, sens); }
+
+// --- TCessionsPartsSociete
+
+void TCessionsPartsSociete::InitPartielle() {
+  for (TCessionParts& cession : CessionParts) cession.InitPartielle();
+}
+
+bool TCessionsPartsSociete::TransfertLettreXX(structLettre* l, long sens) {
+  return l == nullptr || (sens != 0 && sens != 1);
+}
+
+bool TCessionsPartsSociete::TransfertUneLettre(structLettre* l, TIndex index, long sens) {
+  return TransfertLettreXX(l, sens) || lettres::TransfertIndexe(CessionParts, kNiveauCessionParts, l, index, sens);
+}
+
+void TCessionsPartsSociete::SupprimeCessionParAssocie(long position) {
+  std::erase_if(CessionParts, [position](const TCessionParts& c) {
+    return c.getAssocieCessionnaire() == position || c.getAssocieCedant() == position;
+  });
+}
+
+}  // namespace zorfiscal2072

@@ -1,0 +1,109 @@
+#include "operationsociete2072.h"
+
+#include <algorithm>
+
+#include "niveaux2072.h"
+
+namespace zorfiscal2072 {
+
+// --- TCession
+
+void TCession::Init() {
+  Libelle.clear();
+  Methode.clear();
+  Montant = PlusValue = MoinsValue = 0;
+  BNCTypePVImposable = 1;
+  Date = 0;
+}
+
+const lettres::TableLettres<TCession>& TCession::Lettres() {
+  using R = TCession;
+  static const lettres::TableLettres<R> table{
+      LETTRE(12566, Montant, Reel, 0),
+      LETTRE(12567, Methode, Texte, 35),
+      LETTRE(12568, Date, Date, 0),
+      LETTRE(12672, Libelle, Texte, 35),
+      LETTRE(12675, PlusValue, Reel, 0),
+      LETTRE(12676, MoinsValue, Reel, 0),
+      LETTRE(12677, BNCTypePVImposable, Court, 0),
+      LETTRE(12765, CodeCession, Texte, 21),
+  };
+  return table;
+}
+
+bool TCession::TransfertLettreXX(structLettre* l, long sens) { return Lettres().Transfert(*this, l, sens); }
+
+bool TCession::TransfertUneLettre(structLettre* l, TIndex, long sens) { return TransfertLettreXX(l, sens); }
+
+// --- TOperationSociete
+
+void TOperationSociete::Init() {
+  Cession.clear();
+  ProduitsFinanciers = ProduitsExceptionnels = 0;
+}
+
+void TOperationSociete::InitPartielle() {
+  for (TCession& cession : Cession) cession.InitPartielle();
+  ProduitsFinanciers = ProduitsExceptionnels = 0;
+}
+
+const lettres::TableLettres<TOperationSociete>& TOperationSociete::Lettres() {
+  using R = TOperationSociete;
+  static const lettres::TableLettres<R> table{
+      LETTRE(12564, ProduitsFinanciers, Reel, 0),
+      LETTRE(12565, ProduitsExceptionnels, Reel, 0),
+  };
+  return table;
+}
+
+bool TOperationSociete::TransfertLettreXX(structLettre* l, long sens) { return Lettres().Transfert(*this, l, sens); }
+
+bool TOperationSociete::TransfertUneLettre(structLettre* l, TIndex index, long sens) {
+  return TransfertLettreXX(l, sens) || lettres::TransfertIndexe(Cession, kNiveauCession, l, index, sens);
+}
+
+TCession* TOperationSociete::GetDetailCessionParCodeCession(const std::string& code) {
+  auto it = std::find_if(Cession.begin(), Cession.end(), [&](const TCession& c) { return c.getCodeCession() == code; });
+  return it == Cession.end() ? nullptr : &*it;
+}
+
+const TCession* TOperationSociete::GetDetailCessionParCodeCession(const std::string& code) const {
+  return const_cast<TOperationSociete*>(this)->GetDetailCessionParCodeCession(code);
+}
+
+// --- TRepartitionOperationsSociete
+
+void TRepartitionOperationsSociete::Init() {
+  QuotePartMV->Init();
+  QuotePartPV->Init();
+}
+
+void TRepartitionOperationsSociete::InitPartielle() {
+  QuotePartMV->InitPartielle();
+  QuotePartPV->InitPartielle();
+}
+
+void TRepartitionOperationsSociete::InitResultat() {
+  QuotePartMV->InitResultat();
+  QuotePartPV->InitResultat();
+}
+
+const lettres::TableLettres<TRepartitionOperationsSociete>& TRepartitionOperationsSociete::Lettres() {
+  using R = TRepartitionOperationsSociete;
+  static const lettres::TableLettres<R> table{
+      LETTRE(12766, CodeCession, Texte, 21),
+      LETTRE(12769, CodeAssocie, Texte, 21),
+  };
+  return table;
+}
+
+bool TRepartitionOperationsSociete::TransfertLettreXX(structLettre* l, long sens) {
+  return Lettres().Transfert(*this, l, sens);
+}
+
+bool TRepartitionOperationsSociete::TransfertUneLettre(structLettre* l, TIndex index, long sens) {
+  return TransfertLettreXX(l, sens) || lettres::TransfertDetenu(QuotePartMV, l, index, sens) ||
+         lettres::TransfertDetenu(QuotePartPV, l, index, sens);
+}
+
+}  // namespace zorfiscal2072
