@@ -1,0 +1,54 @@
+#include "donneeis2072.h"
+
+#include <algorithm>
+
+namespace zorfiscal2072 {
+
+const std::array<TDonneeIS2072::DescriptionLigne, TDonneeIS2072::kNbLignes>& TDonneeIS2072::Lignes() {
+  static const std::array<DescriptionLigne, kNbLignes> lignes{{
+#define DONNEE_IS2072_LIGNE(nom, code0, code1, nature) {#nom, {code0, code1}, Nature::nature},
+      LIGNES_DONNEE_IS2072(DONNEE_IS2072_LIGNE)
+#undef DONNEE_IS2072_LIGNE
+  }};
+  return lignes;
+}
+
+void TDonneeIS2072::Construct() {
+  for (auto& montant : Montants) montant.assign(kNbColonnes, 0.0);
+}
+
+void TDonneeIS2072::Init() {
+  ExisteAssocieIS = ExisteAssocieBIC = ExisteAssocieBA = 2;
+  for (auto& montant : Montants) std::fill(montant.begin(), montant.end(), 0.0);
+}
+
+void TDonneeIS2072::InitPartielle() {
+  for (std::size_t i = 0; i < kNbLignes; ++i)
+    if (Lignes()[i].nature == Nature::Saisie) std::fill(Montants[i].begin(), Montants[i].end(), 0.0);
+}
+
+void TDonneeIS2072::InitResultat() {
+  ExisteAssocieIS = ExisteAssocieBIC = ExisteAssocieBA = 2;
+  for (std::size_t i = 0; i < kNbLignes; ++i)
+    if (Lignes()[i].nature == Nature::Calculee) std::fill(Montants[i].begin(), Montants[i].end(), 0.0);
+}
+
+// The flags, then each line's two columns, named "RevenuImmeuble[0]", "RevenuImmeuble[1]", ...
+const lettres::TableLettres<TDonneeIS2072>& TDonneeIS2072::Lettres() {
+  using R = TDonneeIS2072;
+  static const lettres::TableLettres<R> table{
+      LETTRE(12214, ExisteAssocieIS, Court, 0),
+      LETTRE(12215, ExisteAssocieBIC, Court, 0),
+      LETTRE(12216, ExisteAssocieBA, Court, 0),
+#define DONNEE_IS2072_LETTRES(nom, code0, code1, nature)                          \
+  LETTRE_VIA(code0, #nom "[0]", Reel, 0, &r.Montants[nom].at(kColonneBICIS)),     \
+      LETTRE_VIA(code1, #nom "[1]", Reel, 0, &r.Montants[nom].at(kColonneBA)),
+      LIGNES_DONNEE_IS2072(DONNEE_IS2072_LETTRES)
+#undef DONNEE_IS2072_LETTRES
+  };
+  return table;
+}
+
+bool TDonneeIS2072::TransfertLettreXX(structLettre* l, long sens) { return Lettres().Transfert(*this, l, sens); }
+
+}  // namespace zorfiscal2072
