@@ -1,0 +1,213 @@
+#include "propriete2072.h"
+
+#include <algorithm>
+
+#include "niveaux2072.h"
+#include "tables2072.h"
+
+namespace zorfiscal2072 {
+namespace {
+
+bool Contient(const std::vector<TElement>& liste, long code) {
+  return std::any_of(liste.begin(), liste.end(), [code](const TElement& e) { return e.get_enum() == code; });
+}
+
+}  // namespace
+
+const lettres::TableLettres<TPropriete2072>& TPropriete2072::Lettres() {
+  using R = TPropriete2072;
+  static const lettres::TableLettres<R> table{
+      LETTRE(12101, Numero, Long, 0),
+      LETTRE(12102, Nom, Texte, 101),
+      LETTRE(12103, Categorie, Long, 0),
+      LETTRE(12105, LocationStationnement, Court, 0),
+      LETTRE(12117, DateAcquisition, Date, 0),
+      LETTRE(12118, DateAchevement, Date, 0),
+      LETTRE(12319, CodeRattach, Long, 0),
+      LETTRE(12357, TypeImmeuble, Long, 0),
+      LETTRE(12386, TotalNombreLocaux, Long, 0),
+      LETTRE(12387, NombreLocauxCRL, Long, 0),
+      LETTRE(12392, OptionFiscale, Long, 0),
+      LETTRE(12640, NatureUrbain, Court, 0),
+      LETTRE(12641, NatureRural, Court, 0),
+      LETTRE(12642, NatureAppartement, Court, 0),
+      LETTRE(12643, NatureMaison, Court, 0),
+      LETTRE(12644, NatureImmeuble, Court, 0),
+      LETTRE(12645, NatureParking, Court, 0),
+      LETTRE(12646, NatureBati, Court, 0),
+      LETTRE(12647, NatureNonBati, Court, 0),
+      LETTRE(12648, NatureAutres, Court, 0),
+      LETTRE(12649, NatureAutresSaisie, Texte, 101),
+      LETTRE(12650, ApplicationCRL, Court, 0),
+      LETTRE(12655, CodePropriete, Texte, 21),
+      LETTRE(12770, SoumisCVAE, Court, 0),
+  };
+  return table;
+}
+
+bool TPropriete2072::TransfertUneLettre(structLettre* lettre, TIndex index, long sens) {
+  return TransfertLettreXX(lettre, sens) || lettres::TransfertDetenu(Adresse, lettre, index, sens) ||
+         lettres::TransfertIndexe(Locataire, kNiveauLocataire, lettre, index, sens) ||
+         lettres::TransfertIndexe(Beneficiaire, kNiveauBeneficiaire, lettre, index, sens) ||
+         Amortissement2072.TransfertUneLettre(lettre, index, sens) ||
+         AmortissementComposant.TransfertUneLettre(lettre, index, sens) ||
+         lettres::TransfertDetenu(DonneeProprieteFoncier, lettre, index, sens) ||
+         lettres::TransfertDetenu(ResultatARepartir, lettre, index, sens);
+}
+
+void TPropriete2072::Construct() {
+  Adresse.cree();
+  DonneeProprieteFoncier.cree();
+  ResultatARepartir.cree();
+}
+
+void TPropriete2072::Destruct() {
+  Adresse.detruit();
+  DonneeProprieteFoncier.detruit();
+  ResultatARepartir.detruit();
+  Locataire.clear();
+  Beneficiaire.clear();
+}
+
+void TPropriete2072::Init() {
+  CodeRattach = 0;
+  Numero = 0;
+  Nom.clear();
+  Categorie = 1;
+  OptionFiscale = 1;
+  ApplicationCRL = 2;
+  TotalNombreLocaux = 0;
+  NombreLocauxCRL = 0;
+  LocationStationnement = 2;
+  NatureUrbain = NatureRural = NatureAppartement = NatureMaison = NatureImmeuble = 2;
+  NatureParking = NatureBati = NatureNonBati = NatureAutres = 2;
+  NatureAutresSaisie.clear();
+  SoumisCVAE = 2;
+  TypeImmeuble = 1;
+  DateAcquisition = 0;
+  DateAchevement = 0;
+  Locataire.clear();
+  Beneficiaire.clear();
+  if (Adresse) Adresse->Init();
+  Amortissement2072.Init();  // the library's reset
+  AmortissementComposant.Init();
+  if (DonneeProprieteFoncier) DonneeProprieteFoncier->Init();
+  if (ResultatARepartir) ResultatARepartir->Init();
+}
+
+void TPropriete2072::InitResultat() {
+  Numero = 0;
+  if (Adresse) Adresse->InitResultat();
+  Amortissement2072.InitResultat();
+  AmortissementComposant.InitResultat();
+  if (DonneeProprieteFoncier) DonneeProprieteFoncier->InitResultat();
+  if (ResultatARepartir) ResultatARepartir->InitResultat();
+}
+
+void TPropriete2072::InitPartielle() {
+  if (Adresse) Adresse->InitPartielle();
+  for (auto& locataire : Locataire) locataire.InitPartielle();
+  for (auto& beneficiaire : Beneficiaire) beneficiaire.InitPartielle();
+  Amortissement2072.InitPartielle();
+  AmortissementComposant.InitPartielle();
+  if (DonneeProprieteFoncier) DonneeProprieteFoncier->InitPartielle();
+  if (ResultatARepartir) ResultatARepartir->InitPartielle();
+}
+
+bool TPropriete2072::ExisteOptionAmortissement() const {
+  switch (OptionFiscale) {
+    case 2: case 3: case 4: case 7: case 9: case 10: case 11: return true;
+    default: return false;
+  }
+}
+
+void TPropriete2072::UpdateCollectionOptions() {
+  CollectionOptions.clear();
+  TTables_2072& tables = *TTables_2072::getInstance();
+  const std::vector<TElement>* offertes = nullptr;
+  switch (Categorie) {
+    case 1: offertes = &tables.ListeOptionsCategorie1; break;
+    case 4: offertes = &tables.ListeOptionsCategorie4; break;
+    case 6: offertes = &tables.ListeOptionsCategorie6; break;
+    case 7: offertes = &tables.ListeOptionsCategorie7; break;
+    case 8: offertes = &tables.ListeOptionsCategorie8; break;
+    default: break;  // an unknown category offers nothing
+  }
+  if (offertes != nullptr) CollectionOptions.assign(offertes->begin(), offertes->end());
+  if (!Contient(CollectionOptions, OptionFiscale)) OptionFiscale = 1;
+}
+
+void TPropriete2072::UpdateCollectionTauxDeduction() {
+  const auto& offertes = TTables_2072::getInstance()->ListeOptionsTauxDeduction;
+  CollectionTauxDeduction.assign(offertes.begin(), offertes.end());
+  if (DonneeProprieteFoncier && !Contient(CollectionTauxDeduction, DonneeProprieteFoncier->getOptionTauxDeduction()))
+    DonneeProprieteFoncier->setOptionTauxDeduction(8);
+}
+
+void TPropriete2072::coherence() {
+  if (!ExisteOptionAmortissement()) Amortissement2072.InitPartielle();
+  if (OptionFiscale == 1) {
+    DateAcquisition = 0;
+    DateAchevement = 0;
+    Locataire.clear();
+  }
+  if (!DonneeProprieteFoncier) return;
+  TDonneeProprieteFoncierPropriete& f = *DonneeProprieteFoncier;
+  switch (Categorie) {
+    case 1:  // ordinary property: no conversion works, no natural-area or protected-building lines
+      f.setTravauxTransformation(0);
+      f.setChargesEspacesNaturels(0);
+      f.setAssuranceFraisZR(0);
+      break;
+    case 4:
+    case 5:  // protected sector (5 is an older code of the same category)
+      f.setDeductionAmortissement(0);
+      f.setReintegrationDeduction(0);
+      f.setChargesEspacesNaturels(0);
+      f.setAssuranceFraisZR(0);
+      break;
+    case 6:  // historic monument
+      f.setTravauxTransformation(0);
+      f.setDeductionAmortissement(0);
+      f.setReintegrationDeduction(0);
+      f.setChargesEspacesNaturels(0);
+      break;
+    case 7:  // bare ownership: no income, hardly any charge
+      f.setLoyerBrut(0);
+      f.setRecettePossible(0);
+      f.setChargeLocataire(0);
+      f.setRecetteDiverse(0);
+      f.setTotalRecette(0);
+      f.setIndemniteEtFrais(0);
+      f.setChargesRecuperable(0);
+      f.setTauxDeduction(0);
+      f.setImpotEtTaxe(0);
+      f.setRemunerationNetteAssocie(0);
+      f.setRevenuAutreSI(0);
+      f.setProvision(0);
+      f.setRegularisation(0);
+      f.setRemunerationBruteAssocie(0);
+      f.setTravauxTransformation(0);
+      f.setDeductionAmortissement(0);
+      f.setReintegrationDeduction(0);
+      f.setChargesEspacesNaturels(0);
+      f.setDeductionFraisDivers(0);
+      f.setAssuranceFraisZR(0);
+      f.setOptionTauxDeduction(3);
+      break;
+    case 8:  // labelled natural area
+      f.setTravauxTransformation(0);
+      f.setProvision(0);
+      f.setRegularisation(0);
+      f.setRemunerationBruteAssocie(0);
+      f.setDeductionAmortissement(0);
+      f.setReintegrationDeduction(0);
+      f.setDeductionFraisDivers(0);
+      f.setAssuranceFraisZR(0);
+      f.setOptionTauxDeduction(3);
+      break;
+    default: break;
+  }
+}
+
+}  // namespace zorfiscal2072
