@@ -2,7 +2,15 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "associe2072.h"
+#include "cessionparts2072.h"
+#include "donneeis2072.h"
+#include "infogene2072.h"
+#include "operationsociete2072.h"
+#include "propriete2072.h"
+#include "resultats2072.h"
 #include "tadresse2072.h"
 #include "tdonnee.h"
 
@@ -15,7 +23,7 @@ class TDonnee2072 : public TDonnee {
   // Copies carry the identifier of their source.
   TDonnee2072(const TDonnee2072&) = default;
   TDonnee2072& operator=(const TDonnee2072&) = default;
-  ~TDonnee2072() override = default;
+  ~TDonnee2072() override;
   // Every record and the year; the identifier takes no part.
   bool operator==(const TDonnee2072& autre) const;
 
@@ -27,6 +35,7 @@ class TDonnee2072 : public TDonnee {
   void Init() override;
   void InitPartielle() override;
   void InitResultat();
+  // Starts a new year's declaration of the same company: the partners stay with their identity.
   void InitPersonnalise();
   // Texts, then the whole computation.
   void Update() override;
@@ -39,10 +48,86 @@ class TDonnee2072 : public TDonnee {
   std::string getGuid() const { return Guid; }
   void setGuid(const std::string& guid) { Guid = guid; }
 
+  TInfogene2072& getInfogene2072() { return Infogene2072; }
+  const TInfogene2072& getInfogene2072() const { return Infogene2072; }
+  TDonneeIS2072& getDonneeIS2072() { return DonneeIS2072; }
+  const TDonneeIS2072& getDonneeIS2072() const { return DonneeIS2072; }
+  TOperationSociete& getOperationSociete() { return OperationSociete; }
+  const TOperationSociete& getOperationSociete() const { return OperationSociete; }
+  TCessionsPartsSociete& getCessionsPartsSociete() { return CessionsPartsSociete; }
+  const TCessionsPartsSociete& getCessionsPartsSociete() const { return CessionsPartsSociete; }
+  TResultatGlobalARepartir& getResultatGlobalARepartir() { return ResultatGlobalARepartir; }
+  const TResultatGlobalARepartir& getResultatGlobalARepartir() const { return ResultatGlobalARepartir; }
+  std::vector<TPropriete2072>& getPropriete2072() { return Propriete2072; }
+  const std::vector<TPropriete2072>& getPropriete2072() const { return Propriete2072; }
+  std::vector<TAssocie2072>& getAssocie2072() { return Associe2072; }
+  const std::vector<TAssocie2072>& getAssocie2072() const { return Associe2072; }
+
+  void setInfogene2072(TInfogene2072& v) { Infogene2072 = v; }
+  void setDonneeIS2072(TDonneeIS2072& v) { DonneeIS2072 = v; }
+  void setOperationSociete(TOperationSociete& v) { OperationSociete = v; }
+  void setCessionsPartsSociete(TCessionsPartsSociete& v) { CessionsPartsSociete = v; }
+  void setResultatGlobalARepartir(TResultatGlobalARepartir& v) { ResultatGlobalARepartir = v; }
+  void setPropriete2072(std::vector<TPropriete2072> v) { Propriete2072 = std::move(v); }
+  void setAssocie2072(std::vector<TAssocie2072> v) { Associe2072 = std::move(v); }
+
+  // True when the declaration qualifies for the simplified form 2072-S.
+  bool is2072S() const;
+  // Number of partners whose share of the property carries the mobility indicator.
+  short presenceMobiliteQuoteParPropriete(const std::string& codePropriete) const;
+
   // Composes the street line of an address from its number, complement, type and name.
   static void GenereNumeroTypeEtNomVoie(TAdresse2072& adresse);
 
+  // --- Collections of properties and partners (maj2072) ---
+  int NbPropriete() const { return static_cast<int>(Propriete2072.size()); }
+  int NbAssocie() const { return static_cast<int>(Associe2072.size()); }
+  TPropriete2072* ProprieteNumero(int i);
+  TAssocie2072* AssocieNumero(int i);
+  TPropriete2072* GetDetailPropriete(int i);
+  TPropriete2072* GetDetailProprieteParCodePropriete(const std::string& code);
+  TAssocie2072* GetDetailAssocieParCodeAssocie(const std::string& code);
+  bool presenceProprieteParCodePropriete(const std::string& code) const;
+  long DonneCategoriePropriete(int i);
+  long DonneOptionFiscalePropriete(int i);
+  long DonneTypeImmeublePropriete(int i);
+  long DonneTypeRegimeAssocie(int i);
+  short DonneTypePersonneAssocie(int i);
+  int NbProprieteCategorie(int categorie) const;
+  int NbProprieteOptionFiscale(long option) const;
+  int NbProprieteTypeImmeuble(int type) const;
+  int NbAssocieTypeRegime(unsigned short regime) const;
+  int NbAssocieTypePersonne(unsigned short type) const;
+  int DonneIndiceProprieteDansCategorie(int i) const;
+  int DonneIndicePropriete(unsigned short categorie, int n) const;
+  int TailleTableauResultats() const;
+  int IndiceTableauResultats(int n) const;
+  int IndiceTableauEdition(int n) const;
+  int getNbCessionsPartCedeesParAssocie(long k) const;
+
+  int AjouteAssocie();
+  void DupliqueAssocie(int i);
+  void SupprimeAssocie(int n);
+  void SupprimeAssocieNumero(int n);
+  void DeplaceAssocie(int src, int dest);
+  void SupprimeCession(int i);
+  void MajListeAssocieCessionnaire();
+  void MajListeAssocieCedant();
+
+  // Host operations: each keeps one share per property and one distribution per sale in
+  // every partner's statement.
+  int AjoutePropriete();
+  void SupprimePropriete(int i);
+  int AjouteCession();
+
  private:
+  TInfogene2072 Infogene2072;
+  TDonneeIS2072 DonneeIS2072;
+  TOperationSociete OperationSociete;
+  TCessionsPartsSociete CessionsPartsSociete;
+  TResultatGlobalARepartir ResultatGlobalARepartir;
+  std::vector<TPropriete2072> Propriete2072;
+  std::vector<TAssocie2072> Associe2072;
   long Annee = 2011;
   std::string Guid;
 };
