@@ -29,9 +29,9 @@ class TDonneeProprieteFoncierPropriete : public TDonneeBase {
   bool TransfertLettreXX(structLettre* lettre, long sens);
   bool TransfertUneLettre(structLettre* lettre, TIndex index, long sens) override;
 
-  // Rate of a specific-deduction option (0.26 for 26 %); 0 for an option without a rate.
+  // Rate of a special-deduction option (0.26 for 26 %); 0 for an option without a rate.
   static double DonneTauxDeduction(short option);
-  // The specific-deduction option that goes with a property's tax scheme (3, none, by default).
+  // The special-deduction option that goes with a property's tax scheme (3, none, by default).
   static short OptionTauxProprieteCoherent(long optionFiscale);
   // Aligns OptionTauxDeduction on the property's tax scheme.
   void DonneTauxCoherent(long optionFiscale) { OptionTauxDeduction = OptionTauxProprieteCoherent(optionFiscale); }
@@ -136,7 +136,7 @@ class TDonneeProprieteFoncierPropriete : public TDonneeBase {
   double IndemniteEtFrais = 0;
   double BaseCalculDeduction = 0;
   double ImpotEtTaxe = 0;
-  long OptionTauxDeduction = 3;  // no specific deduction
+  long OptionTauxDeduction = 3;  // no special deduction
   double TauxDeduction = 0;
   double DeductionFraisDivers = 0;
   double DeductionAmortissement = 0;
