@@ -12,6 +12,7 @@ struct EntreeDictionnaire {
   lettres::DescriptionLettre lettre;
   const char* enregistrement;  // class of the record that answers for the code
   std::vector<int> niveaux;    // level keys the index must hold, outermost first
+  bool parLaRacine;            // false for the cumulative records, which the declaration does not hold
 };
 
 // Every entry in the builder's order: 663 entries for 661 codes (12564 and 12565 are held by

@@ -1,6 +1,7 @@
 #include "infogene2072.h"
 
 #include <array>
+#include <string>
 #include <utility>
 
 namespace zorfiscal2072 {
@@ -22,10 +23,28 @@ lettres::RefChamp AccesSiege(TInfogene2072& r) {
   return TAdresse2072::Reference(r.getSocieteAdresseSiege().at(S), C);
 }
 
+// Field names that tell the seats apart ("SocieteAdresseSiege[1].Ville"); they live as long
+// as the table.
+const char* NomSiege(std::size_t siege, ChampAdresse champ) {
+  static const auto noms = [] {
+    std::array<std::array<std::string, 10>, 3> n;
+    for (std::size_t s = 0; s < 3; ++s)
+      for (std::size_t c = 0; c < 10; ++c)
+        n[s][c] = "SocieteAdresseSiege[" + std::to_string(s) + "]." +
+                  TAdresse2072::Description(0, ChampAdresse(c)).champ;
+    return n;
+  }();
+  return noms[siege][static_cast<std::size_t>(champ)].c_str();
+}
+
 template <std::size_t S, std::size_t... C>
 void AjouteSiege(std::vector<Ligne>& lignes, std::index_sequence<C...>) {
-  (lignes.push_back({TAdresse2072::Description(kCodesSieges[S][C], ChampAdresse(C)), &AccesSiege<S, ChampAdresse(C)>}),
-   ...);
+  const auto description = [](short code, ChampAdresse champ) {
+    lettres::DescriptionLettre d = TAdresse2072::Description(code, champ);
+    d.champ = NomSiege(S, champ);
+    return d;
+  };
+  (lignes.push_back({description(kCodesSieges[S][C], ChampAdresse(C)), &AccesSiege<S, ChampAdresse(C)>}), ...);
 }
 
 std::vector<Ligne> AvecSieges(std::vector<Ligne> lignes) {

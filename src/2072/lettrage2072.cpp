@@ -1,3 +1,0 @@
-#include "composant2072.h"
-
-void TCreerLettrage_2072::Execute(structListeLettres**, bool) {}
