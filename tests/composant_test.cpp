@@ -51,3 +51,22 @@ TEST(Racine, IdentifiantAnneeEtResets) {
   EXPECT_EQ(a.getAnnee(), 2011);
   EXPECT_FALSE(a.TransfertLettre(nullptr, 0));
 }
+
+TEST(Racine, RoutageDesLettres) {
+  TDonnee2072 d;
+  d.AjouteAssocie();
+  d.AjouteAssocie();
+  d.AjouteAssocie();
+  EXPECT_FALSE(aide::Ecrit(d, 12055, "DURAND"));  // a partner's letter without the partner's key
+  EXPECT_TRUE(aide::Ecrit(d, 12055, "DURAND", {{301, 2}}));
+  EXPECT_EQ(d.getAssocie2072()[2].getNom(), "DURAND");
+  EXPECT_FALSE(aide::Ecrit(d, 12055, "DURAND", {{301, 3}}));
+  EXPECT_FALSE(aide::Ecrit(d, 12593, "MARTIN", {{303, 0}}));  // a tenant needs its property too
+  EXPECT_TRUE(d.TransfertUneLettre(nullptr, {}, 0));
+  aide::Lettre l(12003, "SCI");
+  EXPECT_TRUE(d.TransfertUneLettre(&l, {}, 7));  // no other direction moves anything
+  EXPECT_EQ(d.getInfogene2072().getSocieteNom(), "");
+  // Held twice: through the root, the general information takes them.
+  EXPECT_TRUE(aide::Ecrit(d, 12564, "150"));
+  EXPECT_EQ(d.getOperationSociete().getProduitsFinanciers(), 0);
+}
