@@ -76,6 +76,10 @@ void TDonnee2072::InitPersonnalise() {
   for (TAssocie2072& a : Associe2072) {
     a.InitPartielle();
     a.InitResultat();
+    // The properties and sales are gone: so are the entries that named them.
+    a.getBulletin2072().getQuotePartPropriete().clear();
+    a.getBulletin2072().getRepartitionOperationsSociete().clear();
+    a.getListeProprieteJouissanceGratuite().clear();
   }
   Annee = 2011;
   Infogene2072.setVilleSignature("");
