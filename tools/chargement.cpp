@@ -5,6 +5,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "dictionnaire2072.h"
 #include "lettres.h"
 #include "niveaux2072.h"
 #include "verification.h"
@@ -35,6 +36,28 @@ class LettreTemporaire {
  private:
   structLettre m_lettre{1, 0, nullptr, 0, nullptr};
 };
+
+// The text a field gave back reads as the value it was given. Fields narrower than their
+// letter's type (a mode held as an integer behind an amount letter) would otherwise change a
+// value silently.
+bool MemeValeur(char type, const std::string& donne, const char* relu) {
+  switch (type) {
+    case 'D': {
+      double a = 0, b = 0;
+      return lettres::LitReel(donne.c_str(), a) && lettres::LitReel(relu, b) && a == b;
+    }
+    case 'L': {
+      long long a = 0, b = 0;  // a day, month or year not entered reads back empty
+      const bool lu = donne.empty() || lettres::LitEntier(donne.c_str(), a);
+      return lu && (*relu == '\0' || lettres::LitEntier(relu, b)) && a == b;
+    }
+    case 'd': {
+      long a = 0, b = 0;
+      return lettres::LitDate(donne.c_str(), a) && lettres::LitDate(relu, b) && a == b;
+    }
+    default: return donne == relu;
+  }
+}
 
 TIndex VersTIndex(const Index& index) {
   TIndex t;
@@ -135,6 +158,13 @@ const Reference* ReferenceDe(long long code) {
   return it == references.end() ? nullptr : &it->second;
 }
 
+std::string PositionsAssocies(long n) {
+  const std::string autre = std::to_string(n) + " for a person outside the partners";
+  if (n == 0) return "the file has no partner: only " + autre;
+  if (n == 1) return "the file has 1 partner: position 0, and " + autre;
+  return "the file has " + std::to_string(n) + " partners: positions 0 to " + std::to_string(n - 1) + ", and " + autre;
+}
+
 void ControleReferences(const FichierDeclaration& fichier, const TDonnee2072& racine, const Codes& generes,
                         Rapport& rapport) {
   const Codes codes = LitCodes(racine);
@@ -163,10 +193,7 @@ void ControleReferences(const FichierDeclaration& fichier, const TDonnee2072& ra
       long long p = 0;
       lettres::LitEntier(l.valeur.c_str(), p);
       if (p < 0 || p > nombreAssocies)
-        rapport.Ajoute(l, "names partner position " + std::to_string(p) + ", but the file has " +
-                              std::to_string(nombreAssocies) + " partners: positions 0 to " +
-                              std::to_string(nombreAssocies - 1) + ", and " + std::to_string(nombreAssocies) +
-                              " for a person outside the partners");
+        rapport.Ajoute(l, "names partner position " + std::to_string(p) + ", but " + PositionsAssocies(nombreAssocies));
     }
   }
 }
@@ -184,9 +211,14 @@ std::unique_ptr<TDonnee2072> Charge(const FichierDeclaration& fichier, Rapport& 
 
   std::unordered_map<int, const LettreFichier*> codePropriete, codeAssocie, codeCession;
   for (const LettreFichier& l : fichier.lettres) {
-    LettreTemporaire lettre(static_cast<int>(l.code), l.valeur);
-    if (!racine->TransfertUneLettre(lettre.get(), VersTIndex(l.index), 0))
+    const TIndex index = VersTIndex(l.index);
+    LettreTemporaire lettre(static_cast<int>(l.code), l.valeur), relue(static_cast<int>(l.code), "");
+    if (!racine->TransfertUneLettre(lettre.get(), index, 0) || !racine->TransfertUneLettre(relue.get(), index, 1))
       rapport.Ajoute(l, "no record of the declaration took this letter");
+    else if (const char type = zorfiscal2072::EntreeDictionnaire2072(static_cast<int>(l.code))->lettre.type();
+             !MemeValeur(type, l.valeur, relue.get()->valeur))
+      rapport.Ajoute(l, std::string("the field cannot hold this value exactly: it keeps ") +
+                            TexteJson(relue.get()->valeur));
     if (l.code == kCodePropriete) codePropriete[PositionDans(l.index, kNiveauPropriete)] = &l;
     if (l.code == kCodeAssocie) codeAssocie[PositionDans(l.index, kNiveauAssocie)] = &l;
     if (l.code == kCodeCession) codeCession[PositionDans(l.index, kNiveauCession)] = &l;

@@ -1,5 +1,6 @@
 #include "declaration.h"
 
+#include <algorithm>
 #include <nlohmann/json.hpp>
 
 #include "dictionnaire2072.h"
@@ -27,6 +28,15 @@ std::string DecritLettre(const LettreFichier& lettre) {
   if (entree != nullptr) texte += std::string(" (") + entree->lettre.champ + " of " + entree->enregistrement + ")";
   texte += ", index " + DecritIndex(lettre.index) + ", value " + TexteJson(lettre.valeur);
   return texte;
+}
+
+std::vector<std::string> Rapport::problemes() const {
+  auto tries = m_problemes;
+  std::stable_sort(tries.begin(), tries.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::vector<std::string> textes;
+  textes.reserve(tries.size());
+  for (auto& [rang, texte] : tries) textes.push_back(std::move(texte));
+  return textes;
 }
 
 }  // namespace hote2072

@@ -36,19 +36,19 @@ std::string DecritIndex(const Index& index);
 // value "6O000"": what a person needs to find the letter in the file.
 std::string DecritLettre(const LettreFichier& lettre);
 
-// Problems of one file, in the order found. Each is one line; those about a letter start
-// with its description.
+// Problems of one file. Each is one line; those about a letter start with its description.
 class Rapport {
  public:
-  void Ajoute(std::string probleme) { m_problemes.push_back(std::move(probleme)); }
+  void Ajoute(std::string probleme) { m_problemes.emplace_back(0, std::move(probleme)); }
   void Ajoute(const LettreFichier& lettre, const std::string& probleme) {
-    m_problemes.push_back(DecritLettre(lettre) + ": " + probleme);
+    m_problemes.emplace_back(lettre.rang, DecritLettre(lettre) + ": " + probleme);
   }
   bool vide() const { return m_problemes.empty(); }
-  const std::vector<std::string>& problemes() const { return m_problemes; }
+  // Problems of the whole file first, then letter by letter in file order.
+  std::vector<std::string> problemes() const;
 
  private:
-  std::vector<std::string> m_problemes;
+  std::vector<std::pair<std::size_t, std::string>> m_problemes;  // letter's rank, 0 for the file
 };
 
 }  // namespace hote2072

@@ -32,7 +32,7 @@ int Execute(const std::function<int()>& commande) {
 }
 
 void AfficheProblemes(const std::string& source, const Rapport& rapport) {
-  const auto& problemes = rapport.problemes();
+  const auto problemes = rapport.problemes();
   for (std::size_t k = 0; k < problemes.size() && k < kProblemesAffiches; ++k)
     std::cerr << source << ": " << problemes[k] << "\n";
   if (problemes.size() > kProblemesAffiches)

@@ -89,9 +89,11 @@ std::string ProblemeValeur(const lettres::DescriptionLettre& d, const std::strin
     }
     case Primitive::Court:
       return ProblemeEntier(valeur, std::numeric_limits<short>::min(), std::numeric_limits<short>::max());
-    case Primitive::Long:
     case Primitive::MoisJour:
     case Primitive::SiecleAnnee:
+      if (valeur.empty()) return {};  // how the letter library writes a day, month or year not entered
+      [[fallthrough]];
+    case Primitive::Long:
       return ProblemeEntier(valeur, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
     case Primitive::Reel:
     case Primitive::ReelFormat: {
