@@ -1,6 +1,7 @@
 // Helpers of the host's tests: a declaration file that carries every letter a declaration holds.
 #pragma once
 
+#include <map>
 #include <string>
 
 #include "aide_lettres.h"
@@ -22,19 +23,19 @@ inline hote2072::FichierDeclaration DeclarationComplete() {
   const auto ajoute = [&](int code, hote2072::Index index, std::string valeur) {
     f.lettres.push_back({f.lettres.size() + 1, code, std::move(index), std::move(valeur)});
   };
+  // Codes and references; partner positions of a transfer (2 is "Autre"); a mode held as an
+  // integer behind an amount letter.
+  static const std::map<int, std::string> kCodes{
+      {12655, "P1"}, {12767, "P1"}, {12654, "P1"}, {12736, "P1"}, {12743, "P1"},
+      {12692, "P1"}, {12694, "A1"}, {12768, "A1"}, {12769, "A1"}, {12693, "A1"},
+      {12765, "S1"}, {12766, "S1"}, {12762, "1"},  {12763, "1"},  {12820, "1"},
+  };
   for (const EntreeDictionnaire& e : Dictionnaire2072()) {
     if (!e.parLaRacine || EntreeDictionnaire2072(e.lettre.code) != &e) continue;
     hote2072::Index index;
     for (int n : e.niveaux) index.emplace_back(n, 1);
     std::string valeur = ValeurExemple(e.lettre);
-    switch (e.lettre.code) {
-      case 12655: case 12767: case 12654: case 12736: case 12743: case 12692: valeur = "P1"; break;
-      case 12694: case 12768: case 12769: case 12693: valeur = "A1"; break;
-      case 12765: case 12766: valeur = "S1"; break;
-      case 12762: case 12763: valeur = "1"; break;  // partner positions: 2 is "Autre"
-      case 12820: valeur = "1"; break;              // a mode held as an integer behind an amount letter
-      default: break;
-    }
+    if (const auto it = kCodes.find(e.lettre.code); it != kCodes.end()) valeur = it->second;
     ajoute(e.lettre.code, std::move(index), std::move(valeur));
   }
   ajoute(12726, {{309, 2}}, "0");

@@ -26,9 +26,11 @@ std::unique_ptr<TDonnee2072> ChargeSansProbleme(const FichierDeclaration& f) {
 bool MemeValeur(const LettreFichier& a, const LettreFichier& b) {
   const auto* e = zorfiscal2072::EntreeDictionnaire2072(static_cast<int>(a.code));
   double x = 0, y = 0;
-  if (e->lettre.type() == 'D') return lettres::LitReel(a.valeur.c_str(), x) && lettres::LitReel(b.valeur.c_str(), y) && x == y;
+  if (e->lettre.type() == 'D')
+    return lettres::LitReel(a.valeur.c_str(), x) && lettres::LitReel(b.valeur.c_str(), y) && x == y;
   long long i = 0, j = 0;
-  if (e->lettre.type() == 'L') return lettres::LitEntier(a.valeur.c_str(), i) && lettres::LitEntier(b.valeur.c_str(), j) && i == j;
+  if (e->lettre.type() == 'L')
+    return lettres::LitEntier(a.valeur.c_str(), i) && lettres::LitEntier(b.valeur.c_str(), j) && i == j;
   return a.valeur == b.valeur;
 }
 
@@ -83,7 +85,8 @@ TEST(Hote, LettersInAnyOrderGiveTheSameConsistentDeclaration) {
   for (const auto& p : proprietes) {
     for (const auto& t : p.getLocataire()) EXPECT_EQ(t.getCodePropriete(), p.getCodePropriete());
     for (const auto& b : p.getBeneficiaire()) EXPECT_EQ(b.getCodePropriete(), p.getCodePropriete());
-    for (const auto& c : p.getAmortissementComposant().getComposant()) EXPECT_EQ(c.getCodePropriete(), p.getCodePropriete());
+    for (const auto& c : p.getAmortissementComposant().getComposant())
+      EXPECT_EQ(c.getCodePropriete(), p.getCodePropriete());
   }
   for (const auto& a : racine->getAssocie2072()) {
     const auto& quotes = a.getBulletin2072().getQuotePartPropriete();

@@ -44,8 +44,8 @@ class Sci2072 : public ::testing::Test {
 
   // Runs sci2072 with `arguments` (already quoted where needed) in the temporary folder.
   Resultat Lance(const std::string& arguments) const {
-    const std::string commande = "cd '" + m_dossier.string() + "' && '" SCI2072_PROGRAMME "' " + arguments +
-                                 " > stdout.txt 2> stderr.txt";
+    const std::string commande =
+        "cd '" + m_dossier.string() + "' && '" SCI2072_PROGRAMME "' " + arguments + " > stdout.txt 2> stderr.txt";
     const int brut = std::system(commande.c_str());
     return {WIFEXITED(brut) ? WEXITSTATUS(brut) : -1, Lit(Chemin("stdout.txt")), Lit(Chemin("stderr.txt"))};
   }
@@ -97,21 +97,34 @@ TEST_F(Sci2072, BadInputIsReportedWithItsLetterAndNothingIsWritten) {
   };
   const Cas cas[] = {
       {R"({"code": 12004, "value": "x"})", "letter 2: code 12004, index {}, value \"x\": unknown code"},
-      {R"({"code": 12593, "index": {"303": 0}, "value": "GIRARD"})", "Nom of TLocataire), index {303: 0}, value \"GIRARD\": the index lacks level 300 (property)"},
-      {R"({"code": 12055, "index": {"301": 0, "303": 0}, "value": "MARTIN"})", "names level 303 (tenant), which this letter cannot have"},
-      {R"({"code": 12140, "index": {"300": 0}, "value": "6O000"})", "letter 2: code 12140 (LoyerBrut of TDonneeProprieteFoncierPropriete), index {300: 0}, value \"6O000\": not an amount"},
+      {R"({"code": 12593, "index": {"303": 0}, "value": "GIRARD"})",
+       "Nom of TLocataire), index {303: 0}, value \"GIRARD\": the index lacks level 300 (property)"},
+      {R"({"code": 12055, "index": {"301": 0, "303": 0}, "value": "MARTIN"})",
+       "names level 303 (tenant), which this letter cannot have"},
+      {R"({"code": 12140, "index": {"300": 0}, "value": "6O000"})",
+       "letter 2: code 12140 (LoyerBrut of TDonneeProprieteFoncierPropriete), index {300: 0}, value \"6O000\": not an "
+       "amount"},
       {R"({"code": 12386, "index": {"300": 0}, "value": "douze"})", "not an integer"},
-      {R"({"code": 12596, "index": {"300": 0, "303": 0}, "value": "70000"})", "integer out of range; this field holds -32768 to 32767"},
+      {R"({"code": 12596, "index": {"300": 0, "303": 0}, "value": "70000"})",
+       "integer out of range; this field holds -32768 to 32767"},
       {R"({"code": 12117, "index": {"300": 0}, "value": "29/02/2011"})", "not a date"},
       {R"({"code": 12075, "index": {"301": 0}, "value": "33.333333"})", "more decimals than this field keeps"},
-      {R"({"code": 12655, "index": {"300": 0}, "value": "CODE-BIEN-BEAUCOUP-TROP-LONG"})", "text of 28 characters; this field holds at most 20"},
+      {R"({"code": 12655, "index": {"300": 0}, "value": "CODE-BIEN-BEAUCOUP-TROP-LONG"})",
+       "text of 28 characters; this field holds at most 20"},
       {R"({"code": 12820, "value": "1.5"})", "the field cannot hold this value exactly: it keeps \"1\""},
-      {R"({"code": 12172, "value": "100"})", "TDonneeProprieteFoncierCumul, a cumulative record that no declaration holds"},
-      {R"({"code": 12655, "index": {"300": 0}, "value": "B1"}, {"code": 12655, "index": {"300": 1}, "value": "B1"})", "letter 3: code 12655 (CodePropriete of TPropriete2072), index {300: 1}, value \"B1\": duplicate code: property 0 already has code \"B1\""},
-      {R"({"code": 12692, "index": {"301": 0, "310": 0}, "value": "B9"})", "value \"B9\": names property \"B9\", which no property has"},
+      {R"({"code": 12172, "value": "100"})",
+       "TDonneeProprieteFoncierCumul, a cumulative record that no declaration holds"},
+      {R"({"code": 12655, "index": {"300": 0}, "value": "B1"}, {"code": 12655, "index": {"300": 1}, "value": "B1"})",
+       "letter 3: code 12655 (CodePropriete of TPropriete2072), index {300: 1}, value \"B1\": duplicate code: property "
+       "0 already has code \"B1\""},
+      {R"({"code": 12692, "index": {"301": 0, "310": 0}, "value": "B9"})",
+       "value \"B9\": names property \"B9\", which no property has"},
       {R"({"code": 12767, "index": {"301": 0, "306": 0}, "value": "B1"})", "share 0 does not exist"},
-      {R"({"code": 12763, "index": {"309": 0}, "value": "4"})", "names partner position 4, but the file has no partner"},
-      {R"({"code": 12003, "value": "SCI DES CHÊNES"})", "letter 2: code 12003 (SocieteNom of TInfogene2072), index {}, value \"SCI DES CHÊNES\": the same letter (code and index) is already given by letter 1"},
+      {R"({"code": 12763, "index": {"309": 0}, "value": "4"})",
+       "names partner position 4, but the file has no partner"},
+      {R"({"code": 12003, "value": "SCI DES CHÊNES"})",
+       "letter 2: code 12003 (SocieteNom of TInfogene2072), index {}, value \"SCI DES CHÊNES\": the same letter (code "
+       "and index) is already given by letter 1"},
       {R"({"code": 12003 "value": "x"})", "malformed JSON at line 1, column 125"},
   };
   for (const Cas& c : cas) {
@@ -147,8 +160,10 @@ TEST_F(Sci2072, UsageHelpVersionAndDictionary) {
   const Resultat json = Lance("dictionary --json");
   ASSERT_EQ(json.statut, 0);
   EXPECT_EQ(std::count(json.sortie.begin(), json.sortie.end(), '\n'), 663 + 2);
-  EXPECT_NE(json.sortie.find(R"({"code":12593,"type":"S","record":"TLocataire","field":"Nom","levels":[300,303],"maxLength":91,"inDeclaration":true})"),
-            std::string::npos);
+  EXPECT_NE(
+      json.sortie.find(
+          R"({"code":12593,"type":"S","record":"TLocataire","field":"Nom","levels":[300,303],"maxLength":91,"inDeclaration":true})"),
+      std::string::npos);
   const Resultat table = Lance("dictionary");
   ASSERT_EQ(table.statut, 0);
   EXPECT_NE(table.sortie.find("12140  D     300"), std::string::npos);

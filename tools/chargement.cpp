@@ -16,7 +16,7 @@ using namespace zorfiscal2072;
 
 namespace {
 
-// Letter codes that give a record its code, and the level of that record.
+// Letters that give a property, a partner and a sale its code.
 constexpr int kCodePropriete = 12655, kCodeAssocie = 12694, kCodeCession = 12765;
 
 // A letter owning its heap value, as the letter library expects.
@@ -92,7 +92,8 @@ void RepointeCodes(TDonnee2072& racine, const std::unordered_map<std::string, st
     if (const auto it = nouveau.find(code); it != nouveau.end()) set(it->second);
   };
   for (TPropriete2072& p : racine.getPropriete2072()) {
-    for (TLocataire& t : p.getLocataire()) suit(t.getCodePropriete(), [&](const std::string& c) { t.setCodePropriete(c); });
+    for (TLocataire& t : p.getLocataire())
+      suit(t.getCodePropriete(), [&](const std::string& c) { t.setCodePropriete(c); });
     for (TBeneficiaire& b : p.getBeneficiaire())
       suit(b.getCodePropriete(), [&](const std::string& c) { b.setCodePropriete(c); });
     for (TComposant& c : p.getAmortissementComposant().getComposant())
@@ -136,7 +137,7 @@ void ControleCodes(const std::vector<std::string>& generes, const std::vector<st
   }
 }
 
-// What a reference letter must name once codes are in place; empty when it is free.
+// The record whose code a reference letter must repeat, once codes are in place.
 struct Reference {
   int niveauProprietaire;  // level of the record whose code the letter must repeat
   const char* nomProprietaire;
@@ -145,14 +146,14 @@ struct Reference {
 
 const Reference* ReferenceDe(long long code) {
   static const std::unordered_map<long long, Reference> references{
-      {12767, {kNiveauQuotePart, "property", "12655"}},      // share: its property (by position)
-      {12768, {kNiveauAssocie, "partner", "12694"}},         // share: its partner
-      {12766, {kNiveauRepartition, "sale", "12765"}},        // distribution: its sale (by position)
-      {12769, {kNiveauAssocie, "partner", "12694"}},         // distribution: its partner
-      {12693, {kNiveauAssocie, "partner", "12694"}},         // free-use entry: its partner
-      {12654, {kNiveauPropriete, "property", "12655"}},      // tenant
-      {12736, {kNiveauPropriete, "property", "12655"}},      // beneficiary
-      {12743, {kNiveauPropriete, "property", "12655"}},      // component
+      {12767, {kNiveauQuotePart, "property", "12655"}},  // share: its property (by position)
+      {12768, {kNiveauAssocie, "partner", "12694"}},     // share: its partner
+      {12766, {kNiveauRepartition, "sale", "12765"}},    // distribution: its sale (by position)
+      {12769, {kNiveauAssocie, "partner", "12694"}},     // distribution: its partner
+      {12693, {kNiveauAssocie, "partner", "12694"}},     // free-use entry: its partner
+      {12654, {kNiveauPropriete, "property", "12655"}},  // tenant
+      {12736, {kNiveauPropriete, "property", "12655"}},  // beneficiary
+      {12743, {kNiveauPropriete, "property", "12655"}},  // component
   };
   const auto it = references.find(code);
   return it == references.end() ? nullptr : &it->second;
@@ -165,35 +166,37 @@ std::string PositionsAssocies(long n) {
   return "the file has " + std::to_string(n) + " partners: positions 0 to " + std::to_string(n - 1) + ", and " + autre;
 }
 
+// The codes of the kind of record a reference letter names: properties for shares (by the
+// share's position) and for tenants, beneficiaries and components; partners; sales.
+const std::vector<std::string>& CodesNommes(const Codes& codes, int niveau) {
+  if (niveau == kNiveauQuotePart || niveau == kNiveauPropriete) return codes.proprietes;
+  return niveau == kNiveauAssocie ? codes.associes : codes.cessions;
+}
+
 void ControleReferences(const FichierDeclaration& fichier, const TDonnee2072& racine, const Codes& generes,
                         Rapport& rapport) {
   const Codes codes = LitCodes(racine);
   const std::unordered_set<std::string> proprietes(codes.proprietes.begin(), codes.proprietes.end());
-  const long nombreAssocies = static_cast<long>(codes.associes.size());
   for (const LettreFichier& l : fichier.lettres) {
     if (const Reference* r = ReferenceDe(l.code)) {
-      const std::size_t position = static_cast<std::size_t>(PositionDans(l.index, r->niveauProprietaire));
-      const bool propriete = r->niveauProprietaire == kNiveauQuotePart || r->niveauProprietaire == kNiveauPropriete;
-      const auto& liste = propriete ? codes.proprietes
-                          : r->niveauProprietaire == kNiveauAssocie ? codes.associes
-                                                                    : codes.cessions;
-      const auto& listeGeneree = propriete ? generes.proprietes
-                                 : r->niveauProprietaire == kNiveauAssocie ? generes.associes
-                                                                           : generes.cessions;
-      if (l.valeur == liste.at(position)) continue;
-      const bool genere = liste[position] == listeGeneree[position];
-      rapport.Ajoute(l, "names " + std::string(r->nomProprietaire) + " " + TexteJson(l.valeur) + ", but this letter's " +
-                            r->nomProprietaire + " is " + r->nomProprietaire + " " + std::to_string(position) +
+      const auto position = static_cast<std::size_t>(PositionDans(l.index, r->niveauProprietaire));
+      const std::string& attendu = CodesNommes(codes, r->niveauProprietaire).at(position);
+      if (l.valeur == attendu) continue;
+      const bool genere = attendu == CodesNommes(generes, r->niveauProprietaire).at(position);
+      const std::string nom = r->nomProprietaire;
+      rapport.Ajoute(l, "names " + nom + " " + TexteJson(l.valeur) + ", but this letter's " + nom + " is " + nom + " " +
+                            std::to_string(position) +
                             (genere ? std::string(", whose code the file does not give (letter ") + r->lettreCode + ")"
-                                    : ", whose code is " + TexteJson(liste[position])));
+                                    : ", whose code is " + TexteJson(attendu)));
     } else if (l.code == 12692 && !l.valeur.empty() && proprietes.count(l.valeur) == 0) {
-      rapport.Ajoute(l, "names property " + TexteJson(l.valeur) + ", which no property has (letter 12655 gives a "
-                        "property its code)");
+      rapport.Ajoute(l, "names property " + TexteJson(l.valeur) +
+                            ", which no property has (letter 12655 gives a property its code)");
     } else if (l.code == 12762 || l.code == 12763) {
       long long p = 0;
       lettres::LitEntier(l.valeur.c_str(), p);
-      if (p < 0 || p > nombreAssocies)
-        rapport.Ajoute(l, "names partner position " + std::to_string(p) + ", but " + PositionsAssocies(nombreAssocies));
+      const auto n = static_cast<long>(codes.associes.size());
+      if (p < 0 || p > n)
+        rapport.Ajoute(l, "names partner position " + std::to_string(p) + ", but " + PositionsAssocies(n));
     }
   }
 }
@@ -217,8 +220,8 @@ std::unique_ptr<TDonnee2072> Charge(const FichierDeclaration& fichier, Rapport& 
       rapport.Ajoute(l, "no record of the declaration took this letter");
     else if (const char type = zorfiscal2072::EntreeDictionnaire2072(static_cast<int>(l.code))->lettre.type();
              !MemeValeur(type, l.valeur, relue.get()->valeur))
-      rapport.Ajoute(l, std::string("the field cannot hold this value exactly: it keeps ") +
-                            TexteJson(relue.get()->valeur));
+      rapport.Ajoute(
+          l, std::string("the field cannot hold this value exactly: it keeps ") + TexteJson(relue.get()->valeur));
     if (l.code == kCodePropriete) codePropriete[PositionDans(l.index, kNiveauPropriete)] = &l;
     if (l.code == kCodeAssocie) codeAssocie[PositionDans(l.index, kNiveauAssocie)] = &l;
     if (l.code == kCodeCession) codeCession[PositionDans(l.index, kNiveauCession)] = &l;

@@ -67,9 +67,8 @@ class Ecrivain {
   Ecrivain(TDonnee2072& racine, bool toutes) : m_racine(racine), m_toutes(toutes) {}
 
   // The record reached by `index` (levels `niveaux`, owners first, so the index is sorted
-  // by key), then the records of the levels it owns.
-  // `doitApparaitre`: the record is the last of its level and loading would not create it
-  // without a letter.
+  // by key), then the records of the levels it owns. `doitApparaitre`: the record is the
+  // last of its level and loading would not create it without a letter.
   void Parcourt(int niveau, int position, bool doitApparaitre, Index& index, std::vector<int>& niveaux) {
     EcritEnregistrement(index, niveaux, doitApparaitre);
     for (const Niveau& n : Niveaux()) {

@@ -43,7 +43,8 @@ std::optional<Index> LitIndex(const json& objet, const std::string& ou, Rapport&
   Index index;
   bool bon = true;
   for (const auto& [nom, position] : objet.items()) {
-    const bool cleValide = nom.size() == 3 && std::all_of(nom.begin(), nom.end(), [](char c) { return c >= '0' && c <= '9'; }) &&
+    const bool cleValide = nom.size() == 3 &&
+                           std::all_of(nom.begin(), nom.end(), [](char c) { return c >= '0' && c <= '9'; }) &&
                            TrouveNiveau(std::stoi(nom)) != nullptr;
     if (!cleValide) {
       rapport.Ajoute(ou + "index key " + TexteJson(nom) + " is not a level key; levels are \"300\" to \"310\"");

@@ -20,7 +20,9 @@ int Longueur(const EntreeDictionnaire& e) {
 }  // namespace
 
 std::string DictionnaireTexte() {
-  std::string texte = "code   type  levels    record                                  field                                          length\n";
+  std::string texte =
+      "code   type  levels    record                                  field                                          "
+      "length\n";
   bool horsDeclaration = false;
   for (const EntreeDictionnaire& e : Dictionnaire2072()) {
     std::string niveaux;

@@ -77,7 +77,9 @@ const Niveau* TrouveNiveau(int cle) {
 }
 
 std::size_t Nombre(const TDonnee2072& racine, int cle, int positionParent) {
-  const auto propriete = [&]() -> const TPropriete2072& { return racine.getPropriete2072().at(Taille(positionParent)); };
+  const auto propriete = [&]() -> const TPropriete2072& {
+    return racine.getPropriete2072().at(Taille(positionParent));
+  };
   const auto associe = [&]() -> const TAssocie2072& { return racine.getAssocie2072().at(Taille(positionParent)); };
   switch (cle) {
     case kNiveauPropriete: return racine.getPropriete2072().size();
@@ -108,8 +110,9 @@ void Complete(TDonnee2072& racine, int cle, int positionParent, std::size_t n) {
       return Allonge(racine.getCessionsPartsSociete().getCessionParts(), n, [](TCessionParts&) {});
     default: break;
   }
-  if (TrouveNiveau(cle) == nullptr) return;
-  if (TrouveNiveau(cle)->parent == kNiveauPropriete) {
+  const Niveau* niveau = TrouveNiveau(cle);
+  if (niveau == nullptr || niveau->parPositionDe != 0) return;  // shares and distributions follow
+  if (niveau->parent == kNiveauPropriete) {
     TPropriete2072& p = racine.getPropriete2072().at(Taille(positionParent));
     const std::string& code = p.getCodePropriete();
     if (cle == kNiveauLocataire) Allonge(p.getLocataire(), n, [&](TLocataire& t) { t.setCodePropriete(code); });

@@ -95,8 +95,9 @@ constexpr void (*kCommandes[])(CLI::App&, int&) = {EnregistreCompute, Enregistre
 }  // namespace
 
 int main(int argc, char** argv) {
-  CLI::App app{"sci2072: computes 2072 declarations (French return of property-holding civil companies) "
-               "from declaration files."};
+  CLI::App app{
+      "sci2072: computes 2072 declarations (French return of property-holding civil companies) "
+      "from declaration files."};
   app.set_version_flag("--version", std::string("sci2072 ") + SCI2072_VERSION);
   app.require_subcommand(1);
   int statut = kSucces;

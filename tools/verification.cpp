@@ -21,7 +21,8 @@ std::string NomNiveau(int cle) {
 std::string NiveauxAttendus(const std::vector<int>& niveaux) {
   if (niveaux.empty()) return "this letter belongs to the declaration itself and takes no index";
   std::string texte = "its index must hold ";
-  for (std::size_t k = 0; k < niveaux.size(); ++k) texte += (k ? (k + 1 == niveaux.size() ? " and " : ", ") : "") + NomNiveau(niveaux[k]);
+  for (std::size_t k = 0; k < niveaux.size(); ++k)
+    texte += (k ? (k + 1 == niveaux.size() ? " and " : ", ") : "") + NomNiveau(niveaux[k]);
   return texte;
 }
 
@@ -83,8 +84,7 @@ std::string ProblemeValeur(const lettres::DescriptionLettre& d, const std::strin
     case Primitive::Texte: {
       const std::size_t n = lettres::NombreCaracteres(valeur);
       if (d.taille >= 1 && n > static_cast<std::size_t>(d.taille - 1))
-        return "text of " + std::to_string(n) + " characters; this field holds at most " +
-               std::to_string(d.taille - 1);
+        return "text of " + std::to_string(n) + " characters; this field holds at most " + std::to_string(d.taille - 1);
       return {};
     }
     case Primitive::Court:
@@ -111,7 +111,8 @@ std::string ProblemeValeur(const lettres::DescriptionLettre& d, const std::strin
     }
     case Primitive::Date: {
       long date = 0;
-      if (!lettres::LitDate(valeur.c_str(), date)) return "not a date; expected a real calendar date written DD/MM/YYYY";
+      if (!lettres::LitDate(valeur.c_str(), date))
+        return "not a date; expected a real calendar date written DD/MM/YYYY";
       return {};
     }
   }
@@ -137,7 +138,8 @@ void Verifie(const FichierDeclaration& fichier, Rapport& rapport) {
       if (static_cast<std::size_t>(position) < nombre) continue;
       const Niveau* de = TrouveNiveau(n->parPositionDe);
       rapport.Ajoute(l, std::string(n->nom) + " " + std::to_string(position) + " does not exist: a partner has one " +
-                            n->nom + " per " + de->nom + ", named by the " + de->nom + "'s position, and the file names " +
+                            n->nom + " per " + de->nom + ", named by the " + de->nom +
+                            "'s position, and the file names " +
                             (nombre == 0 ? std::string("no ") + de->nom
                                          : std::to_string(nombre) + " " + (nombre == 1 ? de->nom : de->pluriel)));
     }
