@@ -8,6 +8,9 @@
 namespace hote2072 {
 
 std::string TexteJson(const std::string& texte) {
+  // Most texts need no escaping: quote them directly.
+  if (std::none_of(texte.begin(), texte.end(), [](char c) { return c == '"' || c == '\\' || (c >= 0 && c < 0x20); }))
+    return '"' + texte + '"';
   return nlohmann::json(texte).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 

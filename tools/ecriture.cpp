@@ -24,11 +24,15 @@ const std::map<std::vector<int>, std::vector<const EntreeDictionnaire*>>& Entree
   return entrees;
 }
 
-std::string LitLettre(TDonnee2072& racine, int code, const Index& index) {
-  structLettre lettre{1, static_cast<std::int16_t>(code), nullptr, 0, nullptr};
+TIndex VersTIndex(const Index& index) {
   TIndex t;
   for (const auto& [cle, position] : index) t.setValeurIndex(cle, position);
-  racine.TransfertUneLettre(&lettre, t, 1);
+  return t;
+}
+
+std::string LitLettre(TDonnee2072& racine, int code, const TIndex& index) {
+  structLettre lettre{1, static_cast<std::int16_t>(code), nullptr, 0, nullptr};
+  racine.TransfertUneLettre(&lettre, index, 1);
   std::string texte = lettre.valeur != nullptr ? lettre.valeur : "";
   std::free(lettre.valeur);
   return texte;
@@ -52,8 +56,8 @@ const Modele& ModeleCharge() {
       Complete(racine, n.cle, 0, 1);
     }
     for (const auto& [niveaux, entrees] : EntreesParNiveaux()) {
-      Index index;
-      for (int cle : niveaux) index.emplace_back(cle, 0);
+      TIndex index;
+      for (int cle : niveaux) index.setValeurIndex(cle, 0);
       auto& textes = m.textes[niveaux];
       for (const EntreeDictionnaire* e : entrees) textes.push_back(LitLettre(racine, e->lettre.code, index));
     }
@@ -93,10 +97,11 @@ class Ecrivain {
     if (it == EntreesParNiveaux().end()) return;
     const auto& defauts = ModeleCharge().textes.at(niveaux);
     const std::size_t avant = fichier.lettres.size();
+    const TIndex t = VersTIndex(index);
     std::string premier;
     for (std::size_t k = 0; k < it->second.size(); ++k) {
       const int code = it->second[k]->lettre.code;
-      std::string valeur = LitLettre(m_racine, code, index);
+      std::string valeur = LitLettre(m_racine, code, t);
       if (k == 0) premier = valeur;
       if (m_toutes || valeur != defauts[k]) Ajoute(code, index, std::move(valeur));
     }

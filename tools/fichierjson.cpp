@@ -151,6 +151,25 @@ std::optional<FichierDeclaration> LitJson(std::string_view texte, Rapport& rappo
   return fichier;
 }
 
+namespace {
+
+// ", "field": "LoyerBrut", "record": "TDonneeProprieteFoncierPropriete"" for each code.
+const std::string& NomsPourLesGens(long long code) {
+  static const auto noms = [] {
+    std::vector<std::string> n(lettres::kEtendueCodes);
+    for (int i = 0; i < lettres::kEtendueCodes; ++i)
+      if (const auto* e = zorfiscal2072::EntreeDictionnaire2072(lettres::kPremierCode + i))
+        n[static_cast<std::size_t>(i)] =
+            ", \"field\": " + TexteJson(e->lettre.champ) + ", \"record\": " + TexteJson(e->enregistrement);
+    return n;
+  }();
+  static const std::string aucun;
+  const long long i = code - lettres::kPremierCode;
+  return i >= 0 && i < lettres::kEtendueCodes ? noms[static_cast<std::size_t>(i)] : aucun;
+}
+
+}  // namespace
+
 std::string EcritJson(const FichierDeclaration& fichier) {
   std::string texte = std::string("{\n  \"format\": \"") + kFormat + "\",\n  \"version\": " + std::to_string(kVersion) +
                       ",\n  \"year\": " + std::to_string(fichier.annee) + ",\n  \"letters\": [";
@@ -165,10 +184,10 @@ std::string EcritJson(const FichierDeclaration& fichier) {
         texte += (k ? ", \"" : "\"") + std::to_string(l.index[k].first) + "\": " + std::to_string(l.index[k].second);
       texte += "}";
     }
-    texte += ", \"value\": " + TexteJson(l.valeur);
-    if (const auto* e = zorfiscal2072::EntreeDictionnaire2072(static_cast<int>(l.code)))
-      texte += ", \"field\": " + TexteJson(e->lettre.champ) + ", \"record\": " + TexteJson(e->enregistrement);
-    texte += "}";
+    texte += ", \"value\": ";
+    texte += TexteJson(l.valeur);
+    texte += NomsPourLesGens(l.code);
+    texte += '}';
   }
   texte += premiere ? "]\n}\n" : "\n  ]\n}\n";
   return texte;
