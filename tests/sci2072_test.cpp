@@ -1,0 +1,172 @@
+// The built sci2072 run on files: examples, round trips, every kind of bad input, usage.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "aide_hote.h"
+#include "fichierjson.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Resultat {
+  int statut;
+  std::string sortie, erreur;
+};
+
+class Sci2072 : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string modele = (fs::temp_directory_path() / "sci2072-XXXXXX").string();
+    ASSERT_NE(mkdtemp(modele.data()), nullptr);
+    m_dossier = modele;
+  }
+  void TearDown() override { fs::remove_all(m_dossier); }
+
+  fs::path Chemin(const std::string& nom) const { return m_dossier / nom; }
+
+  fs::path Ecrit(const std::string& nom, const std::string& contenu) const {
+    std::ofstream(Chemin(nom), std::ios::binary) << contenu;
+    return Chemin(nom);
+  }
+
+  static std::string Lit(const fs::path& chemin) {
+    std::ifstream f(chemin, std::ios::binary);
+    std::ostringstream tout;
+    tout << f.rdbuf();
+    return tout.str();
+  }
+
+  // Runs sci2072 with `arguments` (already quoted where needed) in the temporary folder.
+  Resultat Lance(const std::string& arguments) const {
+    const std::string commande =
+        "cd '" + m_dossier.string() + "' && '" SCI2072_PROGRAMME "' " + arguments + " > stdout.txt 2> stderr.txt";
+    const int brut = std::system(commande.c_str());
+    return {WIFEXITED(brut) ? WEXITSTATUS(brut) : -1, Lit(Chemin("stdout.txt")), Lit(Chemin("stderr.txt"))};
+  }
+
+  // Files the program left in the folder, besides its captured output.
+  std::vector<std::string> Fichiers() const {
+    std::vector<std::string> noms;
+    for (const auto& e : fs::directory_iterator(m_dossier)) noms.push_back(e.path().filename().string());
+    std::sort(noms.begin(), noms.end());
+    return noms;
+  }
+
+ private:
+  fs::path m_dossier;
+};
+
+TEST_F(Sci2072, ExamplesComputeAndTheirOutputIsStable) {
+  for (const char* exemple : {"sci-du-parc.json", "sci-les-restanques.json"}) {
+    const std::string source = std::string(SCI2072_EXEMPLES) + "/" + exemple;
+    const Resultat r = Lance("compute '" + source + "' -o out.json");
+    ASSERT_EQ(r.statut, 0) << exemple << ": " << r.erreur;
+    EXPECT_EQ(r.erreur, "");
+    EXPECT_EQ(r.sortie, "");
+    const std::string sortie = Lit(Chemin("out.json"));
+    EXPECT_NE(sortie.find("\"code\": 12003, \"value\": \"SCI "), std::string::npos) << sortie;
+
+    // Standard input and output give the same text; computing the output again changes nothing.
+    const Resultat tuyau = Lance("compute - < out.json");
+    EXPECT_EQ(tuyau.statut, 0) << tuyau.erreur;
+    EXPECT_EQ(tuyau.sortie, sortie) << exemple;
+  }
+}
+
+TEST_F(Sci2072, EveryRecordKindRoundTripsThroughTheProgram) {
+  Ecrit("complet.json", hote2072::EcritJson(aide::DeclarationComplete()));
+  for (const std::string option : {"", " --all"}) {
+    ASSERT_EQ(Lance("compute complet.json -o un.json" + option).statut, 0);
+    ASSERT_EQ(Lance("compute un.json -o deux.json" + option).statut, 0);
+    EXPECT_EQ(Lit(Chemin("un.json")), Lit(Chemin("deux.json"))) << option;
+  }
+}
+
+TEST_F(Sci2072, BadInputIsReportedWithItsLetterAndNothingIsWritten) {
+  const std::string tete = R"({"format": "sci2072-declaration", "version": 1, "letters": [)";
+  const std::string autres = R"({"code": 12003, "value": "SCI DES ORMES"}, )";
+  struct Cas {
+    std::string lettres;
+    std::string attendu;  // in the message, after the letter's description
+  };
+  const Cas cas[] = {
+      {R"({"code": 12004, "value": "x"})", "letter 2: code 12004, index {}, value \"x\": unknown code"},
+      {R"({"code": 12593, "index": {"303": 0}, "value": "GIRARD"})",
+       "Nom of TLocataire), index {303: 0}, value \"GIRARD\": the index lacks level 300 (property)"},
+      {R"({"code": 12055, "index": {"301": 0, "303": 0}, "value": "MARTIN"})",
+       "names level 303 (tenant), which this letter cannot have"},
+      {R"({"code": 12140, "index": {"300": 0}, "value": "6O000"})",
+       "letter 2: code 12140 (LoyerBrut of TDonneeProprieteFoncierPropriete), index {300: 0}, value \"6O000\": not an "
+       "amount"},
+      {R"({"code": 12386, "index": {"300": 0}, "value": "douze"})", "not an integer"},
+      {R"({"code": 12596, "index": {"300": 0, "303": 0}, "value": "70000"})",
+       "integer out of range; this field holds -32768 to 32767"},
+      {R"({"code": 12117, "index": {"300": 0}, "value": "29/02/2011"})", "not a date"},
+      {R"({"code": 12075, "index": {"301": 0}, "value": "33.333333"})", "more decimals than this field keeps"},
+      {R"({"code": 12655, "index": {"300": 0}, "value": "CODE-BIEN-BEAUCOUP-TROP-LONG"})",
+       "text of 28 characters; this field holds at most 20"},
+      {R"({"code": 12820, "value": "1.5"})", "the field cannot hold this value exactly: it keeps \"1\""},
+      {R"({"code": 12172, "value": "100"})",
+       "TDonneeProprieteFoncierCumul, a cumulative record that no declaration holds"},
+      {R"({"code": 12655, "index": {"300": 0}, "value": "B1"}, {"code": 12655, "index": {"300": 1}, "value": "B1"})",
+       "letter 3: code 12655 (CodePropriete of TPropriete2072), index {300: 1}, value \"B1\": duplicate code: property "
+       "0 already has code \"B1\""},
+      {R"({"code": 12692, "index": {"301": 0, "310": 0}, "value": "B9"})",
+       "value \"B9\": names property \"B9\", which no property has"},
+      {R"({"code": 12767, "index": {"301": 0, "306": 0}, "value": "B1"})", "share 0 does not exist"},
+      {R"({"code": 12763, "index": {"309": 0}, "value": "4"})",
+       "names partner position 4, but the file has no partner"},
+      {R"({"code": 12003, "value": "SCI DES CHÊNES"})",
+       "letter 2: code 12003 (SocieteNom of TInfogene2072), index {}, value \"SCI DES CHÊNES\": the same letter (code "
+       "and index) is already given by letter 1"},
+      {R"({"code": 12003 "value": "x"})", "malformed JSON at line 1, column 125"},
+  };
+  for (const Cas& c : cas) {
+    Ecrit("entree.json", tete + autres + c.lettres + "]}");
+    Ecrit("sortie.json", "old");
+    const Resultat r = Lance("compute entree.json -o sortie.json");
+    EXPECT_EQ(r.statut, 1) << c.lettres;
+    EXPECT_NE(r.erreur.find("entree.json: "), std::string::npos) << r.erreur;
+    EXPECT_NE(r.erreur.find(c.attendu), std::string::npos) << "expected: " << c.attendu << "\ngot: " << r.erreur;
+    EXPECT_EQ(Lit(Chemin("sortie.json")), "old") << c.lettres;
+    EXPECT_EQ(Fichiers(), (std::vector<std::string>{"entree.json", "sortie.json", "stderr.txt", "stdout.txt"}));
+    fs::remove(Chemin("sortie.json"));
+    EXPECT_EQ(Lance("compute entree.json -o sortie.json").statut, 1);
+    EXPECT_FALSE(fs::exists(Chemin("sortie.json"))) << c.lettres;
+  }
+  EXPECT_EQ(Lance("compute absent.json").statut, 1);
+}
+
+TEST_F(Sci2072, UsageHelpVersionAndDictionary) {
+  EXPECT_EQ(Lance("").statut, 2);
+  EXPECT_EQ(Lance("compute").statut, 2);
+  EXPECT_EQ(Lance("compute a.json --vite").statut, 2);
+  EXPECT_EQ(Lance("migrate a.json").statut, 2);
+  for (const char* aide : {"--help", "compute --help", "dictionary --help"}) {
+    const Resultat r = Lance(aide);
+    EXPECT_EQ(r.statut, 0) << aide;
+    EXPECT_NE(r.sortie.find("Usage:"), std::string::npos) << aide;
+  }
+  const Resultat version = Lance("--version");
+  EXPECT_EQ(version.statut, 0);
+  EXPECT_EQ(version.sortie.rfind("sci2072 ", 0), 0u) << version.sortie;
+
+  const Resultat json = Lance("dictionary --json");
+  ASSERT_EQ(json.statut, 0);
+  EXPECT_EQ(std::count(json.sortie.begin(), json.sortie.end(), '\n'), 663 + 2);
+  EXPECT_NE(
+      json.sortie.find(
+          R"({"code":12593,"type":"S","record":"TLocataire","field":"Nom","levels":[300,303],"maxLength":91,"inDeclaration":true})"),
+      std::string::npos);
+  const Resultat table = Lance("dictionary");
+  ASSERT_EQ(table.statut, 0);
+  EXPECT_NE(table.sortie.find("12140  D     300"), std::string::npos);
+}
+
+}  // namespace

@@ -1,0 +1,45 @@
+#include "declaration.h"
+
+#include <algorithm>
+#include <nlohmann/json.hpp>
+
+#include "dictionnaire2072.h"
+
+namespace hote2072 {
+
+std::string TexteJson(const std::string& texte) {
+  // Most texts need no escaping: quote them directly.
+  if (std::none_of(texte.begin(), texte.end(), [](char c) { return c == '"' || c == '\\' || (c >= 0 && c < 0x20); }))
+    return '"' + texte + '"';
+  return nlohmann::json(texte).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
+std::string DecritIndex(const Index& index) {
+  std::string texte = "{";
+  for (const auto& [cle, position] : index) {
+    if (texte.size() > 1) texte += ", ";
+    texte += std::to_string(cle) + ": " + std::to_string(position);
+  }
+  return texte + "}";
+}
+
+std::string DecritLettre(const LettreFichier& lettre) {
+  std::string texte = "letter " + std::to_string(lettre.rang) + ": code " + std::to_string(lettre.code);
+  const auto* entree = (lettre.code >= 0 && lettre.code <= 32767)
+                           ? zorfiscal2072::EntreeDictionnaire2072(static_cast<int>(lettre.code))
+                           : nullptr;
+  if (entree != nullptr) texte += std::string(" (") + entree->lettre.champ + " of " + entree->enregistrement + ")";
+  texte += ", index " + DecritIndex(lettre.index) + ", value " + TexteJson(lettre.valeur);
+  return texte;
+}
+
+std::vector<std::string> Rapport::problemes() const {
+  auto tries = m_problemes;
+  std::stable_sort(tries.begin(), tries.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::vector<std::string> textes;
+  textes.reserve(tries.size());
+  for (auto& [rang, texte] : tries) textes.push_back(std::move(texte));
+  return textes;
+}
+
+}  // namespace hote2072

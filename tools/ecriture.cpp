@@ -1,0 +1,131 @@
+#include "ecriture.h"
+
+#include <cstdlib>
+#include <map>
+
+#include "dictionnaire2072.h"
+#include "lettres.h"
+
+namespace hote2072 {
+
+using zorfiscal2072::EntreeDictionnaire;
+
+namespace {
+
+// The dictionary entries of one kind of record, all reached with the same index levels.
+// Codes held twice (12564, 12565) appear once, under the record the root asks first.
+const std::map<std::vector<int>, std::vector<const EntreeDictionnaire*>>& EntreesParNiveaux() {
+  static const auto entrees = [] {
+    std::map<std::vector<int>, std::vector<const EntreeDictionnaire*>> m;
+    for (const EntreeDictionnaire& e : zorfiscal2072::Dictionnaire2072())
+      if (e.parLaRacine && zorfiscal2072::EntreeDictionnaire2072(e.lettre.code) == &e) m[e.niveaux].push_back(&e);
+    return m;
+  }();
+  return entrees;
+}
+
+TIndex VersTIndex(const Index& index) {
+  TIndex t;
+  for (const auto& [cle, position] : index) t.setValeurIndex(cle, position);
+  return t;
+}
+
+std::string LitLettre(TDonnee2072& racine, int code, const TIndex& index) {
+  structLettre lettre{1, static_cast<std::int16_t>(code), nullptr, 0, nullptr};
+  racine.TransfertUneLettre(&lettre, index, 1);
+  std::string texte = lettre.valeur != nullptr ? lettre.valeur : "";
+  std::free(lettre.valeur);
+  return texte;
+}
+
+// What loading makes of each kind of record: the texts of its letters, and how many records
+// of each level a new owner already holds (a partner starts with 16 carried-forward results).
+// Built on a default root given one record at each level the way loading adds them, read at
+// position 0.
+struct Modele {
+  std::map<std::vector<int>, std::vector<std::string>> textes;
+  std::map<int, std::size_t> nombreInitial;
+};
+
+const Modele& ModeleCharge() {
+  static const Modele modele = [] {
+    Modele m;
+    TDonnee2072 racine;
+    for (const Niveau& n : Niveaux()) {
+      m.nombreInitial[n.cle] = Nombre(racine, n.cle, 0);
+      Complete(racine, n.cle, 0, 1);
+    }
+    for (const auto& [niveaux, entrees] : EntreesParNiveaux()) {
+      TIndex index;
+      for (int cle : niveaux) index.setValeurIndex(cle, 0);
+      auto& textes = m.textes[niveaux];
+      for (const EntreeDictionnaire* e : entrees) textes.push_back(LitLettre(racine, e->lettre.code, index));
+    }
+    return m;
+  }();
+  return modele;
+}
+
+class Ecrivain {
+ public:
+  Ecrivain(TDonnee2072& racine, bool toutes) : m_racine(racine), m_toutes(toutes) {}
+
+  // The record reached by `index` (levels `niveaux`, owners first, so the index is sorted
+  // by key), then the records of the levels it owns. `doitApparaitre`: the record is the
+  // last of its level and loading would not create it without a letter.
+  void Parcourt(int niveau, int position, bool doitApparaitre, Index& index, std::vector<int>& niveaux) {
+    EcritEnregistrement(index, niveaux, doitApparaitre);
+    for (const Niveau& n : Niveaux()) {
+      if (n.parent != niveau) continue;
+      const std::size_t nombre = Nombre(m_racine, n.cle, position);
+      const bool creeParLettre = n.parPositionDe == 0 && nombre > ModeleCharge().nombreInitial.at(n.cle);
+      niveaux.push_back(n.cle);
+      for (std::size_t k = 0; k < nombre; ++k) {
+        index.emplace_back(n.cle, static_cast<int>(k));
+        Parcourt(n.cle, static_cast<int>(k), creeParLettre && k + 1 == nombre, index, niveaux);
+        index.pop_back();
+      }
+      niveaux.pop_back();
+    }
+  }
+
+  FichierDeclaration fichier;
+
+ private:
+  void EcritEnregistrement(const Index& index, const std::vector<int>& niveaux, bool doitApparaitre) {
+    const auto it = EntreesParNiveaux().find(niveaux);
+    if (it == EntreesParNiveaux().end()) return;
+    const auto& defauts = ModeleCharge().textes.at(niveaux);
+    const std::size_t avant = fichier.lettres.size();
+    const TIndex t = VersTIndex(index);
+    std::string premier;
+    for (std::size_t k = 0; k < it->second.size(); ++k) {
+      const int code = it->second[k]->lettre.code;
+      std::string valeur = LitLettre(m_racine, code, t);
+      if (k == 0) premier = valeur;
+      if (m_toutes || valeur != defauts[k]) Ajoute(code, index, std::move(valeur));
+    }
+    if (doitApparaitre && fichier.lettres.size() == avant && !it->second.empty())
+      Ajoute(it->second.front()->lettre.code, index, std::move(premier));
+  }
+
+  void Ajoute(int code, const Index& index, std::string valeur) {
+    fichier.lettres.push_back({fichier.lettres.size() + 1, code, index, std::move(valeur)});
+  }
+
+  TDonnee2072& m_racine;
+  bool m_toutes;
+};
+
+}  // namespace
+
+FichierDeclaration Ecrit(TDonnee2072& racine, bool toutes) {
+  Ecrivain ecrivain(racine, toutes);
+  ecrivain.fichier.annee = racine.getAnnee();
+  Index index;
+  std::vector<int> niveaux;
+  ecrivain.Parcourt(0, 0, false, index, niveaux);
+  return std::move(ecrivain.fichier);
+}
+
+}  // namespace hote2072

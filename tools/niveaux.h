@@ -1,0 +1,50 @@
+// The repeated records of a declaration as the host sees them: for each index level, the
+// record that owns it, how many records it holds, and how loading adds records to it.
+#pragma once
+
+#include <cstddef>
+#include <utility>
+#include <vector>
+
+#include "tdonnee2072.h"
+
+namespace hote2072 {
+
+using zorfiscal2072::TDonnee2072;
+
+// Index of a letter in a file: (level key, position) pairs, sorted by key.
+using Index = std::vector<std::pair<int, int>>;
+
+// Highest position a file may name: a typing slip must not make the loader create millions
+// of records.
+inline constexpr int kPositionMax = 99999;
+
+struct Niveau {
+  int cle;
+  int parent;           // key of the owning level, 0 for the root
+  const char* nom;      // "tenant", for messages
+  const char* pluriel;  // "tenants"
+  // Shares (306) and distributions (307) exist one per property and per sale: their position
+  // names the property (300) or the sale (305); loading never creates them. 0 elsewhere.
+  int parPositionDe;
+};
+
+// Every level, owners before the levels they own, in the order declarations are written:
+// properties with their tenants, beneficiaries and components; partners with their free-use
+// entries, shares, distributions and carried-forward results; sales; transfers of shares.
+const std::vector<Niveau>& Niveaux();
+// The level of a key 300 to 310, or null.
+const Niveau* TrouveNiveau(int cle);
+
+// Number of records at level `cle` under the owner at `positionParent` (ignored for the
+// levels the root owns).
+std::size_t Nombre(const TDonnee2072& racine, int cle, int positionParent);
+
+// Adds records at level `cle` under the owner at `positionParent` until it holds `n`, the
+// way loading creates them: properties, partners and sales through the root (which keeps
+// one share per property and one distribution per sale in every statement); the others as
+// default records appended to their owner, those that name their owner carrying its code.
+// Does nothing for shares and distributions.
+void Complete(TDonnee2072& racine, int cle, int positionParent, std::size_t n);
+
+}  // namespace hote2072

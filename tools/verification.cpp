@@ -1,0 +1,148 @@
+#include "verification.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <limits>
+
+#include "dictionnaire2072.h"
+#include "lettres.h"
+
+namespace hote2072 {
+
+using zorfiscal2072::EntreeDictionnaire;
+
+namespace {
+
+std::string NomNiveau(int cle) {
+  const Niveau* n = TrouveNiveau(cle);
+  return std::to_string(cle) + " (" + (n ? n->nom : "?") + ")";
+}
+
+std::string NiveauxAttendus(const std::vector<int>& niveaux) {
+  if (niveaux.empty()) return "this letter belongs to the declaration itself and takes no index";
+  std::string texte = "its index must hold ";
+  for (std::size_t k = 0; k < niveaux.size(); ++k)
+    texte += (k ? (k + 1 == niveaux.size() ? " and " : ", ") : "") + NomNiveau(niveaux[k]);
+  return texte;
+}
+
+std::string ProblemeEntier(const std::string& valeur, long long min, long long max) {
+  long long v = 0;
+  if (!lettres::LitEntier(valeur.c_str(), v)) return "not an integer; expected a whole number such as 2";
+  if (v < min || v > max)
+    return "integer out of range; this field holds " + std::to_string(min) + " to " + std::to_string(max);
+  return {};
+}
+
+// Problems of the code, of the index and of the value.
+void VerifieLettre(const LettreFichier& l, Rapport& rapport) {
+  const EntreeDictionnaire* e =
+      (l.code >= 0 && l.code <= 32767) ? zorfiscal2072::EntreeDictionnaire2072(static_cast<int>(l.code)) : nullptr;
+  if (e == nullptr) {
+    rapport.Ajoute(l, "unknown code: no letter of the form has it (`sci2072 dictionary` lists them)");
+    return;
+  }
+  if (!e->parLaRacine) {
+    rapport.Ajoute(l, std::string("this letter belongs to ") + e->enregistrement +
+                          ", a cumulative record that no declaration holds: it cannot be loaded");
+    return;
+  }
+  for (int cle : e->niveaux)
+    if (PositionDans(l.index, cle) < 0)
+      rapport.Ajoute(l, "the index lacks level " + NomNiveau(cle) + "; " + NiveauxAttendus(e->niveaux));
+  for (const auto& [cle, position] : l.index)
+    if (std::find(e->niveaux.begin(), e->niveaux.end(), cle) == e->niveaux.end())
+      rapport.Ajoute(l, "the index names level " + NomNiveau(cle) + ", which this letter cannot have; " +
+                            NiveauxAttendus(e->niveaux));
+  if (std::string p = ProblemeValeur(e->lettre, l.valeur); !p.empty()) rapport.Ajoute(l, p);
+}
+
+}  // namespace
+
+int PositionDans(const Index& index, int cle) {
+  for (const auto& [k, position] : index)
+    if (k == cle) return position;
+  return -1;
+}
+
+Effectifs CompteEffectifs(const FichierDeclaration& fichier) {
+  Effectifs effectifs;
+  for (const LettreFichier& l : fichier.lettres)
+    for (const auto& [cle, position] : l.index) {
+      const Niveau* n = TrouveNiveau(cle);
+      const int proprietaire = n->parent == 0 ? 0 : PositionDans(l.index, n->parent);
+      if (proprietaire < 0) continue;  // reported: the index lacks the owner's level
+      std::size_t& nombre = effectifs[{cle, proprietaire}];
+      nombre = std::max(nombre, static_cast<std::size_t>(position) + 1);
+    }
+  return effectifs;
+}
+
+std::string ProblemeValeur(const lettres::DescriptionLettre& d, const std::string& valeur) {
+  using lettres::Primitive;
+  switch (d.primitive) {
+    case Primitive::Texte: {
+      const std::size_t n = lettres::NombreCaracteres(valeur);
+      if (d.taille >= 1 && n > static_cast<std::size_t>(d.taille - 1))
+        return "text of " + std::to_string(n) + " characters; this field holds at most " + std::to_string(d.taille - 1);
+      return {};
+    }
+    case Primitive::Court:
+      return ProblemeEntier(valeur, std::numeric_limits<short>::min(), std::numeric_limits<short>::max());
+    case Primitive::MoisJour:
+    case Primitive::SiecleAnnee:
+      if (valeur.empty()) return {};  // how the letter library writes a day, month or year not entered
+      [[fallthrough]];
+    case Primitive::Long:
+      return ProblemeEntier(valeur, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+    case Primitive::Reel:
+    case Primitive::ReelFormat: {
+      double v = 0;
+      if (!lettres::LitReel(valeur.c_str(), v)) return "not an amount; expected a number such as 1234.56 or 1234,56";
+      if (d.primitive == Primitive::Reel) return {};
+      // The field is written back with a fixed count of decimals: more would not survive.
+      const int decimales = d.taille == 5 ? 5 : 2;
+      char texte[400];
+      std::snprintf(texte, sizeof texte, "%.*f", decimales, v);
+      double relu = 0;
+      if (!lettres::LitReel(texte, relu) || relu != v)
+        return "more decimals than this field keeps; it is written with " + std::to_string(decimales) + " decimals";
+      return {};
+    }
+    case Primitive::Date: {
+      long date = 0;
+      if (!lettres::LitDate(valeur.c_str(), date))
+        return "not a date; expected a real calendar date written DD/MM/YYYY";
+      return {};
+    }
+  }
+  return {};
+}
+
+void Verifie(const FichierDeclaration& fichier, Rapport& rapport) {
+  std::map<std::pair<long long, Index>, std::size_t> vues;
+  for (const LettreFichier& l : fichier.lettres) {
+    VerifieLettre(l, rapport);
+    const auto [it, nouvelle] = vues.try_emplace({l.code, l.index}, l.rang);
+    if (!nouvelle)
+      rapport.Ajoute(l, "the same letter (code and index) is already given by letter " + std::to_string(it->second));
+  }
+  // A share names a property, and a distribution a sale, by position.
+  const Effectifs effectifs = CompteEffectifs(fichier);
+  for (const LettreFichier& l : fichier.lettres)
+    for (const auto& [cle, position] : l.index) {
+      const Niveau* n = TrouveNiveau(cle);
+      if (n->parPositionDe == 0) continue;
+      const auto it = effectifs.find({n->parPositionDe, 0});
+      const std::size_t nombre = it == effectifs.end() ? 0 : it->second;
+      if (static_cast<std::size_t>(position) < nombre) continue;
+      const Niveau* de = TrouveNiveau(n->parPositionDe);
+      rapport.Ajoute(l, std::string(n->nom) + " " + std::to_string(position) + " does not exist: a partner has one " +
+                            n->nom + " per " + de->nom + ", named by the " + de->nom +
+                            "'s position, and the file names " +
+                            (nombre == 0 ? std::string("no ") + de->nom
+                                         : std::to_string(nombre) + " " + (nombre == 1 ? de->nom : de->pluriel)));
+    }
+}
+
+}  // namespace hote2072
