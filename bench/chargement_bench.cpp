@@ -60,3 +60,18 @@ void BM_LitEtCharge(benchmark::State& etat) {
 BENCHMARK(BM_LitEtCharge)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+// Writing the loaded declaration back: every letter of every record read through the root.
+void BM_Ecrit(benchmark::State& etat) {
+  Rapport rapport;
+  auto racine = Charge(GrandeDeclaration(2000, 200), rapport);
+  if (!racine) {
+    etat.SkipWithError("the declaration did not load");
+    return;
+  }
+  for (auto _ : etat) {
+    FichierDeclaration f = Ecrit(*racine, false);
+    benchmark::DoNotOptimize(f.lettres.data());
+  }
+}
+BENCHMARK(BM_Ecrit)->Unit(benchmark::kMillisecond);

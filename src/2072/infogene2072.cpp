@@ -262,8 +262,42 @@ void TInfogene2072::InitPartielle() {
   });
 }
 
+namespace {
+
+// Every code of the general information, its linked elements and its addresses. The root
+// offers each letter here first: the others are refused without trying the 25 steps.
+const lettres::EnsembleCodes& CodesInfogene() {
+  static const lettres::EnsembleCodes codes = [] {
+    lettres::EnsembleCodes c;
+    for (const auto* table :
+         {&TInfogene2072::Lettres().Descriptions(), &TElementLieVA::Lettres().Descriptions(),
+          &TElementLie2072ELoyersBruts::Lettres().Descriptions(), &TElementLie2072EChargeLocataires::Lettres().Descriptions(),
+          &TElementLie2072ERecettesDiverses::Lettres().Descriptions(),
+          &TElementLie2072ERentreesCreances::Lettres().Descriptions(),
+          &TElementLie2072EFraisGerance::Lettres().Descriptions(), &TElementLie2072EAssurance::Lettres().Descriptions(),
+          &TElementLie2072ETravauxReparation::Lettres().Descriptions(),
+          &TElementLie2072EChargesEspacesNaturels::Lettres().Descriptions(),
+          &TElementLie2072ENP::Lettres().Descriptions(), &TElementLie2072EAssuranceFraisZR::Lettres().Descriptions(),
+          &TElementLie2072EChargesRecuperables::Lettres().Descriptions(),
+          &TElementLie2072EIndemnitesEtFrais::Lettres().Descriptions(),
+          &TElementLie2072EDeductionSpecifique::Lettres().Descriptions(),
+          &TElementLie2072EDeductionAmortissement::Lettres().Descriptions(),
+          &TElementLie2072EProvisionCharges::Lettres().Descriptions(), &TAdresseGerant::Lettres().Descriptions(),
+          &TAdresseComptable::Lettres().Descriptions(), &TAdresseConseil::Lettres().Descriptions(),
+          &TAdresseAdministrateur::Lettres().Descriptions(), &TAdresseDeclarant::Lettres().Descriptions(),
+          &TAdresseDestinataire::Lettres().Descriptions(), &TAdresseNouveauDestinataire::Lettres().Descriptions(),
+          &TAdresseCDI::Lettres().Descriptions()})
+      c.ajoute(*table);
+    return c;
+  }();
+  return codes;
+}
+
+}  // namespace
+
 bool TInfogene2072::TransfertUneLettre(structLettre* l, TIndex index, long sens) {
   using lettres::TransfertDetenu;
+  if (CodesInfogene().refuse(l, sens)) return false;
   return TransfertLettreXX(l, sens) ||
          TransfertDetenu(VA, l, index, sens) ||
          TransfertDetenu(D2072ELoyersBruts, l, index, sens) ||

@@ -99,6 +99,27 @@ class TableLettres {
   std::array<std::int16_t, kEtendueCodes> m_position{};
 };
 
+// A set of letter codes, for records whose sub-records are many: a letter none of them holds
+// can be refused at once instead of being offered to each in turn.
+class EnsembleCodes {
+ public:
+  void ajoute(const std::vector<DescriptionLettre>& lettres) {
+    for (const DescriptionLettre& d : lettres) m_codes[static_cast<std::size_t>(d.code - kPremierCode)] = true;
+  }
+  bool contient(int code) const {
+    const int i = code - kPremierCode;
+    return i >= 0 && i < kEtendueCodes && m_codes[static_cast<std::size_t>(i)];
+  }
+  // True when the routing steps would all refuse the letter: a real letter, a real direction
+  // and a code outside the set.
+  bool refuse(const structLettre* lettre, long sens) const {
+    return lettre != nullptr && (sens == 0 || sens == 1) && !contient(lettre->code);
+  }
+
+ private:
+  std::array<bool, kEtendueCodes> m_codes{};
+};
+
 // Routing step of an indexed level: runs only when the index holds the key and the position
 // is below the vector's size (compared unsigned, so a negative position is skipped).
 template <class V>
