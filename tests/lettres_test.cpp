@@ -126,27 +126,20 @@ TEST(Lettres, ListesAjoutRemplacementSuppression) {
   EXPECT_EQ(liste, nullptr);
 }
 
-namespace {
-struct Journal : TRecepteurMessages {
-  std::vector<short> numeros;
-  short curseur = 0;
-  short Recoit(const struTEcranLettre*, short numero, short** c) override {
-    numeros.push_back(numero);
-    *c = &curseur;
-    return numero == 99 ? 1 : 0;
-  }
-};
-}  // namespace
 
 TEST(Lettres, MessagesVersLeRecepteur) {
-  Journal journal;
+  TJournalMessages journal(1);
   struTEcranLettre ecran{3};
   short* curseur = nullptr;
-  EXPECT_EQ(Message(&journal, &ecran, 76, &curseur, 0, 0, 0, 0, 0), 0);
+  EXPECT_EQ(Message(&journal, &ecran, 76, &curseur, 0, 0, 0, 0, 0), 1);
   ASSERT_NE(curseur, nullptr);
-  *curseur = 12297;
-  EXPECT_EQ(journal.curseur, 12297);
-  EXPECT_EQ(Message(&journal, &ecran, 99, &curseur, 0, 0, 0, 0, 0), 1);
-  EXPECT_EQ(journal.numeros, (std::vector<short>{76, 99}));
+  *curseur = 12297;  // the cursor of the first message stays where it was written
+  EXPECT_EQ(Message(&journal, nullptr, 99, &curseur, 0, 0, 0, 0, 0), 1);
+  ASSERT_EQ(journal.Messages().size(), 2u);
+  EXPECT_EQ(journal.Messages()[0].numero, 76);
+  EXPECT_EQ(journal.Messages()[0].ecran, 3);
+  EXPECT_EQ(journal.Messages()[0].curseur, 12297);
+  EXPECT_EQ(journal.Messages()[1].numero, 99);
+  EXPECT_EQ(journal.Messages()[1].curseur, 0);
   EXPECT_EQ(Message(nullptr, &ecran, 76, &curseur, 0, 0, 0, 0, 0), 0);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <string>
 
 extern "C" {
@@ -71,6 +72,28 @@ class TRecepteurMessages {
   // Returns the status (1 stops the later rules) and points `curseur` at a field that
   // stays valid at least until the next message.
   virtual short Recoit(const struTEcranLettre* ecran, short numero, short** curseur) = 0;
+};
+
+// A sink that records every message in order, with the cursor code the engine wrote for it,
+// and answers the same status to each.
+class TJournalMessages : public TRecepteurMessages {
+ public:
+  struct Entree {
+    int ecran;       // screen number, -1 without a screen
+    short numero;    // message number
+    short curseur;   // letter code the engine put the cursor on, 0 if none
+  };
+  explicit TJournalMessages(short statut = 0) : m_statut(statut) {}
+  short Recoit(const struTEcranLettre* ecran, short numero, short** curseur) override {
+    m_messages.push_back({ecran ? ecran->numero : -1, numero, 0});
+    *curseur = &m_messages.back().curseur;
+    return m_statut;
+  }
+  const std::deque<Entree>& Messages() const { return m_messages; }
+
+ private:
+  short m_statut;
+  std::deque<Entree> m_messages;  // a deque keeps each cursor field in place
 };
 
 namespace lettres {
