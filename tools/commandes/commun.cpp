@@ -1,0 +1,51 @@
+#include <exception>
+#include <iostream>
+
+#include "chargement.h"
+#include "commandes.h"
+#include "fichierjson.h"
+#include "fichiers.h"
+
+namespace hote2072 {
+
+namespace {
+
+constexpr std::size_t kProblemesAffiches = 100;
+
+void AfficheProblemes(const std::string& source, const Rapport& rapport) {
+  const auto problemes = rapport.problemes();
+  for (std::size_t k = 0; k < problemes.size() && k < kProblemesAffiches; ++k)
+    std::cerr << source << ": " << problemes[k] << "\n";
+  if (problemes.size() > kProblemesAffiches)
+    std::cerr << source << ": ... and " << problemes.size() - kProblemesAffiches << " more problems\n";
+  std::cerr << source << ": " << problemes.size() << (problemes.size() == 1 ? " problem" : " problems")
+            << "; nothing written\n";
+}
+
+}  // namespace
+
+int Execute(const std::function<int()>& commande) {
+  try {
+    return commande();
+  } catch (const ErreurFichier& e) {
+    std::cerr << "sci2072: " << e.what() << "\n";
+  } catch (const std::exception& e) {
+    std::cerr << "sci2072: internal error: " << e.what() << "\n";
+  }
+  return kEntreeInvalide;
+}
+
+std::unique_ptr<TDonnee2072> ChargeDeclaration(const std::string& chemin) {
+  const std::string source = chemin == "-" ? "<stdin>" : chemin;
+  Rapport rapport;
+  std::unique_ptr<TDonnee2072> racine;
+  if (const auto fichier = LitJson(LitFichier(chemin), rapport)) racine = Charge(*fichier, rapport);
+  if (!racine) AfficheProblemes(source, rapport);
+  return racine;
+}
+
+void AjouteEntree(CLI::App& commande, std::string& entree) {
+  commande.add_option("IN", entree, "declaration file to read, - for standard input")->required();
+}
+
+}  // namespace hote2072
