@@ -56,6 +56,13 @@ class TPropriete2072 : public TDonneeBase {
   // Clears what the option and the category exclude.
   void coherence();
 
+  // Computation of one property (calcul/): depreciation, land figures, result to distribute.
+  void CalculPropriete2072();
+  void CalculProprieteFoncier2072();
+  void CalculResultatARepartir();
+  // Receipts subject to the rental-income contribution, offered to the host.
+  void CalculRecetteCRL();
+
   // Deduction-rate lookups and the building type, on the rules of the land record.
   double DonneTauxDeduction(short option) const { return TDonneeProprieteFoncierPropriete::DonneTauxDeduction(option); }
   short OptionTauxProprieteCoherent() const {

@@ -100,7 +100,6 @@ void TDonnee2072::UpdateTexte() {}
 
 void TDonnee2072::Calcul() { CalculDec2072(getAnnee()); }
 
-void TDonnee2072::CalculDec2072(long) {}
 
 bool TDonnee2072::is2072S() const {
   for (int categorie : {4, 6, 8, 7})

@@ -42,6 +42,8 @@ class TDonnee2072 : public TDonnee {
   void UpdateTexte();
   void Calcul() override;
   void CalculDec2072(long annee);
+  // Half away from zero to the euro, zero as +0: the engine's one rounding rule.
+  static double Arrondi(double x);
 
   long getAnnee() const override { return Annee; }
   void setAnnee(long annee) { Annee = annee; }
