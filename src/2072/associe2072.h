@@ -40,6 +40,8 @@ class TAssocie2072 : public TDonneeBase {
   std::string aJouissanceGratuite(const std::string& codePropriete) const;
   // Display name: surname and first names of a natural person, legal name of a legal person.
   std::string DonneDesignation() const;
+  // Holding and share of results from the company's total of parts and nominal value (calcul/).
+  void CalculAssocie2072(double nombrePartsTotal, double nominalParts);
 
   const std::string& getCodeAssocie() const { return CodeAssocie; }
   std::string& getCodeAssocie() { return CodeAssocie; }

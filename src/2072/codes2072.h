@@ -119,4 +119,19 @@ inline constexpr long EspacesNaturels = 14;
 inline constexpr long Deduction70 = 15;
 }  // namespace TypeImmeuble
 
+// Mode of a linked element (`Lie`): 1 the amount used follows the computed one, 2 it stays as entered.
+namespace ModeElementLie {
+inline constexpr int Calcule = 1;
+inline constexpr int Saisi = 2;
+}  // namespace ModeElementLie
+
+// Depreciation method of a building component (`ModeAmortissement`).
+namespace ModeAmortissement {
+inline constexpr short Lineaire = 1;
+inline constexpr short Degressive = 2;
+}  // namespace ModeAmortissement
+
+// Share of each land figure that enters the 2072-E value added, on the 2011 form.
+inline constexpr double kCoefficient2072E2011 = 0.2;
+
 }  // namespace zorfiscal2072

@@ -45,6 +45,21 @@ class TDonnee2072 : public TDonnee {
   // Half away from zero to the euro, zero as +0: the engine's one rounding rule.
   static double Arrondi(double x);
 
+  // --- Computation of the declaration (calcul/) ---
+  // Brings the declaration into a consistent state; silent, idempotent.
+  void Coherence();
+  // Partners taxed under BA (regime 2); under BIC or IS (regime 3 or 4).
+  bool ExisteAssocieRevenuBA() const;
+  bool ExisteAssocieRevenuBICIS() const;
+  // Whether an entered amount of that column of the corporate-tax statement is not zero.
+  bool ExisteRevenuBICouBA_IS(int colonne) const;
+  bool ExisteRevenuBICIS() const { return ExisteRevenuBICouBA_IS(0); }
+  bool ExisteRevenuBA() const { return ExisteRevenuBICouBA_IS(1); }
+  void CalculProprieteIS2072();
+  void CalculBulletin();
+  void CalculBulletinIndividuel(TAssocie2072* associe);
+  void CalculCRL();
+
   long getAnnee() const override { return Annee; }
   void setAnnee(long annee) { Annee = annee; }
   std::string getGuid() const { return Guid; }

@@ -5,6 +5,7 @@
 #include "commandes.h"
 #include "fichierjson.h"
 #include "fichiers.h"
+#include "saisieproprietes.h"
 
 namespace hote2072 {
 
@@ -39,7 +40,10 @@ std::unique_ptr<TDonnee2072> ChargeDeclaration(const std::string& chemin) {
   const std::string source = chemin == "-" ? "<stdin>" : chemin;
   Rapport rapport;
   std::unique_ptr<TDonnee2072> racine;
-  if (const auto fichier = LitJson(LitFichier(chemin), rapport)) racine = Charge(*fichier, rapport);
+  if (const auto fichier = LitJson(LitFichier(chemin), rapport)) {
+    racine = Charge(*fichier, rapport);
+    if (racine) CompleteSaisieProprietes(*fichier, *racine);  // what entering the properties gives
+  }
   if (!racine) AfficheProblemes(source, rapport);
   return racine;
 }

@@ -1,0 +1,140 @@
+// The partners' statements: each partner's share of the business, farm and financial results,
+// of every property's result to distribute (rounded share by share), of the gains and losses
+// on the company's sales, and the parts it acquired or ceded during the year.
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "codes2072.h"
+#include "etapes.h"
+#include "tdonnee2072.h"
+
+namespace zorfiscal2072 {
+namespace {
+
+// Records by code, the first of the list winning when codes repeat (as a search in list
+// order would find): built once per computation, so that each share costs one lookup.
+template <class T, class Code>
+std::unordered_map<std::string_view, T*> ParCode(std::vector<T>& liste, Code code) {
+  std::unordered_map<std::string_view, T*> index;
+  index.reserve(liste.size());
+  for (T& e : liste) index.emplace(code(e), &e);
+  return index;
+}
+
+template <class T>
+T* Cherche(const std::unordered_map<std::string_view, T*>& index, const std::string& code) {
+  const auto it = index.find(code);
+  return it == index.end() ? nullptr : it->second;
+}
+
+// The parts each partner position acquired and ceded through the year's transfers; a
+// position outside the partners (an outside person, or a wrong number) counts for nobody.
+struct Mouvements {
+  std::vector<double> acquises, cedees;
+};
+
+Mouvements MouvementsParts(const std::vector<TCessionParts>& cessions, std::size_t nbAssocies) {
+  Mouvements m{std::vector<double>(nbAssocies, 0.0), std::vector<double>(nbAssocies, 0.0)};
+  const auto ajoute = [nbAssocies](std::vector<double>& total, long position, double parts) {
+    if (position >= 0 && static_cast<std::size_t>(position) < nbAssocies)
+      total[static_cast<std::size_t>(position)] += parts;
+  };
+  for (const TCessionParts& c : cessions) {
+    ajoute(m.acquises, c.getAssocieCessionnaire(), c.getNombreParts());
+    ajoute(m.cedees, c.getAssocieCedant(), c.getNombreParts());
+  }
+  return m;
+}
+
+// One share of a property: each figure of the property's result to distribute at the rate,
+// rounded on its own; the mobility deduction comes off only where the share says it applies.
+void CalculQuotePart(TQuotePartPropriete& q, const TResultatARepartir2072& r, double taux) {
+  q.setRevenuBrut(TDonnee2072::Arrondi(r.getRevenuBrut() * taux));
+  q.setCharge(TDonnee2072::Arrondi(r.getCharge() * taux));
+  q.setInteretEmprunt(TDonnee2072::Arrondi(r.getInteretEmprunt() * taux));
+  q.setDeductionSpecifique(TDonnee2072::Arrondi(r.getDeductionSpecifique() * taux));
+  q.setAmortissement(TDonnee2072::Arrondi(r.getAmortissement() * taux));
+  q.setRevenuOuDeficit(TDonnee2072::Arrondi(r.getRevenuOuDeficit() * taux));
+  if (q.getPresenceMobilite() == OuiNon::Oui) q.setRevenuOuDeficit(q.getRevenuOuDeficit() - q.getDeductionMobilite());
+}
+
+// A share whose property is missing shows nothing; what was entered on it stays.
+void EffaceQuotePart(TQuotePartPropriete& q) {
+  for (auto set : {&TQuotePartPropriete::setRevenuBrut, &TQuotePartPropriete::setCharge,
+                   &TQuotePartPropriete::setInteretEmprunt, &TQuotePartPropriete::setDeductionSpecifique,
+                   &TQuotePartPropriete::setAmortissement, &TQuotePartPropriete::setRevenuOuDeficit})
+    (q.*set)(0);
+}
+
+}  // namespace
+
+void TDonnee2072::CalculBulletinIndividuel(TAssocie2072* associe) {
+  if (associe == nullptr) return;
+  TBulletin2072& b = associe->getBulletin2072();
+  const double taux = associe->getQuotePartResultats() * 0.01;
+  const auto& fiscal = DonneeIS2072.getBeneficeOuDeficitFiscal();
+  b.setRevenuBICIS(fiscal.at(TDonneeIS2072::kColonneBICIS) * taux);
+  b.setRevenuBA(fiscal.at(TDonneeIS2072::kColonneBA) * taux);
+  switch (associe->getRegimeFiscal()) {
+    case RegimeFiscal::BA: b.setRevenuTNSouIS(b.getRevenuBA()); break;
+    case RegimeFiscal::BIC:
+    case RegimeFiscal::IS: b.setRevenuTNSouIS(b.getRevenuBICIS()); break;
+    default: break;  // land income keeps what it had
+  }
+  calcul::FixeCalcule(b.getQuotePartProduitsFinanciers(), Infogene2072.getProduitsFinanciers() * taux);
+}
+
+void TDonnee2072::CalculBulletin() {
+  const auto proprietes = ParCode(Propriete2072, [](const TPropriete2072& p) -> std::string_view {
+    return p.getCodePropriete();
+  });
+  const auto cessions = ParCode(OperationSociete.getCession(), [](const TCession& c) -> std::string_view {
+    return c.getCodeCession();
+  });
+  const Mouvements parts = MouvementsParts(CessionsPartsSociete.getCessionParts(), Associe2072.size());
+
+  for (std::size_t p = 0; p < Associe2072.size(); ++p) {
+    TAssocie2072& associe = Associe2072[p];
+    CalculBulletinIndividuel(&associe);
+    TBulletin2072& b = associe.getBulletin2072();
+    b.setNbpartsAcquises(parts.acquises[p]);
+    b.setNbpartsCedees(parts.cedees[p]);
+    b.setPresenceAcquisitionParts(parts.acquises[p] > 0 ? OuiNon::Oui : OuiNon::Non);
+    b.setPresenceCessionParts(parts.cedees[p] > 0 ? OuiNon::Oui : OuiNon::Non);
+
+    const double taux = associe.getQuotePartResultats() * 0.01;
+    double revenuBrut = 0, charge = 0, interets = 0, deduction = 0, amortissement = 0, mobilite = 0, revenu = 0;
+    for (TQuotePartPropriete& q : b.getQuotePartPropriete()) {
+      const TPropriete2072* propriete = Cherche(proprietes, q.getCodePropriete());
+      if (propriete == nullptr) {
+        EffaceQuotePart(q);  // and it counts for nothing
+        continue;
+      }
+      CalculQuotePart(q, propriete->getResultatARepartir(), taux);
+      revenuBrut += q.getRevenuBrut();
+      charge += q.getCharge();
+      interets += q.getInteretEmprunt();
+      deduction += q.getDeductionSpecifique();
+      amortissement += q.getAmortissement();
+      if (q.getPresenceMobilite() == OuiNon::Oui) mobilite += q.getDeductionMobilite();
+      revenu += q.getRevenuOuDeficit();
+    }
+    b.setTotalRevenuBrut(revenuBrut);
+    b.setTotalCharge(charge);
+    b.setTotalInteretEmprunt(interets);
+    b.setTotalDeductionSpecifique(deduction);
+    b.setTotalAmortissement(amortissement);
+    b.setTotalDeductionMobilite(mobilite);
+    b.setTotalRevenuOuDeficit(revenu);
+
+    for (TRepartitionOperationsSociete& r : b.getRepartitionOperationsSociete()) {
+      const TCession* cession = Cherche(cessions, r.getCodeCession());
+      if (cession == nullptr) continue;  // left as it was
+      calcul::FixeCalcule(r.getQuotePartMV(), cession->getMoinsValue() * taux);
+      calcul::FixeCalcule(r.getQuotePartPV(), cession->getPlusValue() * taux);
+    }
+  }
+}
+
+}  // namespace zorfiscal2072
