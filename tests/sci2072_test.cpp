@@ -169,4 +169,57 @@ TEST_F(Sci2072, UsageHelpVersionAndDictionary) {
   EXPECT_NE(table.sortie.find("12140  D     300"), std::string::npos);
 }
 
+// The figures of each example, as committed next to it: any change of a figure shows here.
+// After a deliberate change: sci2072 compute examples/X.json -o examples/X.computed.json
+TEST_F(Sci2072, ExamplesComputeToTheirCommittedFigures) {
+  for (const char* exemple : {"sci-du-parc", "sci-les-restanques"}) {
+    const std::string base = std::string(SCI2072_EXEMPLES) + "/" + exemple;
+    const Resultat r = Lance("compute '" + base + ".json'");
+    ASSERT_EQ(r.statut, 0) << exemple << ": " << r.erreur;
+    // The first line that differs, rather than two whole files.
+    std::istringstream calcule(r.sortie), attendu(Lit(base + ".computed.json"));
+    std::string a, b;
+    for (int ligne = 1; calcule || attendu; ++ligne) {
+      a.clear();
+      b.clear();
+      std::getline(calcule, a);
+      std::getline(attendu, b);
+      ASSERT_EQ(a, b) << exemple << ".computed.json, line " << ligne;
+    }
+  }
+}
+
+// Value of one letter of a written declaration; "" when it is not written.
+std::string Valeur(const std::string& texte, long long code, const hote2072::Index& index = {}) {
+  hote2072::Rapport rapport;
+  const auto fichier = hote2072::LitJson(texte, rapport);
+  EXPECT_TRUE(fichier) << texte;
+  if (fichier)
+    for (const auto& l : fichier->lettres)
+      if (l.code == code && l.index == index) return l.valeur;
+  return "";
+}
+
+TEST_F(Sci2072, PropertiesGetTheirContributionReceiptsAndDeductionOptionUnlessTheFileGivesThem) {
+  Ecrit("biens.json", R"({"format": "sci2072-declaration", "version": 1, "letters": [
+    {"code": 12650, "index": {"300": 0}, "value": "1"}, {"code": 12140, "index": {"300": 0}, "value": "8000"},
+    {"code": 12143, "index": {"300": 0}, "value": "500"},
+    {"code": 12650, "index": {"300": 1}, "value": "1"}, {"code": 12140, "index": {"300": 1}, "value": "8000"},
+    {"code": 12358, "index": {"300": 1}, "value": "5000"},
+    {"code": 12392, "index": {"300": 2}, "value": "6"},
+    {"code": 12392, "index": {"300": 3}, "value": "6"}, {"code": 12149, "index": {"300": 3}, "value": "8"},
+    {"code": 12358, "index": {"300": 4}, "value": "4000"}, {"code": 12359, "index": {"300": 4}, "value": "4000"}]})");
+  const Resultat r = Lance("compute biens.json");
+  ASSERT_EQ(r.statut, 0) << r.erreur;
+  EXPECT_EQ(Valeur(r.sortie, 12358, {{300, 0}}), "8500");  // rents and charges borne by the tenants
+  EXPECT_EQ(Valeur(r.sortie, 12358, {{300, 1}}), "5000");  // as given
+  EXPECT_EQ(Valeur(r.sortie, 12149, {{300, 2}}), "5");  // Besson ancien: 26 %
+  EXPECT_EQ(Valeur(r.sortie, 12150, {{300, 2}}), "0.26");
+  EXPECT_EQ(Valeur(r.sortie, 12149, {{300, 3}}), "8");  // as given
+  // Not subject to the contribution: its old figure is still written, and not charged.
+  EXPECT_EQ(Valeur(r.sortie, 12359, {{300, 4}}), "4000");
+  EXPECT_EQ(Valeur(r.sortie, 12322), "13500");
+  EXPECT_EQ(Valeur(r.sortie, 12323), "338");  // 337.5
+}
+
 }  // namespace
