@@ -119,4 +119,10 @@ inline constexpr long EspacesNaturels = 14;
 inline constexpr long Deduction70 = 15;
 }  // namespace TypeImmeuble
 
+// Depreciation method of a building component (`ModeAmortissement`).
+namespace ModeAmortissement {
+inline constexpr short Lineaire = 1;
+inline constexpr short Degressive = 2;
+}  // namespace ModeAmortissement
+
 }  // namespace zorfiscal2072
