@@ -177,6 +177,10 @@ class TAmortissementComposant : public TDonneeBase {
   double getTotalMethodeDegressive() const { return TotalMethodeDegressive; }
   void setTotalMethodeDegressive(double v) { TotalMethodeDegressive = v; }
 
+  // The year's totals by method: MontantAmort of each straight-line component in one, of
+  // every other component in the other (calcul/).
+  void CalculTotauxParMethode();
+
  private:
   std::vector<TComposant> Composant;
   double TotalMethodeLineaire = 0;

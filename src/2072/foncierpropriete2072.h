@@ -30,7 +30,7 @@ class TDonneeProprieteFoncierPropriete : public TDonneeBase {
   bool TransfertUneLettre(structLettre* lettre, TIndex index, long sens) override;
 
   // Rate of a special-deduction option (0.26 for 26 %); 0 for an option without a rate.
-  static double DonneTauxDeduction(short option);
+  static double DonneTauxDeduction(long option);
   // The special-deduction option that goes with a property's tax scheme (3, none, by default).
   static short OptionTauxProprieteCoherent(long optionFiscale);
   // Aligns OptionTauxDeduction on the property's tax scheme.

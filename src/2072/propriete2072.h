@@ -64,7 +64,7 @@ class TPropriete2072 : public TDonneeBase {
   void CalculRecetteCRL();
 
   // Deduction-rate lookups and the building type, on the rules of the land record.
-  double DonneTauxDeduction(short option) const { return TDonneeProprieteFoncierPropriete::DonneTauxDeduction(option); }
+  double DonneTauxDeduction(long option) const { return TDonneeProprieteFoncierPropriete::DonneTauxDeduction(option); }
   short OptionTauxProprieteCoherent() const {
     return TDonneeProprieteFoncierPropriete::OptionTauxProprieteCoherent(OptionFiscale);
   }

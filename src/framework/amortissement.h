@@ -1,6 +1,11 @@
 // Depreciation library: the tax-scheme depreciation of one property. The object holds the
 // values the user enters (seven depreciation lines, four single amounts, two series of three
 // entries), the declaration year and the scheme the property is depreciated under.
+//
+// What the computation reads: the seven lines, the year, the scheme, and the whole number of
+// series 1 entry 1 (the extension periods elected). The four single amounts, both amounts of
+// every entry, and the whole numbers of the other entries are reserved: stored, copied,
+// compared and exchanged, never used by the computation.
 #pragma once
 
 #include <array>
@@ -45,6 +50,21 @@ class TAmortissement {
 
   // Every value back to zero, the year and the scheme included.
   void Init();
+
+  // The year's depreciation deduction of the property, in euros: the seven lines summed and
+  // rounded once, half away from zero; with `cumul`, the depreciation cumulated from each
+  // line's start to the 31 December of the year. Writes nothing through a null `res`; gives
+  // 0 for a scheme outside 1-5 or a year <= 0. The object is not changed.
+  //
+  // Line 1 (the investment) and lines 2-4 (reconstruction, enlargement) follow the scheme's
+  // schedule, each from its own start; lines 5-7 (improvements) 10 % a year for 10 years.
+  // Besson neuf, Robien classique and Borloo neuf may be extended, lines 1-4 only, by
+  // periods of 3 years at 2.5 % (the number elected, clamped to 0-2, is the whole number of
+  // series 1 entry 1). A line starts on the first day of the month of its start date; each
+  // month of the year inside its schedule counts for a twelfth of that schedule year's rate.
+  // A line without a positive amount, without a valid start month, or starting after the
+  // year gives 0.
+  void CalculAmortissementPropriete(double* res, bool cumul) const;
 
   // Lines, amounts, series and entries are numbered from 1 as on the form; a number out of
   // range raises std::out_of_range.

@@ -1,12 +1,11 @@
-#include <cmath>
+// The engine's rounding rule is the framework's, so the depreciation library and the
+// computation round alike.
+#include "arrondi.h"
 
 #include "tdonnee2072.h"
 
 namespace zorfiscal2072 {
 
-double TDonnee2072::Arrondi(double x) {
-  const double r = x >= 0 ? std::floor(x + 0.5) : -std::floor(-x + 0.5);
-  return r == 0 ? 0.0 : r;
-}
+double TDonnee2072::Arrondi(double x) { return kel::Arrondi(x); }
 
 }  // namespace zorfiscal2072

@@ -78,7 +78,7 @@ void TDonnee2072::CalculDec2072(long annee) {
     if (p.getApplicationCRL() == OuiNon::Oui) g.setRecetteSoumiseCRL(g.getRecetteSoumiseCRL() + f.getRecetteCRLCalcul());
     g.setTotalRecetteGeneral(g.getTotalRecetteGeneral() + f.getTotalRecette());
     g.setTotalChargeGeneral(g.getTotalChargeGeneral() + f.getTotalCharge());
-    calcul::CalculTotauxParMethode(p.getAmortissementComposant());
+    p.getAmortissementComposant().CalculTotauxParMethode();
 
     global.setRevenuBrut(global.getRevenuBrut() + r.getRevenuBrut());
     global.setTravaux(global.getTravaux() + r.getTravaux());

@@ -1,11 +1,10 @@
 // Steps of the declaration's computation shared between its files: the 2072-E accumulators,
-// the component totals, the entered lines of the corporate-tax statement, linked elements.
+// the entered lines of the corporate-tax statement, linked elements.
 #pragma once
 
 #include <array>
 #include <cstddef>
 
-#include "amortissement2072.h"
 #include "codes2072.h"
 #include "donneeis2072.h"
 #include "elementlie2072.h"
@@ -19,9 +18,6 @@ inline void FixeCalcule(TElementLie& element, double montant) {
   element.setMontantCalcule(montant);
   if (element.getLie() == ModeElementLie::Calcule) element.setMontant(montant);
 }
-
-// Totals of the year's component amounts: straight-line, and every other method.
-void CalculTotauxParMethode(TAmortissementComposant& composants);
 
 // The entered lines of the corporate-tax statement whose presence tells that a column holds
 // income, in the order they are tested; the receivables collected are not among them.

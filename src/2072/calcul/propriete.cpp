@@ -1,11 +1,59 @@
-// Computation of one property: depreciation, land figures, result to distribute.
+// The whole computation of one property: the year's depreciation under its scheme, then
+// its land figures and its result to distribute.
+#include "codes2072.h"
 #include "propriete2072.h"
 
 namespace zorfiscal2072 {
+namespace {
 
-void TPropriete2072::CalculPropriete2072() {}
-void TPropriete2072::CalculProprieteFoncier2072() {}
-void TPropriete2072::CalculResultatARepartir() {}
-void TPropriete2072::CalculRecetteCRL() {}
+struct RegimeSelonOption {
+  long OptionFiscale;
+  short Regime;
+};
+
+// The depreciation library's scheme for each depreciation option; Périssol otherwise.
+constexpr RegimeSelonOption kRegimes[] = {
+    {OptionFiscale::BessonNeuf, kRegimeBessonNeuf},
+    {OptionFiscale::RobienClassique, kRegimeRobienClassique},
+    {OptionFiscale::RobienClassiqueZRR, kRegimeRobienClassique},
+    {OptionFiscale::RobienRecentre, kRegimeRobienRecentre},
+    {OptionFiscale::RobienRecentreZRR, kRegimeRobienRecentre},
+    {OptionFiscale::BorlooNeuf, kRegimeBorlooNeuf},
+};
+
+short RegimeAmortissement(long optionFiscale) {
+  for (const RegimeSelonOption& ligne : kRegimes)
+    if (ligne.OptionFiscale == optionFiscale) return ligne.Regime;
+  return kRegimePerissol;
+}
+
+// Depreciation of Robien recentré and Borloo neuf properties acquired from 2009 counts
+// towards the ceiling of tax reductions.
+constexpr long kPremiereAnneePlafond = 2009;
+constexpr long kDebutPlafond = 20090101;
+
+bool EstPlafonnable(long optionFiscale) {
+  return optionFiscale == OptionFiscale::RobienRecentre || optionFiscale == OptionFiscale::RobienRecentreZRR ||
+         optionFiscale == OptionFiscale::BorlooNeuf;
+}
+
+}  // namespace
+
+void TPropriete2072::CalculPropriete2072() {
+  TDonneeProprieteFoncierPropriete& foncier = *DonneeProprieteFoncier;
+  foncier.setDeductionAmortissement(0);
+  foncier.setAmortissementSIPlafonnable(0);
+  if (ExisteOptionAmortissement()) {
+    Amortissement2072.setRegime(RegimeAmortissement(OptionFiscale));
+    double deduction = 0;
+    Amortissement2072.CalculAmortissementPropriete(&deduction, false);
+    foncier.setDeductionAmortissement(deduction);
+    if (Amortissement2072.getAnnee() >= kPremiereAnneePlafond && DateAcquisition >= kDebutPlafond &&
+        EstPlafonnable(OptionFiscale))
+      foncier.setAmortissementSIPlafonnable(deduction);
+  }
+  CalculProprieteFoncier2072();
+  CalculResultatARepartir();
+}
 
 }  // namespace zorfiscal2072
