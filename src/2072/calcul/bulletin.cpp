@@ -86,12 +86,10 @@ void TDonnee2072::CalculBulletinIndividuel(TAssocie2072* associe) {
 }
 
 void TDonnee2072::CalculBulletin() {
-  const auto proprietes = ParCode(Propriete2072, [](const TPropriete2072& p) -> std::string_view {
-    return p.getCodePropriete();
-  });
-  const auto cessions = ParCode(OperationSociete.getCession(), [](const TCession& c) -> std::string_view {
-    return c.getCodeCession();
-  });
+  const auto proprietes =
+      ParCode(Propriete2072, [](const TPropriete2072& p) -> std::string_view { return p.getCodePropriete(); });
+  const auto cessions =
+      ParCode(OperationSociete.getCession(), [](const TCession& c) -> std::string_view { return c.getCodeCession(); });
   const Mouvements parts = MouvementsParts(CessionsPartsSociete.getCessionParts(), Associe2072.size());
 
   for (std::size_t p = 0; p < Associe2072.size(); ++p) {

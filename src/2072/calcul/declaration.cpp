@@ -75,7 +75,8 @@ void TDonnee2072::CalculDec2072(long annee) {
     if (p.getLocationStationnement() == OuiNon::Oui) g.setLocationStationnement(OuiNon::Oui);
     // Only a property the contribution applies to is charged: another may still carry a
     // figure from an earlier computation or from its file.
-    if (p.getApplicationCRL() == OuiNon::Oui) g.setRecetteSoumiseCRL(g.getRecetteSoumiseCRL() + f.getRecetteCRLCalcul());
+    if (p.getApplicationCRL() == OuiNon::Oui)
+      g.setRecetteSoumiseCRL(g.getRecetteSoumiseCRL() + f.getRecetteCRLCalcul());
     g.setTotalRecetteGeneral(g.getTotalRecetteGeneral() + f.getTotalRecette());
     g.setTotalChargeGeneral(g.getTotalChargeGeneral() + f.getTotalCharge());
     p.getAmortissementComposant().CalculTotauxParMethode();

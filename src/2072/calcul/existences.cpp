@@ -20,8 +20,7 @@ bool TDonnee2072::ExisteAssocieRevenuBICIS() const {
 }
 
 bool TDonnee2072::ExisteRevenuBICouBA_IS(int colonne) const {
-  if (colonne != static_cast<int>(TDonneeIS2072::kColonneBICIS) && colonne != static_cast<int>(TDonneeIS2072::kColonneBA))
-    return false;
+  if (colonne < 0 || static_cast<std::size_t>(colonne) >= TDonneeIS2072::kNbColonnes) return false;
   const auto c = static_cast<std::size_t>(colonne);
   return std::any_of(calcul::kLignesRevenuIS.begin(), calcul::kLignesRevenuIS.end(),
                      [&](TDonneeIS2072::Ligne ligne) { return DonneeIS2072.getMontant(ligne, c) != 0; });

@@ -19,25 +19,25 @@ struct Formule {
 // In the order they are computed: each formula reads only lines computed before it.
 const std::vector<Formule>& Formules() {
   static const std::vector<Formule> formules{
-    {L::TotalProduitExploitation, {L::RevenuImmeuble, L::AutreRevenuGestion}, {}},
-    {L::TotalChargeExploitation, {L::Achat, L::ImpotEtTaxe, L::ChargePersonnel, L::AutreChargeGestion, L::DAP}, {}},
-    {L::ResultatExploitation, {L::TotalProduitExploitation}, {L::TotalChargeExploitation}},
-    {L::TotalProduitFinancier, {L::ProduitFinancier, L::AutreProduitFinancier}, {}},
-    {L::TotalChargeFinanciere, {L::ChargeFinanciere, L::AutreChargeFinanciere}, {}},
-    {L::ResultatFinancier, {L::TotalProduitFinancier}, {L::TotalChargeFinanciere}},
-    // The receivables collected stay out of the statement: they feed the 2072-E only.
-    {L::TotalProduitExceptionnel, {L::ProduitExceptionnel, L::AutreProduitExceptionnel}, {}},
-    {L::TotalChargeExceptionnelle, {L::ChargeExceptionnelle, L::AutreChargeExceptionnelle}, {}},
-    {L::ResultatExceptionnel, {L::TotalProduitExceptionnel}, {L::TotalChargeExceptionnelle}},
-    {L::TotalProduit, {L::TotalProduitExploitation, L::TotalProduitFinancier, L::TotalProduitExceptionnel}, {}},
-    {L::TotalCharge, {L::TotalChargeExploitation, L::TotalChargeFinanciere, L::TotalChargeExceptionnelle}, {}},
-    {L::BeneficeOuPerte, {L::TotalProduit}, {L::TotalCharge}},
-    {L::ResultatNetComptable, {L::BeneficeOuPerte}, {}},
-    {L::TotalReintegration, {L::MVNetteLongTerme, L::PVNetteCourtTermeAnterieure, L::DiversReintegration}, {}},
-    {L::TotalDeduction,
-     {L::ProduitFinancierDeductible, L::PVNetteLongTerme, L::PVNetteCourtTermeDiffere, L::DiversDeduction},
-     {}},
-    {L::BeneficeOuDeficitFiscal, {L::ResultatNetComptable, L::TotalReintegration}, {L::TotalDeduction}},
+      {L::TotalProduitExploitation, {L::RevenuImmeuble, L::AutreRevenuGestion}, {}},
+      {L::TotalChargeExploitation, {L::Achat, L::ImpotEtTaxe, L::ChargePersonnel, L::AutreChargeGestion, L::DAP}, {}},
+      {L::ResultatExploitation, {L::TotalProduitExploitation}, {L::TotalChargeExploitation}},
+      {L::TotalProduitFinancier, {L::ProduitFinancier, L::AutreProduitFinancier}, {}},
+      {L::TotalChargeFinanciere, {L::ChargeFinanciere, L::AutreChargeFinanciere}, {}},
+      {L::ResultatFinancier, {L::TotalProduitFinancier}, {L::TotalChargeFinanciere}},
+      // The receivables collected stay out of the statement: they feed the 2072-E only.
+      {L::TotalProduitExceptionnel, {L::ProduitExceptionnel, L::AutreProduitExceptionnel}, {}},
+      {L::TotalChargeExceptionnelle, {L::ChargeExceptionnelle, L::AutreChargeExceptionnelle}, {}},
+      {L::ResultatExceptionnel, {L::TotalProduitExceptionnel}, {L::TotalChargeExceptionnelle}},
+      {L::TotalProduit, {L::TotalProduitExploitation, L::TotalProduitFinancier, L::TotalProduitExceptionnel}, {}},
+      {L::TotalCharge, {L::TotalChargeExploitation, L::TotalChargeFinanciere, L::TotalChargeExceptionnelle}, {}},
+      {L::BeneficeOuPerte, {L::TotalProduit}, {L::TotalCharge}},
+      {L::ResultatNetComptable, {L::BeneficeOuPerte}, {}},
+      {L::TotalReintegration, {L::MVNetteLongTerme, L::PVNetteCourtTermeAnterieure, L::DiversReintegration}, {}},
+      {L::TotalDeduction,
+       {L::ProduitFinancierDeductible, L::PVNetteLongTerme, L::PVNetteCourtTermeDiffere, L::DiversDeduction},
+       {}},
+      {L::BeneficeOuDeficitFiscal, {L::ResultatNetComptable, L::TotalReintegration}, {L::TotalDeduction}},
   };
   return formules;
 }
