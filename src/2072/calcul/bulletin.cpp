@@ -13,20 +13,29 @@ namespace zorfiscal2072 {
 namespace {
 
 // Records by code, the first of the list winning when codes repeat (as a search in list
-// order would find): built once per computation, so that each share costs one lookup.
-template <class T, class Code>
-std::unordered_map<std::string_view, T*> ParCode(std::vector<T>& liste, Code code) {
-  std::unordered_map<std::string_view, T*> index;
-  index.reserve(liste.size());
-  for (T& e : liste) index.emplace(code(e), &e);
-  return index;
-}
-
+// order would find): built once per computation, so that each share costs one lookup. A
+// statement lists its shares in the order of the properties, so the record at the share's
+// own position is tried first, when it is the first of its code.
 template <class T>
-T* Cherche(const std::unordered_map<std::string_view, T*>& index, const std::string& code) {
-  const auto it = index.find(code);
-  return it == index.end() ? nullptr : it->second;
-}
+class ParCode {
+ public:
+  ParCode(std::vector<T>& liste, std::string_view (*code)(const T&)) : m_code(code) {
+    m_index.reserve(liste.size());
+    m_premiers.reserve(liste.size());
+    for (T& e : liste) m_premiers.push_back(m_index.emplace(code(e), &e).second ? &e : nullptr);
+  }
+  T* Cherche(const std::string& code, std::size_t position) const {
+    if (position < m_premiers.size() && m_premiers[position] != nullptr && m_code(*m_premiers[position]) == code)
+      return m_premiers[position];
+    const auto it = m_index.find(code);
+    return it == m_index.end() ? nullptr : it->second;
+  }
+
+ private:
+  std::string_view (*m_code)(const T&);
+  std::unordered_map<std::string_view, T*> m_index;
+  std::vector<T*> m_premiers;  // the record at each position when no earlier one has its code
+};
 
 // The parts each partner position acquired and ceded through the year's transfers; a
 // position outside the partners (an outside person, or a wrong number) counts for nobody.
@@ -86,10 +95,10 @@ void TDonnee2072::CalculBulletinIndividuel(TAssocie2072* associe) {
 }
 
 void TDonnee2072::CalculBulletin() {
-  const auto proprietes =
-      ParCode(Propriete2072, [](const TPropriete2072& p) -> std::string_view { return p.getCodePropriete(); });
-  const auto cessions =
-      ParCode(OperationSociete.getCession(), [](const TCession& c) -> std::string_view { return c.getCodeCession(); });
+  const ParCode<TPropriete2072> proprietes(
+      Propriete2072, [](const TPropriete2072& p) -> std::string_view { return p.getCodePropriete(); });
+  const ParCode<TCession> cessions(OperationSociete.getCession(),
+                                   [](const TCession& c) -> std::string_view { return c.getCodeCession(); });
   const Mouvements parts = MouvementsParts(CessionsPartsSociete.getCessionParts(), Associe2072.size());
 
   for (std::size_t p = 0; p < Associe2072.size(); ++p) {
@@ -103,8 +112,10 @@ void TDonnee2072::CalculBulletin() {
 
     const double taux = associe.getQuotePartResultats() * 0.01;
     double revenuBrut = 0, charge = 0, interets = 0, deduction = 0, amortissement = 0, mobilite = 0, revenu = 0;
-    for (TQuotePartPropriete& q : b.getQuotePartPropriete()) {
-      const TPropriete2072* propriete = Cherche(proprietes, q.getCodePropriete());
+    auto& quotes = b.getQuotePartPropriete();
+    for (std::size_t k = 0; k < quotes.size(); ++k) {
+      TQuotePartPropriete& q = quotes[k];
+      const TPropriete2072* propriete = proprietes.Cherche(q.getCodePropriete(), k);
       if (propriete == nullptr) {
         EffaceQuotePart(q);  // and it counts for nothing
         continue;
@@ -126,8 +137,10 @@ void TDonnee2072::CalculBulletin() {
     b.setTotalDeductionMobilite(mobilite);
     b.setTotalRevenuOuDeficit(revenu);
 
-    for (TRepartitionOperationsSociete& r : b.getRepartitionOperationsSociete()) {
-      const TCession* cession = Cherche(cessions, r.getCodeCession());
+    auto& repartitions = b.getRepartitionOperationsSociete();
+    for (std::size_t k = 0; k < repartitions.size(); ++k) {
+      TRepartitionOperationsSociete& r = repartitions[k];
+      const TCession* cession = cessions.Cherche(r.getCodeCession(), k);
       if (cession == nullptr) continue;  // left as it was
       calcul::FixeCalcule(r.getQuotePartMV(), cession->getMoinsValue() * taux);
       calcul::FixeCalcule(r.getQuotePartPV(), cession->getPlusValue() * taux);
