@@ -29,7 +29,8 @@ class TDonneeProprieteFoncierPropriete : public TDonneeBase {
   bool TransfertLettreXX(structLettre* lettre, long sens);
   bool TransfertUneLettre(structLettre* lettre, TIndex index, long sens) override;
 
-  // Rate of a special-deduction option (0.26 for 26 %); 0 for an option without a rate.
+  // Rate of a special-deduction option (0.26 for 26 %), decided on the whole code; 0 for an
+  // option without a rate and for any code not in the table.
   static double DonneTauxDeduction(long option);
   // The special-deduction option that goes with a property's tax scheme (3, none, by default).
   static short OptionTauxProprieteCoherent(long optionFiscale);

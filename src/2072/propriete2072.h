@@ -68,7 +68,9 @@ class TPropriete2072 : public TDonneeBase {
   short OptionTauxProprieteCoherent() const {
     return TDonneeProprieteFoncierPropriete::OptionTauxProprieteCoherent(OptionFiscale);
   }
-  void DonneTauxCoherent() { DonneeProprieteFoncier->DonneTauxCoherent(OptionFiscale); }
+  void DonneTauxCoherent() {
+    if (DonneeProprieteFoncier) DonneeProprieteFoncier->DonneTauxCoherent(OptionFiscale);
+  }
   void SetTypeImmeuble() {
     TypeImmeuble = TDonneeProprieteFoncierPropriete::DonneTypeImmeuble(Categorie, OptionFiscale, TypeImmeuble);
   }

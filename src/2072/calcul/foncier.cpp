@@ -14,6 +14,7 @@ constexpr int kModeCalcule = 1;  // the linked element takes the computed value
 }  // namespace
 
 void TPropriete2072::CalculProprieteFoncier2072() {
+  if (!DonneeProprieteFoncier) return;
   TDonneeProprieteFoncierPropriete& f = *DonneeProprieteFoncier;
   f.setTotalRecette(f.getLoyerBrut() + f.getChargeLocataire() + f.getRecetteDiverse() + f.getRecettePossible());
   f.setBaseCalculDeduction(f.getTotalRecette());

@@ -40,6 +40,7 @@ bool EstPlafonnable(long optionFiscale) {
 }  // namespace
 
 void TPropriete2072::CalculPropriete2072() {
+  if (!DonneeProprieteFoncier) return;  // a destructed property has nothing to compute
   TDonneeProprieteFoncierPropriete& foncier = *DonneeProprieteFoncier;
   foncier.setDeductionAmortissement(0);
   foncier.setAmortissementSIPlafonnable(0);

@@ -7,6 +7,7 @@
 namespace zorfiscal2072 {
 
 void TPropriete2072::CalculRecetteCRL() {
+  if (!DonneeProprieteFoncier) return;
   TDonneeProprieteFoncierPropriete& f = *DonneeProprieteFoncier;
   if (ApplicationCRL != OuiNon::Oui) {
     f.setRecetteCRLCalcul(0);

@@ -4,6 +4,7 @@
 namespace zorfiscal2072 {
 
 void TPropriete2072::CalculResultatARepartir() {
+  if (!DonneeProprieteFoncier || !ResultatARepartir) return;
   const TDonneeProprieteFoncierPropriete& f = *DonneeProprieteFoncier;
   TResultatARepartir2072& r = *ResultatARepartir;
   r.setRevenuBrut(f.getTotalRecette() + f.getReintegrationDeduction() - f.getRemunerationNetteAssocie() +
