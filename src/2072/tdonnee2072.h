@@ -45,6 +45,12 @@ class TDonnee2072 : public TDonnee {
   // Half away from zero to the euro, zero as +0: the engine's one rounding rule.
   static double Arrondi(double x);
 
+  // Screen checks (controles/): the rules of the screen the index names, reported through the
+  // letter library's Message; returns the cursor handle, null when no rule fired. Without an
+  // index nothing is checked.
+  short* Controle(void* contexte, struTEcranLettre* ecran, TIndex index) override;
+  short* Controle(void* contexte, struTEcranLettre* ecran) override;
+
   long getAnnee() const override { return Annee; }
   void setAnnee(long annee) { Annee = annee; }
   std::string getGuid() const { return Guid; }
