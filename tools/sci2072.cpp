@@ -11,6 +11,8 @@ using namespace hote2072;
 constexpr void (*kCommandes[])(CLI::App&, int&) = {
     EnregistreCompute,
     EnregistreDictionary,
+    EnregistreSample,
+    EnregistreTokens,
 };
 
 }  // namespace
