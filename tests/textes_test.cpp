@@ -78,6 +78,8 @@ TEST(Textes, UpdateTexteComposesStreetLinesDesignationsAndSiretNumbers) {
   EXPECT_EQ(physique.getAdresse().getNumeroTypeEtNomVoie(), "12 bis rue du Chateau");
   EXPECT_EQ(physique.getAdresseAvantDemenagement().getNumeroTypeEtNomVoie(), "12 bis rue du Chateau");
   EXPECT_EQ(morale.getDesignation(), "SCI DU PARC");
+  EXPECT_EQ(d.getCessionsPartsSociete().getListeAssocieCedant().at(1).get_libelle(), "SCI DU PARC");
+  EXPECT_EQ(d.getCessionsPartsSociete().getListeAssocieCessionnaire().at(0).get_libelle(), "A");
   EXPECT_EQ(morale.getNumeroSIRET(), "98765432100012");
   EXPECT_EQ(p.getAdresse().getNumeroTypeEtNomVoie(), "12 bis rue du Chateau");
   EXPECT_EQ(p.getBeneficiaire()[0].getSIRETBeneficiaire(), "11122233344444");

@@ -59,6 +59,9 @@ void TDonnee2072::UpdateTexte() {
     GenereNumeroTypeEtNomVoie(associe.getAdresseAvantDemenagement());
     associe.setNumeroSIRET(SIRET(associe.getNumeroSIREN(), associe.getNumeroNIC()));
   }
+  // The transfer screen's choice lists show the designations: they follow them.
+  MajListeAssocieCessionnaire();
+  MajListeAssocieCedant();
   // 3. Properties: address, beneficiaries' SIRET.
   for (TPropriete2072& propriete : Propriete2072) {
     GenereNumeroTypeEtNomVoie(propriete.getAdresse());

@@ -62,7 +62,7 @@ const std::array<ListeSaisies, kNbAssocies> kBulletins{{
 }  // namespace
 
 void TAssocie2072::CasTestXX(std::size_t numero) {
-  Remplit(*this, {{"CodeAssocie", kCodesAssocies[numero]}});
+  Remplit(*this, {{"CodeAssocie", kCodesAssocies.at(numero)}});
   Remplit(*this, kIdentites.at(numero));
   Remplit(getAdresse(), kAdresses.at(numero));
 }
@@ -77,7 +77,7 @@ void TBulletin2072::CasTestXX(std::size_t numero) { Remplit(*this, kBulletins.at
 void TBulletin2072::CasTest(std::size_t numero) {
   CasTestXX(numero);
   TQuotePartPropriete& part = QuotePartPropriete.emplace_back();
-  Remplit(part, {{"CodePropriete", kCodePropriete}, {"CodeAssocie", kCodesAssocies[numero]}});
+  Remplit(part, {{"CodePropriete", kCodePropriete}, {"CodeAssocie", kCodesAssocies.at(numero)}});
   part.CasTestXX();
   QuotePartProduitsFinanciers->CasTestXX();
 }

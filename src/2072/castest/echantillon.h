@@ -5,6 +5,7 @@
 // sample is the same declaration.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <initializer_list>
 #include <span>
@@ -20,8 +21,8 @@ namespace zorfiscal2072::exemple {
 // Fixed codes: the shares, tenant, beneficiary and components name their property and their
 // partner by these texts.
 inline constexpr const char* kCodePropriete = "IMMEUBLE-EXEMPLE-01";
-inline constexpr const char* kCodesAssocies[] = {"ASSOCIE-EXEMPLE-01", "ASSOCIE-EXEMPLE-02"};
-inline constexpr std::size_t kNbAssocies = std::size(kCodesAssocies);
+inline constexpr std::array<const char*, 2> kCodesAssocies{"ASSOCIE-EXEMPLE-01", "ASSOCIE-EXEMPLE-02"};
+inline constexpr std::size_t kNbAssocies = kCodesAssocies.size();
 
 inline constexpr const char* kSocieteNom = "SCI VELMORA A CARREAUX";
 
