@@ -154,9 +154,17 @@ void TMoulinetteDonnee2010_1::execute(TMoulinetteInfo& info, TDonneeBase*) {
   TypeEtTitreAssocie(l);
   Identification(l);
 
-  // 9. The partner's country was free text: it becomes France in the country list.
-  if (l.Existe(12074) && l.Texte(12074) != "79")
-    l.Force(12074, "79", "the partner's country becomes FRANCE (was \"" + l.Texte(12074) + "\")");
+  // 9. The partner's country was free text: it becomes France in the country list, with a
+  // note unless it said so.
+  if (l.Existe(12074)) {
+    std::string pays = l.Texte(12074);
+    std::transform(pays.begin(), pays.end(), pays.begin(),
+                   [](unsigned char c) { return static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c); });
+    if (pays == "FRANCE" || pays == "79")
+      l.Ajoute(12074, "79");
+    else
+      l.Force(12074, "79", "the partner's country becomes FRANCE (was \"" + l.Texte(12074) + "\")");
+  }
 
   DepartementNaissance(l);
 
