@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "codes2072.h"
 #include "propriete2072.h"
 
 namespace zorfiscal2072::migration {
@@ -23,14 +24,14 @@ long long AnciennesLettres::Entier(short code) {
 }
 
 short AnciennesLettres::Complement(short code) {
-  if (!Existe(code)) return 1;
+  if (!Existe(code)) return ComplementNumeroVoie::Aucun;
   std::string texte = Texte(code);
   std::transform(texte.begin(), texte.end(), texte.begin(),
                  [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c); });
-  if (texte.find("bis") != std::string::npos) return 2;
-  if (texte.find("quater") != std::string::npos) return 4;
-  if (texte.find("ter") != std::string::npos) return 3;
-  return 1;
+  if (texte.find("bis") != std::string::npos) return ComplementNumeroVoie::Bis;
+  if (texte.find("quater") != std::string::npos) return ComplementNumeroVoie::Quater;
+  if (texte.find("ter") != std::string::npos) return ComplementNumeroVoie::Ter;
+  return ComplementNumeroVoie::Aucun;
 }
 
 void AnciennesLettres::Ajoute(short code, const std::string& texte, short source) {
@@ -69,7 +70,8 @@ std::string AnciennesLettres::Coupe(short code, const std::string& texte, std::s
 }
 
 long long TitreDeCivilite(long long civilite) {
-  static constexpr std::pair<long long, long long> kTitres[] = {{0, 29}, {1, 26}, {2, 27}};
+  static constexpr std::pair<long long, long long> kTitres[] = {
+      {0, Titre::Monsieur}, {1, Titre::Madame}, {2, Titre::Mademoiselle}};
   for (const auto& [ancien, titre] : kTitres)
     if (civilite == ancien) return titre;
   return civilite;

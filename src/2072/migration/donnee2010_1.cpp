@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "anciennes_lettres.h"
+#include "codes2072.h"
 #include "moulinettes2072.h"
 #include "tables2072.h"
 
@@ -47,7 +48,7 @@ constexpr std::size_t kLongueurNomVoie = 30;
 
 // The newer seat counts when one of its texts is set (its complement only when it names one).
 bool NouveauSiegePresent(AnciennesLettres& l) {
-  std::string tout = l.Complement(12401) != 1 ? l.Texte(12401) : "";
+  std::string tout = l.Complement(12401) != ComplementNumeroVoie::Aucun ? l.Texte(12401) : "";
   for (short code : {12402, 12403, 12400, 12404, 12405}) tout += l.Texte(code);
   return !tout.empty();
 }
@@ -56,7 +57,7 @@ void DeplaceAdresse(AnciennesLettres& l, const DeplacementAdresse& d) {
   if (d.nomToujours || l.Existe(d.nom.ancien))
     l.Ajoute(d.nom.nouveau, l.Coupe(d.nom.nouveau, l.Texte(d.nom.ancien), kLongueurNomVoie), d.nom.ancien);
   l.Supprime(d.nom.ancien);
-  if (const short c = l.Complement(d.complement.ancien); c != 1)
+  if (const short c = l.Complement(d.complement.ancien); c != ComplementNumeroVoie::Aucun)
     l.Ajoute(d.complement.nouveau, std::to_string(c), d.complement.ancien);
   l.Supprime(d.complement.ancien);
   l.DeplaceSiRenseigne(d.type.ancien, d.type.nouveau);
@@ -89,14 +90,15 @@ void JoinsDate(AnciennesLettres& l, const DateEnTroisLettres& d) {
 // read as a natural person's.
 void TypeEtTitreAssocie(AnciennesLettres& l) {
   const bool typeDonne = l.Existe(12053);
-  const long long type = typeDonne ? l.Entier(12053) : 1;
-  if (typeDonne && (type == 1 || type == 2)) l.Ajoute(12520, std::to_string(type), 12053);
-  if (type == 1 && l.Existe(12054)) {
+  const long long type = typeDonne ? l.Entier(12053) : TypePersonne::Physique;
+  if (typeDonne && (type == TypePersonne::Physique || type == TypePersonne::Morale))
+    l.Ajoute(12520, std::to_string(type), 12053);
+  if (type == TypePersonne::Physique && l.Existe(12054)) {
     const std::string titre = std::to_string(TitreDeCivilite(l.Entier(12054)));
     l.Modifie(12054, titre);
     l.Ajoute(12541, titre, 12054);
-  } else if (type == 2) {
-    l.Force(12541, "31", "a legal person's title is \"Société\"");
+  } else if (type == TypePersonne::Morale) {
+    l.Force(12541, std::to_string(FormeJuridique::Societe), "a legal person's title is \"Société\"");
   }
 }
 
@@ -126,7 +128,7 @@ void DepartementNaissance(AnciennesLettres& l) {
   if (connu)
     l.Ajoute(12061, std::to_string(code));
   else
-    l.Force(12061, "1", "old department \"" + l.Texte(12061) + "\" is not in the list of departments");
+    l.Force(12061, std::to_string(kEntreeVide), "old department \"" + l.Texte(12061) + "\" is not in the list of departments");
 }
 
 // 11. Titles of the manager, accountant and administrator.
@@ -160,10 +162,11 @@ void TMoulinetteDonnee2010_1::execute(TMoulinetteInfo& info, TDonneeBase*) {
     std::string pays = l.Texte(12074);
     std::transform(pays.begin(), pays.end(), pays.begin(),
                    [](unsigned char c) { return static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c); });
-    if (pays == "FRANCE" || pays == "79")
-      l.Ajoute(12074, "79");
+    const std::string france = std::to_string(kPaysFrance);
+    if (pays == "FRANCE" || pays == france)
+      l.Ajoute(12074, france);
     else
-      l.Force(12074, "79", "the partner's country becomes FRANCE (was \"" + l.Texte(12074) + "\")");
+      l.Force(12074, france, "the partner's country becomes FRANCE (was \"" + l.Texte(12074) + "\")");
   }
 
   DepartementNaissance(l);

@@ -9,6 +9,7 @@ namespace zorfiscal2072::migration {
 
 namespace {
 
+// The deduction option becomes 1, a code of earlier lists.
 constexpr CorrespondanceOption kOptions[] = {{8, OptionFiscale::Ordinaire, 1}};
 
 }  // namespace
