@@ -122,7 +122,8 @@ TEST(Migration, NotesNameTheLettersLeftOutCutAndForced) {
                               {12998, {}, ""},
                               {12053, A0, "1"},
                               {12055, A0, long45},
-                              {12061, A0, "300"}}),
+                              {12061, A0, "300"},
+                              {12593, {{303, 0}}, "SANS BIEN"}}),
                       "2009.2", rapport);
   ASSERT_TRUE(m.racine) << rapport.problemes().front();
   EXPECT_EQ(m.notes, (std::vector<std::string>{
@@ -131,8 +132,10 @@ TEST(Migration, NotesNameTheLettersLeftOutCutAndForced) {
                          "departments",
                          "code 12055, index {301: 0}: text of 45 characters cut to 40, what Nom holds: \"" +
                              std::string(40, 'N') + "\"",
-                         "code 12003, index {301: 0}: left out, value \"MAL PLACE\": this letter belongs to a record "
-                         "reached with the declaration itself (no index), not to this one"}));
+                         "code 12003, index {301: 0}: left out, value \"MAL PLACE\": this letter belongs to the "
+                         "declaration itself (no index), not to this record",
+                         "code 12593, index {303: 0}: left out, value \"SANS BIEN\": this letter belongs to a record "
+                         "reached with index levels 300, 303, not to this one"}));
   EXPECT_EQ(Lit(*m.racine, 12055, A0), std::string(40, 'N'));
   EXPECT_EQ(Lit(*m.racine, 12003), "");
 }

@@ -66,11 +66,11 @@ bool DateNonSaisie(const std::string& texte) {
   return parties == 3;
 }
 
-std::string TexteNiveaux(const std::vector<int>& niveaux) {
-  if (niveaux.empty()) return "the declaration itself (no index)";
-  std::string texte = "index levels";
+std::string Appartenance(const std::vector<int>& niveaux) {
+  if (niveaux.empty()) return "this letter belongs to the declaration itself (no index), not to this record";
+  std::string texte = "this letter belongs to a record reached with index levels";
   for (std::size_t k = 0; k < niveaux.size(); ++k) texte += (k ? ", " : " ") + std::to_string(niveaux[k]);
-  return texte;
+  return texte + ", not to this one";
 }
 
 std::string TexteNote(const TMoulinetteInfo::Note& n) {
@@ -109,8 +109,7 @@ void NoteEcartee(const Ecartee& e) {
   if (e.valeur.empty()) return;                              // nothing lost
   if (!e.connue && e.groupe->info->EstLue(e.code)) return;  // a step used its content
   const std::string pourquoi =
-      e.connue ? "this letter belongs to a record reached with " + TexteNiveaux(e.niveaux) + ", not to this one"
-               : "today's form has no letter of this code";
+      e.connue ? Appartenance(e.niveaux) : "today's form has no letter of this code";
   e.groupe->info->AjouteNote(e.code, TMoulinetteInfo::Evenement::Ecarte,
                              "left out, value " + TexteJson(e.valeur) + ": " + pourquoi);
 }
