@@ -142,3 +142,33 @@ inline constexpr short Degressive = 2;
 inline constexpr double kCoefficient2072E2011 = 0.2;
 
 }  // namespace zorfiscal2072
+
+// Codes that declarations saved by earlier engines are converted to.
+namespace zorfiscal2072 {
+
+// Titles of persons (the title lists).
+namespace Titre {
+inline constexpr short Madame = 26;
+inline constexpr short Mademoiselle = 27;
+inline constexpr short Monsieur = 29;
+}  // namespace Titre
+
+// Legal forms of entities (the legal-form lists).
+namespace FormeJuridique {
+inline constexpr short Societe = 31;        // "Société"
+inline constexpr short SocieteCivile = 36;  // "Société civile (autre que infra)"
+}  // namespace FormeJuridique
+
+// Street-number complement (`ComplementNumeroVoie`).
+namespace ComplementNumeroVoie {
+inline constexpr short Aucun = 1;
+inline constexpr short Bis = 2;
+inline constexpr short Ter = 3;
+inline constexpr short Quater = 4;
+}  // namespace ComplementNumeroVoie
+
+// "FRANCE" in the country list; 1 is the blank entry of the country and department lists.
+inline constexpr short kPaysFrance = 79;
+inline constexpr short kEntreeVide = 1;
+
+}  // namespace zorfiscal2072

@@ -49,6 +49,8 @@ class TPropriete2072 : public TDonneeBase {
   static const lettres::TableLettres<TPropriete2072>& Lettres();
   bool TransfertLettreXX(structLettre* lettre, long sens) { return Lettres().Transfert(*this, lettre, sens); }
   bool TransfertUneLettre(structLettre* lettre, TIndex index, long sens) override;
+  // Corrects a property loaded from a file saved by an earlier engine (migration/).
+  virtual void moulinette(TMoulinetteInfo& info);
 
   // The depreciation schemes (Périssol, Besson neuf, Robien, Borloo neuf).
   bool ExisteOptionAmortissement() const;

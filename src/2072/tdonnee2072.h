@@ -30,6 +30,8 @@ class TDonnee2072 : public TDonnee {
   // Letters: the root has none of its own and hands each letter to its records in turn.
   bool TransfertUneLettre(structLettre* lettre, TIndex index, long sens) override;
   bool TransfertLettre(structLettre*, long) override { return false; }
+  // Converts the letters of one record of a file saved by an earlier engine (migration/).
+  void moulinette(TMoulinetteInfo& info) override;
 
   // Resets; each ends with Update().
   void Init() override;

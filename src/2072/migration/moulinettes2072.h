@@ -1,0 +1,58 @@
+// The conversion steps of declarations saved by earlier engines, one class per step, each
+// registered under the version whose format it produces. The root's steps rewrite the
+// letters of one record; the property's steps correct a loaded property.
+#pragma once
+
+#include "moulinette.h"
+
+namespace zorfiscal2072::migration {
+
+// Telephone and fax letters holding only the blank input mask.
+class TMoulinetteDonnee2009_1 : public TMoulinette {
+ public:
+  void execute(TMoulinetteInfo& info, TDonneeBase* donnee) override;
+};
+
+// Addresses, dates and identities in today's letters.
+class TMoulinetteDonnee2010_1 : public TMoulinette {
+ public:
+  void execute(TMoulinetteInfo& info, TDonneeBase* donnee) override;
+};
+
+// SIREN and NIC codes, legal form of partners.
+class TMoulinetteDonnee2010_2 : public TMoulinette {
+ public:
+  void execute(TMoulinetteInfo& info, TDonneeBase* donnee) override;
+};
+
+// Rental-income contribution, shares at 1 January, holding companies.
+class TMoulinetteDonnee2011_2 : public TMoulinette {
+ public:
+  void execute(TMoulinetteInfo& info, TDonneeBase* donnee) override;
+};
+
+// Scheme 8 and the natural-area costs.
+class TMoulinettePropriete2009_2 : public TMoulinette {
+ public:
+  void execute(TMoulinetteInfo& info, TDonneeBase* donnee) override;
+};
+
+// Scheme 13 and deduction 12.
+class TMoulinettePropriete2010_1 : public TMoulinette {
+ public:
+  void execute(TMoulinetteInfo& info, TDonneeBase* donnee) override;
+};
+
+// Schemes 14, 16 and 17; the tenants of the old letters.
+class TMoulinettePropriete2011_2 : public TMoulinette {
+ public:
+  void execute(TMoulinetteInfo& info, TDonneeBase* donnee) override;
+};
+
+// Schemes 21 to 23.
+class TMoulinettePropriete2012_2 : public TMoulinette {
+ public:
+  void execute(TMoulinetteInfo& info, TDonneeBase* donnee) override;
+};
+
+}  // namespace zorfiscal2072::migration

@@ -1,0 +1,24 @@
+// Property step "2010.1": scheme 13 becomes the ordinary scheme without special deduction;
+// deduction option 12 is gone.
+#include "anciennes_lettres.h"
+#include "codes2072.h"
+#include "moulinettes2072.h"
+#include "propriete2072.h"
+
+namespace zorfiscal2072::migration {
+
+namespace {
+
+constexpr CorrespondanceOption kOptions[] = {{13, OptionFiscale::Ordinaire, OptionTauxDeduction::Aucune}};
+constexpr CorrespondanceTaux kTaux[] = {{12, OptionTauxDeduction::Aucune}};
+
+}  // namespace
+
+void TMoulinettePropriete2010_1::execute(TMoulinetteInfo&, TDonneeBase* donnee) {
+  auto* propriete = dynamic_cast<TPropriete2072*>(donnee);
+  if (propriete == nullptr) return;
+  AppliqueOptions(*propriete, kOptions);
+  AppliqueTaux(*propriete, kTaux);
+}
+
+}  // namespace zorfiscal2072::migration

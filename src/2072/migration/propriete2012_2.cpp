@@ -1,0 +1,31 @@
+// Property step "2012.2": schemes and deduction options 21 to 23 take today's codes.
+#include "anciennes_lettres.h"
+#include "codes2072.h"
+#include "moulinettes2072.h"
+#include "propriete2072.h"
+
+namespace zorfiscal2072::migration {
+
+namespace {
+
+constexpr CorrespondanceOption kOptions[] = {
+    {21, OptionFiscale::BorlooAncienSocial, OptionTauxDeduction::BorlooAncienSocial45},
+    {22, OptionFiscale::BorlooAncienSocial60, OptionTauxDeduction::BorlooAncienSocial60},
+    {23, OptionFiscale::BorlooAncienSocialIntermediaire, OptionTauxDeduction::BorlooAncienSocialIntermediaire70},
+};
+constexpr CorrespondanceTaux kTaux[] = {
+    {21, OptionTauxDeduction::BorlooAncienSocial45},
+    {22, OptionTauxDeduction::BorlooAncienSocial60},
+    {23, OptionTauxDeduction::BorlooAncienSocialIntermediaire70},
+};
+
+}  // namespace
+
+void TMoulinettePropriete2012_2::execute(TMoulinetteInfo&, TDonneeBase* donnee) {
+  auto* propriete = dynamic_cast<TPropriete2072*>(donnee);
+  if (propriete == nullptr) return;
+  AppliqueOptions(*propriete, kOptions);
+  AppliqueTaux(*propriete, kTaux);
+}
+
+}  // namespace zorfiscal2072::migration

@@ -1,0 +1,64 @@
+// migrate IN --from VERSION [-o OUT]
+#include <iostream>
+
+#include "commandes.h"
+#include "ecriture.h"
+#include "fichierjson.h"
+#include "fichiers.h"
+#include "migration.h"
+#include "moulinette.h"
+
+namespace hote2072 {
+
+namespace {
+
+constexpr std::size_t kLignesAffichees = 100;
+
+void AfficheLignes(const std::string& source, const std::string& prefixe, const std::vector<std::string>& lignes,
+                   const char* pluriel) {
+  for (std::size_t k = 0; k < lignes.size() && k < kLignesAffichees; ++k)
+    std::cerr << source << ": " << prefixe << lignes[k] << "\n";
+  if (lignes.size() > kLignesAffichees)
+    std::cerr << source << ": ... and " << lignes.size() - kLignesAffichees << " more " << pluriel << "\n";
+}
+
+}  // namespace
+
+void EnregistreMigrate(CLI::App& app, int& statut) {
+  struct Options {
+    std::string entree, version, sortie = "-";
+  };
+  auto o = std::make_shared<Options>();
+  CLI::App* c = app.add_subcommand(
+      "migrate", "Convert a declaration saved by an earlier engine into a declaration of today's format");
+  AjouteEntree(*c, o->entree);
+  c->add_option("--from", o->version, "version of the engine that saved IN, YEAR.RELEASE (for instance 2009.2)")
+      ->required()
+      ->check(CLI::Validator(
+          [](std::string& v) {
+            return LitVersionMoulinette(v) ? std::string()
+                                           : "not a version: expected YEAR.RELEASE, such as 2009.2 or 2011.2";
+          },
+          "YEAR.RELEASE"));
+  c->add_option("-o,--output", o->sortie, "file to write, - (the default) for standard output");
+  c->callback([o, &statut] {
+    statut = Execute([&] {
+      const std::string source = o->entree == "-" ? "<stdin>" : o->entree;
+      Rapport rapport;
+      Migration migration;
+      if (const auto ancien = LitJson(LitFichier(o->entree), rapport)) migration = Migre(*ancien, o->version, rapport);
+      AfficheLignes(source, "note: ", migration.notes, "notes");
+      if (!migration.racine) {
+        const auto problemes = rapport.problemes();
+        AfficheLignes(source, "", problemes, "problems");
+        std::cerr << source << ": " << problemes.size() << (problemes.size() == 1 ? " problem" : " problems")
+                  << "; nothing written\n";
+        return kEntreeInvalide;
+      }
+      EcritFichier(o->sortie, EcritJson(Ecrit(*migration.racine, false)));
+      return kSucces;
+    });
+  });
+}
+
+}  // namespace hote2072
