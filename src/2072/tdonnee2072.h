@@ -30,6 +30,10 @@ class TDonnee2072 : public TDonnee {
   // Letters: the root has none of its own and hands each letter to its records in turn.
   bool TransfertUneLettre(structLettre* lettre, TIndex index, long sens) override;
   bool TransfertLettre(structLettre*, long) override { return false; }
+  // Marks each letter of a screen's list kept (1), dropped (0, value cleared) or marked (2);
+  // without an index nothing changes (selection/).
+  void Select(structListeLettres* liste) override;
+  void Select(structListeLettres* liste, TIndex index) override;
 
   // Resets; each ends with Update().
   void Init() override;

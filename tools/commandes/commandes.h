@@ -28,5 +28,6 @@ void AjouteEntree(CLI::App& commande, std::string& entree);
 
 void EnregistreCompute(CLI::App& app, int& statut);
 void EnregistreDictionary(CLI::App& app, int& statut);
+void EnregistreSelect(CLI::App& app, int& statut);
 
 }  // namespace hote2072
