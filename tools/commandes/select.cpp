@@ -30,10 +30,11 @@ std::vector<std::string_view> Morceaux(std::string_view texte) {
   }
 }
 
-// "300=0,303=1": levels 300 to 310, each once, positions from 0; sorted by key. An error
-// text, or empty.
+// "300=0,303=1": levels 300 to 310, each once, positions from 0; sorted by key. The empty
+// text is the index of the declaration's own letters. An error text, or empty.
 std::string LitIndex(const std::string& texte, Index& index) {
   index.clear();
+  if (texte.empty()) return "";  // the declaration's own letters
   for (std::string_view paire : Morceaux(texte)) {
     const std::size_t egal = paire.find('=');
     int cle = 0, position = 0;
