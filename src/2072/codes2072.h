@@ -23,12 +23,19 @@ inline constexpr short Physique = 1;
 inline constexpr short Morale = 2;
 }  // namespace TypePersonne
 
-// Title of a natural person (`FormeJuridiqueOuTitre`).
+// Partner's title (`FormeJuridiqueOuTitre` of a natural person).
 namespace Titre {
 inline constexpr short Madame = 26;
 inline constexpr short Mademoiselle = 27;
 inline constexpr short Monsieur = 29;
 }  // namespace Titre
+
+// Means of paying the rental-income contribution (`ModePaiementCRL`, held as a real).
+namespace ModePaiement {
+inline constexpr double Numeraire = 1;
+inline constexpr double Cheque = 2;
+inline constexpr double Virement = 3;  // "Virement direct Banque de France"
+}  // namespace ModePaiement
 
 // Partner's tax regime (`RegimeFiscal`).
 namespace RegimeFiscal {

@@ -32,6 +32,10 @@ class TDonnee2072 : public TDonnee {
   bool TransfertLettre(structLettre*, long) override { return false; }
   // Converts the letters of one record of a file saved by an earlier engine (migration/).
   void moulinette(TMoulinetteInfo& info) override;
+  // Marks each letter of a screen's list kept (1), dropped (0, value cleared) or marked (2);
+  // without an index nothing changes (selection/).
+  void Select(structListeLettres* liste) override;
+  void Select(structListeLettres* liste, TIndex index) override;
 
   // Resets; each ends with Update().
   void Init() override;

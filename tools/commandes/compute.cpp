@@ -1,4 +1,4 @@
-// compute IN [-o OUT] [--all]
+// compute IN [-o OUT] [--all] [--selected]
 #include <iostream>
 
 #include "commandes.h"
@@ -6,6 +6,7 @@
 #include "ecriture.h"
 #include "fichierjson.h"
 #include "fichiers.h"
+#include "selection.h"
 
 namespace hote2072 {
 
@@ -13,18 +14,21 @@ void EnregistreCompute(CLI::App& app, int& statut) {
   struct Options {
     std::string entree, sortie = "-";
     bool toutes = false;
+    bool selection = false;
   };
   auto o = std::make_shared<Options>();
   CLI::App* c = app.add_subcommand("compute", "Load a declaration, compute it and write the computed declaration");
   AjouteEntree(*c, o->entree);
   c->add_option("-o,--output", o->sortie, "file to write, - (the default) for standard output");
   c->add_flag("--all", o->toutes, "write every letter, those equal to a new record's value included");
+  c->add_flag("--selected", o->selection,
+              "write the letters the form shows (kept or marked by the selection), defaults included: for reading");
   c->callback([o, &statut] {
     statut = Execute([&] {
       auto racine = ChargeDeclaration(o->entree);
       if (!racine) return kEntreeInvalide;
       racine->Update();
-      EcritFichier(o->sortie, EcritJson(Ecrit(*racine, o->toutes)));
+      EcritFichier(o->sortie, EcritJson(o->selection ? EcritSelection(*racine) : Ecrit(*racine, o->toutes)));
       if (const auto n = ControleDeclaration(*racine).size(); n > 0)
         std::cerr << n << (n == 1 ? " message" : " messages") << ": run sci2072 check on this file to list them\n";
       return kSucces;
