@@ -4,6 +4,8 @@
 #include <map>
 
 #include "dictionnaire2072.h"
+#include "fichierjson.h"
+#include "fichiers.h"
 #include "lettres.h"
 
 namespace hote2072 {
@@ -68,7 +70,8 @@ const Modele& ModeleCharge() {
 
 class Ecrivain {
  public:
-  Ecrivain(TDonnee2072& racine, bool toutes) : m_racine(racine), m_toutes(toutes) {}
+  Ecrivain(TDonnee2072& racine, bool toutes, const std::function<void(const LettreFichier&)>& recoit)
+      : m_racine(racine), m_toutes(toutes), m_recoit(recoit) {}
 
   // The record reached by `index` (levels `niveaux`, owners first, so the index is sorted
   // by key), then the records of the levels it owns. `doitApparaitre`: the record is the
@@ -89,14 +92,14 @@ class Ecrivain {
     }
   }
 
-  FichierDeclaration fichier;
+  std::size_t nombre = 0;  // letters given so far
 
  private:
   void EcritEnregistrement(const Index& index, const std::vector<int>& niveaux, bool doitApparaitre) {
     const auto it = EntreesParNiveaux().find(niveaux);
     if (it == EntreesParNiveaux().end()) return;
     const auto& defauts = ModeleCharge().textes.at(niveaux);
-    const std::size_t avant = fichier.lettres.size();
+    const std::size_t avant = nombre;
     const TIndex t = VersTIndex(index);
     std::string premier;
     for (std::size_t k = 0; k < it->second.size(); ++k) {
@@ -105,27 +108,41 @@ class Ecrivain {
       if (k == 0) premier = valeur;
       if (m_toutes || valeur != defauts[k]) Ajoute(code, index, std::move(valeur));
     }
-    if (doitApparaitre && fichier.lettres.size() == avant && !it->second.empty())
+    if (doitApparaitre && nombre == avant && !it->second.empty())
       Ajoute(it->second.front()->lettre.code, index, std::move(premier));
   }
 
   void Ajoute(int code, const Index& index, std::string valeur) {
-    fichier.lettres.push_back({fichier.lettres.size() + 1, code, index, std::move(valeur)});
+    m_recoit(LettreFichier{++nombre, code, index, std::move(valeur)});
   }
 
   TDonnee2072& m_racine;
   bool m_toutes;
+  const std::function<void(const LettreFichier&)>& m_recoit;
 };
 
 }  // namespace
 
-FichierDeclaration Ecrit(TDonnee2072& racine, bool toutes) {
-  Ecrivain ecrivain(racine, toutes);
-  ecrivain.fichier.annee = racine.getAnnee();
+void Ecrit(TDonnee2072& racine, bool toutes, const std::function<void(const LettreFichier&)>& recoit) {
+  Ecrivain ecrivain(racine, toutes, recoit);
   Index index;
   std::vector<int> niveaux;
   ecrivain.Parcourt(0, 0, false, index, niveaux);
-  return std::move(ecrivain.fichier);
+}
+
+FichierDeclaration Ecrit(TDonnee2072& racine, bool toutes) {
+  FichierDeclaration fichier;
+  fichier.annee = racine.getAnnee();
+  Ecrit(racine, toutes, [&](const LettreFichier& l) { fichier.lettres.push_back(l); });
+  return fichier;
+}
+
+void EcritDeclaration(const std::string& chemin, TDonnee2072& racine, bool toutes, bool annote) {
+  EcritFichier(chemin, [&](const auto& ecrit) {
+    EcrivainJson json(ecrit, racine.getAnnee(), annote);
+    Ecrit(racine, toutes, [&](const LettreFichier& l) { json.Ajoute(l); });
+    json.Termine();
+  });
 }
 
 }  // namespace hote2072

@@ -1,6 +1,7 @@
 #include "verification.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <limits>
 
@@ -28,7 +29,9 @@ std::string NiveauxAttendus(const std::vector<int>& niveaux) {
 
 std::string ProblemeEntier(const std::string& valeur, long long min, long long max) {
   long long v = 0;
-  if (!lettres::LitEntier(valeur.c_str(), v)) return "not an integer; expected a whole number such as 2";
+  double reel = 0;  // the letter library would drop a fraction silently
+  if (!lettres::LitEntier(valeur.c_str(), v) || (lettres::LitReel(valeur.c_str(), reel) && reel != std::trunc(reel)))
+    return "not an integer; expected a whole number such as 2";
   if (v < min || v > max)
     return "integer out of range; this field holds " + std::to_string(min) + " to " + std::to_string(max);
   return {};
