@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "bornes.h"
 #include "chargement.h"
 #include "ecriture.h"
 #include "fichierjson.h"
@@ -14,6 +15,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
   Rapport rapport;
   const auto fichier = LitJson(texte, rapport);
   if (!fichier) return 0;
+  // The bounds are checked on any file; loading only small ones keeps executions fast (a
+  // position of 1,000 is allowed and makes a million shares).
+  VerifieBornes(*fichier, rapport);
+  for (const LettreFichier& l : fichier->lettres)
+    for (const auto& [cle, position] : l.index)
+      if (position > 64) return 0;
   auto racine = Charge(*fichier, rapport);
   if (!racine) return 0;
   const FichierDeclaration ecrit = Ecrit(*racine, false);
