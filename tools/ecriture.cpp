@@ -104,9 +104,9 @@ class Ecrivain {
     std::string premier;
     for (std::size_t k = 0; k < it->second.size(); ++k) {
       const int code = it->second[k]->lettre.code;
-      std::string valeur = LitLettre(m_racine, code, t);
+      const char* valeur = m_lu.Lit(m_racine, code, t);
       if (k == 0) premier = valeur;
-      if (m_toutes || valeur != defauts[k]) Ajoute(code, index, std::move(valeur));
+      if (m_toutes || defauts[k] != valeur) Ajoute(code, index, valeur);
     }
     if (doitApparaitre && nombre == avant && !it->second.empty())
       Ajoute(it->second.front()->lettre.code, index, std::move(premier));
@@ -116,8 +116,27 @@ class Ecrivain {
     m_recoit(LettreFichier{++nombre, code, index, std::move(valeur)});
   }
 
+  // One letter read again and again: its value's block is reused, not allocated per letter.
+  class Lecture {
+   public:
+    Lecture() = default;
+    Lecture(const Lecture&) = delete;
+    Lecture& operator=(const Lecture&) = delete;
+    ~Lecture() { std::free(m_lettre.valeur); }
+    const char* Lit(TDonnee2072& racine, int code, const TIndex& index) {
+      m_lettre.code = static_cast<std::int16_t>(code);
+      if (m_lettre.valeur != nullptr) m_lettre.valeur[0] = '\0';
+      racine.TransfertUneLettre(&m_lettre, index, 1);
+      return m_lettre.valeur != nullptr ? m_lettre.valeur : "";
+    }
+
+   private:
+    structLettre m_lettre{1, 0, nullptr, 0, nullptr};
+  };
+
   TDonnee2072& m_racine;
   bool m_toutes;
+  Lecture m_lu;
   const std::function<void(const LettreFichier&)>& m_recoit;
 };
 
