@@ -1,77 +1,106 @@
-// Loading a large declaration: 2,000 partners and 200 properties with a few letters each.
-// Every partner gets one share per property (400,000 shares), so the figure also shows that
-// creating records and re-pointing codes stay linear.
+// A fund at scale: N partners and 100 properties, two letters on each partner's share of each
+// property (N x 100 shares). Each step of `sci2072 compute` alone: reading the file's text,
+// loading (checks, records, transfers, codes), computing, writing (letters without and with
+// their names); then the whole command from text to text.
 #include <benchmark/benchmark.h>
 
+#include <map>
+#include <memory>
 #include <string>
 
 #include "chargement.h"
 #include "ecriture.h"
 #include "fichierjson.h"
+#include "grande_declaration.h"
 
 namespace {
 
 using namespace hote2072;
 
-FichierDeclaration GrandeDeclaration(int associes, int proprietes) {
-  FichierDeclaration f;
-  const auto ajoute = [&](int code, Index index, std::string valeur) {
-    f.lettres.push_back({f.lettres.size() + 1, code, std::move(index), std::move(valeur)});
-  };
-  ajoute(12003, {}, "SCI DES GRANDS CHÊNES");
-  for (int p = 0; p < proprietes; ++p) {
-    ajoute(12655, {{300, p}}, "IMM" + std::to_string(p));
-    ajoute(12102, {{300, p}}, "Immeuble " + std::to_string(p));
-    ajoute(12103, {{300, p}}, "1");
-    ajoute(12140, {{300, p}}, std::to_string(12000 + p * 7) + ".50");
-  }
-  for (int a = 0; a < associes; ++a) {
-    ajoute(12694, {{301, a}}, "ASSOC" + std::to_string(a));
-    ajoute(12055, {{301, a}}, "MARTIN");
-    ajoute(12057, {{301, a}}, "Claire " + std::to_string(a));
-    ajoute(12075, {{301, a}}, "10");
-  }
-  return f;
+constexpr int kProprietes = 100;
+
+// Generated once per size: the declaration and its text.
+const FichierDeclaration& Fonds(int associes) {
+  static std::map<int, FichierDeclaration> fonds;
+  auto it = fonds.find(associes);
+  if (it == fonds.end()) it = fonds.emplace(associes, bench2072::GrandeDeclaration(associes, kProprietes)).first;
+  return it->second;
+}
+const std::string& Texte(int associes) {
+  static std::map<int, std::string> textes;
+  auto it = textes.find(associes);
+  if (it == textes.end()) it = textes.emplace(associes, EcritJson(Fonds(associes), false)).first;
+  return it->second;
 }
 
-void BM_Charge(benchmark::State& etat) {
-  const FichierDeclaration f = GrandeDeclaration(static_cast<int>(etat.range(0)), static_cast<int>(etat.range(1)));
-  for (auto _ : etat) {
-    Rapport rapport;
-    auto racine = Charge(f, rapport);
-    if (!racine) etat.SkipWithError("the declaration did not load");
-    benchmark::DoNotOptimize(racine.get());
-  }
-  etat.counters["letters"] = static_cast<double>(f.lettres.size());
+std::unique_ptr<TDonnee2072> Charge(const FichierDeclaration& f, benchmark::State& etat) {
+  Rapport rapport;
+  auto racine = hote2072::Charge(f, rapport);
+  if (!racine) etat.SkipWithError("the declaration did not load");
+  return racine;
 }
-BENCHMARK(BM_Charge)->Args({2000, 200})->Args({1000, 100})->Args({4000, 200})->Unit(benchmark::kMillisecond);
 
-// From the file's text: JSON parsing included.
-void BM_LitEtCharge(benchmark::State& etat) {
-  const std::string texte = EcritJson(GrandeDeclaration(2000, 200));
+void Compteurs(benchmark::State& etat, int associes) {
+  etat.counters["shares"] = associes * kProprietes;
+  etat.counters["letters"] = static_cast<double>(Fonds(associes).lettres.size());
+}
+
+void BM_Lit(benchmark::State& etat) {
+  const int n = static_cast<int>(etat.range(0));
+  const std::string& texte = Texte(n);
   for (auto _ : etat) {
     Rapport rapport;
     auto fichier = LitJson(texte, rapport);
-    auto racine = fichier ? Charge(*fichier, rapport) : nullptr;
-    if (!racine) etat.SkipWithError("the declaration did not load");
-    benchmark::DoNotOptimize(racine.get());
+    if (!fichier) etat.SkipWithError("the file did not read");
+    benchmark::DoNotOptimize(fichier);
   }
+  Compteurs(etat, n);
+  etat.SetBytesProcessed(static_cast<std::int64_t>(etat.iterations() * texte.size()));
 }
-BENCHMARK(BM_LitEtCharge)->Unit(benchmark::kMillisecond);
+
+void BM_Charge(benchmark::State& etat) {
+  const int n = static_cast<int>(etat.range(0));
+  for (auto _ : etat) benchmark::DoNotOptimize(Charge(Fonds(n), etat));
+  Compteurs(etat, n);
+}
+
+void BM_Calcul(benchmark::State& etat) {
+  const int n = static_cast<int>(etat.range(0));
+  auto racine = Charge(Fonds(n), etat);
+  for (auto _ : etat)
+    if (racine) racine->Update();
+  Compteurs(etat, n);
+}
+
+// range(1): 1 with each letter's field and record names (the default), 0 compact.
+void BM_Ecrit(benchmark::State& etat) {
+  const int n = static_cast<int>(etat.range(0));
+  auto racine = Charge(Fonds(n), etat);
+  if (!racine) return;
+  for (auto _ : etat) EcritDeclaration("/dev/null", *racine, false, etat.range(1) != 0);
+  Compteurs(etat, n);
+}
+
+// The whole of `sci2072 compute --compact` but reading and writing files.
+void BM_Compute(benchmark::State& etat) {
+  const int n = static_cast<int>(etat.range(0));
+  const std::string& texte = Texte(n);
+  for (auto _ : etat) {
+    Rapport rapport;
+    std::unique_ptr<TDonnee2072> racine;
+    if (auto fichier = LitJson(texte, rapport)) racine = Charge(*fichier, etat);
+    if (!racine) return;
+    racine->Update();
+    EcritDeclaration("/dev/null", *racine, false, false);
+  }
+  Compteurs(etat, n);
+}
+
+#define TAILLES ->Arg(1000)->Arg(2000)->Arg(10000)->Unit(benchmark::kMillisecond)
+BENCHMARK(BM_Lit) TAILLES;
+BENCHMARK(BM_Charge) TAILLES;
+BENCHMARK(BM_Calcul) TAILLES;
+BENCHMARK(BM_Ecrit)->ArgsProduct({{1000, 2000, 10000}, {0, 1}})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Compute) TAILLES;
 
 }  // namespace
-
-// Writing the loaded declaration back: every letter of every record read through the root.
-void BM_Ecrit(benchmark::State& etat) {
-  Rapport rapport;
-  auto racine = Charge(GrandeDeclaration(2000, 200), rapport);
-  if (!racine) {
-    etat.SkipWithError("the declaration did not load");
-    return;
-  }
-  for (auto _ : etat) {
-    FichierDeclaration f = Ecrit(*racine, false);
-    benchmark::DoNotOptimize(f.lettres.data());
-  }
-}
-BENCHMARK(BM_Ecrit)->Unit(benchmark::kMillisecond);

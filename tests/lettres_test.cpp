@@ -74,7 +74,10 @@ TEST(Lettres, DatesJoursMoisAnnees) {
   EXPECT_EQ(Lit<long>(TransfertDateJJ_MM_SSAA, "5/1/2009"), 20090105);
   EXPECT_EQ(Lit<long>(TransfertDateJJ_MM_SSAA, "29/02/2012"), 20120229);
   for (const char* mauvaise : {"", "29/02/2011", "31/04/2010", "00/01/2010", "01/13/2010", "1/1/09", "01-01-2010",
-                               "01/01/2010x", "aa/bb/cccc"})
+                               "01/01/2010x", "aa/bb/cccc",
+                               // runs of digits far past a part's width (undefined behaviour once)
+                               "99999999999999999999/01/2011", "01/99999999999999999999/2011",
+                               "01/01/99999999999999999999999"})
     EXPECT_EQ(Lit<long>(TransfertDateJJ_MM_SSAA, mauvaise), 0) << mauvaise;
   EXPECT_EQ(Ecrit<long>(TransfertLongMoisJourReference, 7), "07");
   EXPECT_EQ(Ecrit<long>(TransfertLongMoisJourReference, 0), "");

@@ -131,6 +131,9 @@ TEST_F(Sci2072, BadInputIsReportedWithItsLetterAndNothingIsWritten) {
        "letter 2: code 12003 (SocieteNom of TInfogene2072), index {}, value \"SCI DES CHÊNES\": the same letter (code "
        "and index) is already given by letter 1"},
       {R"({"code": 12003 "value": "x"})", "malformed JSON at line 1, column 125"},
+      {R"({"code": 12140, "index": {"300": 0}, "value": 1e400})", "malformed JSON at line 1, column 154: number \"1e400\" is out of range"},
+      {R"({"code": 12103, "index": {"300": 0}, "value": "2.5"})", "value \"2.5\": not an integer"},
+      {R"({"code": 12103, "code": 12102, "index": {"300": 0}, "value": "2"})", "letter 2: duplicate member \"code\""},
   };
   for (const Cas& c : cas) {
     Ecrit("entree.json", tete + autres + c.lettres + "]}");
@@ -146,6 +149,21 @@ TEST_F(Sci2072, BadInputIsReportedWithItsLetterAndNothingIsWritten) {
     EXPECT_FALSE(fs::exists(Chemin("sortie.json"))) << c.lettres;
   }
   EXPECT_EQ(Lance("compute absent.json").statut, 1);
+  fs::create_directory(Chemin("dossier"));
+  const Resultat dossier = Lance("compute dossier");
+  EXPECT_EQ(dossier.statut, 1);
+  EXPECT_EQ(dossier.erreur, "sci2072: cannot read dossier: Is a directory\n");
+}
+
+TEST_F(Sci2072, CompactOutputLeavesOutTheNamesAndReadsBackTheSame) {
+  const std::string source = std::string(SCI2072_EXEMPLES) + "/sci-du-parc.json";
+  ASSERT_EQ(Lance("compute '" + source + "' -o annote.json").statut, 0);
+  ASSERT_EQ(Lance("compute '" + source + "' --compact -o compact.json").statut, 0);
+  const std::string compact = Lit(Chemin("compact.json"));
+  EXPECT_EQ(compact.find("\"field\""), std::string::npos);
+  EXPECT_LT(compact.size(), Lit(Chemin("annote.json")).size());
+  const Resultat relu = Lance("compute compact.json");
+  EXPECT_EQ(relu.sortie, Lit(Chemin("annote.json")));
 }
 
 TEST_F(Sci2072, UsageHelpVersionAndDictionary) {

@@ -5,6 +5,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "bornes.h"
 #include "dictionnaire2072.h"
 #include "lettres.h"
 #include "niveaux2072.h"
@@ -205,6 +206,7 @@ void ControleReferences(const FichierDeclaration& fichier, const TDonnee2072& ra
 
 std::unique_ptr<TDonnee2072> Charge(const FichierDeclaration& fichier, Rapport& rapport) {
   Verifie(fichier, rapport);
+  VerifieBornes(fichier, rapport);
   if (!rapport.vide()) return nullptr;
 
   auto racine = std::make_unique<TDonnee2072>();

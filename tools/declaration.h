@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "niveaux.h"
@@ -30,6 +31,9 @@ struct FichierDeclaration {
 
 // A text as a JSON string literal: quoted, with quotes and control characters escaped.
 std::string TexteJson(const std::string& texte);
+// A text quoted for a message: at most 80 characters, then "…"; bytes that are not UTF-8
+// written \xNN, quotes and control characters escaped as in JSON.
+std::string CiteValeur(std::string_view texte);
 // "{300: 0, 303: 1}", "{}" for a letter of the root.
 std::string DecritIndex(const Index& index);
 // "letter 3: code 12140 (LoyerBrut of TDonneeProprieteFoncierPropriete), index {300: 0},

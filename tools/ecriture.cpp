@@ -4,6 +4,8 @@
 #include <map>
 
 #include "dictionnaire2072.h"
+#include "fichierjson.h"
+#include "fichiers.h"
 #include "lettres.h"
 
 namespace hote2072 {
@@ -68,7 +70,8 @@ const Modele& ModeleCharge() {
 
 class Ecrivain {
  public:
-  Ecrivain(TDonnee2072& racine, bool toutes) : m_racine(racine), m_toutes(toutes) {}
+  Ecrivain(TDonnee2072& racine, bool toutes, const std::function<void(const LettreFichier&)>& recoit)
+      : m_racine(racine), m_toutes(toutes), m_recoit(recoit) {}
 
   // The record reached by `index` (levels `niveaux`, owners first, so the index is sorted
   // by key), then the records of the levels it owns. `doitApparaitre`: the record is the
@@ -89,43 +92,76 @@ class Ecrivain {
     }
   }
 
-  FichierDeclaration fichier;
+  std::size_t nombre = 0;  // letters given so far
 
  private:
   void EcritEnregistrement(const Index& index, const std::vector<int>& niveaux, bool doitApparaitre) {
     const auto it = EntreesParNiveaux().find(niveaux);
     if (it == EntreesParNiveaux().end()) return;
     const auto& defauts = ModeleCharge().textes.at(niveaux);
-    const std::size_t avant = fichier.lettres.size();
+    const std::size_t avant = nombre;
     const TIndex t = VersTIndex(index);
     std::string premier;
     for (std::size_t k = 0; k < it->second.size(); ++k) {
       const int code = it->second[k]->lettre.code;
-      std::string valeur = LitLettre(m_racine, code, t);
+      const char* valeur = m_lu.Lit(m_racine, code, t);
       if (k == 0) premier = valeur;
-      if (m_toutes || valeur != defauts[k]) Ajoute(code, index, std::move(valeur));
+      if (m_toutes || defauts[k] != valeur) Ajoute(code, index, valeur);
     }
-    if (doitApparaitre && fichier.lettres.size() == avant && !it->second.empty())
+    if (doitApparaitre && nombre == avant && !it->second.empty())
       Ajoute(it->second.front()->lettre.code, index, std::move(premier));
   }
 
   void Ajoute(int code, const Index& index, std::string valeur) {
-    fichier.lettres.push_back({fichier.lettres.size() + 1, code, index, std::move(valeur)});
+    m_recoit(LettreFichier{++nombre, code, index, std::move(valeur)});
   }
+
+  // One letter read again and again: its value's block is reused, not allocated per letter.
+  class Lecture {
+   public:
+    Lecture() = default;
+    Lecture(const Lecture&) = delete;
+    Lecture& operator=(const Lecture&) = delete;
+    ~Lecture() { std::free(m_lettre.valeur); }
+    const char* Lit(TDonnee2072& racine, int code, const TIndex& index) {
+      m_lettre.code = static_cast<std::int16_t>(code);
+      if (m_lettre.valeur != nullptr) m_lettre.valeur[0] = '\0';
+      racine.TransfertUneLettre(&m_lettre, index, 1);
+      return m_lettre.valeur != nullptr ? m_lettre.valeur : "";
+    }
+
+   private:
+    structLettre m_lettre{1, 0, nullptr, 0, nullptr};
+  };
 
   TDonnee2072& m_racine;
   bool m_toutes;
+  Lecture m_lu;
+  const std::function<void(const LettreFichier&)>& m_recoit;
 };
 
 }  // namespace
 
-FichierDeclaration Ecrit(TDonnee2072& racine, bool toutes) {
-  Ecrivain ecrivain(racine, toutes);
-  ecrivain.fichier.annee = racine.getAnnee();
+void Ecrit(TDonnee2072& racine, bool toutes, const std::function<void(const LettreFichier&)>& recoit) {
+  Ecrivain ecrivain(racine, toutes, recoit);
   Index index;
   std::vector<int> niveaux;
   ecrivain.Parcourt(0, 0, false, index, niveaux);
-  return std::move(ecrivain.fichier);
+}
+
+FichierDeclaration Ecrit(TDonnee2072& racine, bool toutes) {
+  FichierDeclaration fichier;
+  fichier.annee = racine.getAnnee();
+  Ecrit(racine, toutes, [&](const LettreFichier& l) { fichier.lettres.push_back(l); });
+  return fichier;
+}
+
+void EcritDeclaration(const std::string& chemin, TDonnee2072& racine, bool toutes, bool annote) {
+  EcritFichier(chemin, [&](const auto& ecrit) {
+    EcrivainJson json(ecrit, racine.getAnnee(), annote);
+    Ecrit(racine, toutes, [&](const LettreFichier& l) { json.Ajoute(l); });
+    json.Termine();
+  });
 }
 
 }  // namespace hote2072

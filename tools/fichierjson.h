@@ -3,6 +3,7 @@
 //     "letters": [ { "code": 12140, "index": { "300": 0 }, "value": "60000" }, ... ] }
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,12 +12,27 @@
 
 namespace hote2072 {
 
-// Reads a file's shape: malformed JSON (with its line and column), missing or mistyped
-// members, index keys outside 300 to 310, positions outside 0 to kPositionMax. Letters are
+// Reads a file's shape: malformed JSON (with its line and column), missing, mistyped or
+// repeated members, index keys outside 300 to 310, positions outside 0 to kPositionMax. Letters are
 // not yet checked against the dictionary. Empty when the report has a problem.
 std::optional<FichierDeclaration> LitJson(std::string_view texte, Rapport& rapport);
 
-// One letter per line, each with the field and record names of its code for people to read.
-std::string EcritJson(const FichierDeclaration& fichier);
+// Writes a declaration file letter by letter, one per line, each with the field and record
+// names of its code for people to read unless `annote` is false; gives the text to `ecrit`
+// in pieces of some 64 KB.
+class EcrivainJson {
+ public:
+  EcrivainJson(std::function<void(std::string_view)> ecrit, long annee, bool annote);
+  void Ajoute(const LettreFichier& lettre);
+  void Termine();
+
+ private:
+  std::function<void(std::string_view)> m_ecrit;
+  bool m_annote;
+  bool m_premiere = true;
+  std::string m_texte;
+};
+
+std::string EcritJson(const FichierDeclaration& fichier, bool annote = true);
 
 }  // namespace hote2072

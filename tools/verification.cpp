@@ -1,7 +1,10 @@
 #include "verification.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <limits>
 
 #include "dictionnaire2072.h"
@@ -28,7 +31,9 @@ std::string NiveauxAttendus(const std::vector<int>& niveaux) {
 
 std::string ProblemeEntier(const std::string& valeur, long long min, long long max) {
   long long v = 0;
-  if (!lettres::LitEntier(valeur.c_str(), v)) return "not an integer; expected a whole number such as 2";
+  double reel = 0;  // the letter library would drop a fraction silently
+  if (!lettres::LitEntier(valeur.c_str(), v) || (lettres::LitReel(valeur.c_str(), reel) && reel != std::trunc(reel)))
+    return "not an integer; expected a whole number such as 2";
   if (v < min || v > max)
     return "integer out of range; this field holds " + std::to_string(min) + " to " + std::to_string(max);
   return {};
@@ -55,6 +60,47 @@ void VerifieLettre(const LettreFichier& l, Rapport& rapport) {
       rapport.Ajoute(l, "the index names level " + NomNiveau(cle) + ", which this letter cannot have; " +
                             NiveauxAttendus(e->niveaux));
   if (std::string p = ProblemeValeur(e->lettre, l.valeur); !p.empty()) rapport.Ajoute(l, p);
+}
+
+// A letter's code and index in one integer: 16 bits of code, then two levels of 4 bits (the
+// key less 299, 0 for none) each with a position of 17 bits. Indexes of more levels, codes
+// out of range: none (no letter of the form has them; they are reported anyway).
+std::optional<std::uint64_t> Empreinte(const LettreFichier& l) {
+  if (l.code < 0 || l.code > 0xFFFF || l.index.size() > 2) return std::nullopt;
+  std::uint64_t e = static_cast<std::uint64_t>(l.code);
+  for (std::size_t k = 0; k < 2; ++k) {
+    e <<= 21;
+    if (k >= l.index.size()) continue;
+    const auto [cle, position] = l.index[k];
+    if (cle < 300 || cle > 310 || position < 0 || position >= (1 << 17)) return std::nullopt;
+    e |= static_cast<std::uint64_t>(cle - 299) << 17 | static_cast<std::uint64_t>(position);
+  }
+  return e;
+}
+
+// The same letter (code and index) given twice, reported at the later one. Sorting one integer
+// per letter keeps this fast and small for a million letters.
+void VerifieDoublons(const FichierDeclaration& fichier, Rapport& rapport) {
+  std::vector<std::pair<std::uint64_t, std::size_t>> empreintes;  // (code and index, position in the file)
+  empreintes.reserve(fichier.lettres.size());
+  std::map<std::pair<long long, Index>, std::size_t> autres;
+  for (std::size_t k = 0; k < fichier.lettres.size(); ++k) {
+    const LettreFichier& l = fichier.lettres[k];
+    if (const auto e = Empreinte(l)) {
+      empreintes.emplace_back(*e, k);
+    } else if (const auto [it, nouvelle] = autres.try_emplace({l.code, l.index}, l.rang); !nouvelle) {
+      rapport.Ajoute(l, "the same letter (code and index) is already given by letter " + std::to_string(it->second));
+    }
+  }
+  if (!std::is_sorted(empreintes.begin(), empreintes.end())) std::sort(empreintes.begin(), empreintes.end());
+  for (std::size_t k = 1, premiere = 0; k < empreintes.size(); ++k) {
+    if (empreintes[k].first != empreintes[k - 1].first) {
+      premiere = k;
+      continue;
+    }
+    rapport.Ajoute(fichier.lettres[empreintes[k].second], "the same letter (code and index) is already given by letter " +
+                                                             std::to_string(fichier.lettres[empreintes[premiere].second].rang));
+  }
 }
 
 }  // namespace
@@ -120,13 +166,8 @@ std::string ProblemeValeur(const lettres::DescriptionLettre& d, const std::strin
 }
 
 void Verifie(const FichierDeclaration& fichier, Rapport& rapport) {
-  std::map<std::pair<long long, Index>, std::size_t> vues;
-  for (const LettreFichier& l : fichier.lettres) {
-    VerifieLettre(l, rapport);
-    const auto [it, nouvelle] = vues.try_emplace({l.code, l.index}, l.rang);
-    if (!nouvelle)
-      rapport.Ajoute(l, "the same letter (code and index) is already given by letter " + std::to_string(it->second));
-  }
+  for (const LettreFichier& l : fichier.lettres) VerifieLettre(l, rapport);
+  VerifieDoublons(fichier, rapport);
   // A share names a property, and a distribution a sale, by position.
   const Effectifs effectifs = CompteEffectifs(fichier);
   for (const LettreFichier& l : fichier.lettres)

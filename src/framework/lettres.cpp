@@ -132,7 +132,9 @@ bool LitDate(const char* texte, long& aaaammjj) {
   const std::size_t chiffres_max[3] = {2, 2, 4};
   for (int i = 0; i < 3; ++i) {
     std::size_t n = 0;
-    while (n < v.size() && v[n] >= '0' && v[n] <= '9') parties[i] = parties[i] * 10 + (v[n++] - '0');
+    // Counting stops past the part's width: a long run of digits must not overflow.
+    while (n < v.size() && v[n] >= '0' && v[n] <= '9' && n <= chiffres_max[i])
+      parties[i] = parties[i] * 10 + (v[n++] - '0');
     if (n == 0 || n > chiffres_max[i] || (i == 2 && n != 4)) return false;
     v.remove_prefix(n);
     if (i < 2) {

@@ -1,4 +1,4 @@
-// compute IN [-o OUT] [--all] [--selected]
+// compute IN [-o OUT] [--all] [--selected] [--compact]
 #include <iostream>
 
 #include "commandes.h"
@@ -13,8 +13,7 @@ namespace hote2072 {
 void EnregistreCompute(CLI::App& app, int& statut) {
   struct Options {
     std::string entree, sortie = "-";
-    bool toutes = false;
-    bool selection = false;
+    bool toutes = false, selection = false, compact = false;
   };
   auto o = std::make_shared<Options>();
   CLI::App* c = app.add_subcommand("compute", "Load a declaration, compute it and write the computed declaration");
@@ -23,12 +22,16 @@ void EnregistreCompute(CLI::App& app, int& statut) {
   c->add_flag("--all", o->toutes, "write every letter, those equal to a new record's value included");
   c->add_flag("--selected", o->selection,
               "write the letters the form shows (kept or marked by the selection), defaults included: for reading");
+  c->add_flag("--compact", o->compact, "write letters without their \"field\" and \"record\" names");
   c->callback([o, &statut] {
     statut = Execute([&] {
       auto racine = ChargeDeclaration(o->entree);
       if (!racine) return kEntreeInvalide;
       racine->Update();
-      EcritFichier(o->sortie, EcritJson(o->selection ? EcritSelection(*racine) : Ecrit(*racine, o->toutes)));
+      if (o->selection)
+        EcritFichier(o->sortie, EcritJson(EcritSelection(*racine), !o->compact));
+      else
+        EcritDeclaration(o->sortie, *racine, o->toutes, !o->compact);
       if (const auto n = ControleDeclaration(*racine).size(); n > 0)
         std::cerr << n << (n == 1 ? " message" : " messages") << ": run sci2072 check on this file to list them\n";
       return kSucces;
