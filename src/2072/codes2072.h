@@ -148,17 +148,7 @@ inline constexpr short Degressive = 2;
 // Share of each land figure that enters the 2072-E value added, on the 2011 form.
 inline constexpr double kCoefficient2072E2011 = 0.2;
 
-}  // namespace zorfiscal2072
-
 // Codes that declarations saved by earlier engines are converted to.
-namespace zorfiscal2072 {
-
-// Titles of persons (the title lists).
-namespace Titre {
-inline constexpr short Madame = 26;
-inline constexpr short Mademoiselle = 27;
-inline constexpr short Monsieur = 29;
-}  // namespace Titre
 
 // Legal forms of entities (the legal-form lists).
 namespace FormeJuridique {
