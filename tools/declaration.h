@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "niveaux.h"
+#include "niveauxhote.h"
 
 namespace hote2072 {
 

@@ -4,7 +4,6 @@
 #include <array>
 
 #include "adresses2072.h"
-#include "composant2072.h"
 #include "elementlie2072.h"
 #include "niveaux2072.h"
 #include "tdonnee2072.h"
@@ -121,10 +120,3 @@ const EntreeDictionnaire* EntreeDictionnaire2072(int code) {
 }
 
 }  // namespace zorfiscal2072
-
-void TCreerLettrage_2072::Execute(structListeLettres** liste, bool avecType) {
-  for (const zorfiscal2072::EntreeDictionnaire& e : zorfiscal2072::Dictionnaire2072()) {
-    AjouteLettre(liste, e.lettre.code, nullptr, 0, 0, 1, 0);
-    if (liste != nullptr && *liste != nullptr && avecType) (*liste)->courante->type = e.lettre.type();
-  }
-}

@@ -133,7 +133,7 @@ bool TransfertIndexe(V& vecteur, int cle, structLettre* lettre, const TIndex& in
 
 // Routing step of a sub-record held through a pointer: skipped when the pointer is empty.
 template <class T>
-bool TransfertDetenu(const Detenu<T>& detenu, structLettre* lettre, const TIndex& index, long sens) {
+bool TransfertDetenu(Detenu<T>& detenu, structLettre* lettre, const TIndex& index, long sens) {
   return detenu && detenu->TransfertUneLettre(lettre, index, sens);
 }
 

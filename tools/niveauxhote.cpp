@@ -1,4 +1,4 @@
-#include "niveaux.h"
+#include "niveauxhote.h"
 
 #include <algorithm>
 
