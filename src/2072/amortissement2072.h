@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "amortissement.h"
+#include "arbre.h"
 #include "composantimmeuble2072.h"
 #include "niveaux2072.h"
 #include "tablelettres.h"
@@ -64,11 +65,13 @@ class TAmortissementComposant : public TDonneeBase {
   void Reserve() {}
 
   static const lettres::TableLettres<TAmortissementComposant>& Lettres();
+  static constexpr auto Enfants() {
+    return std::tuple{arbre::Indexe(&TAmortissementComposant::Composant, kNiveauComposant)};
+  }
   bool TransfertLettreXX(structLettre* lettre, long sens);
   // Own letters, then the component at key 308; a letter never creates a component.
   bool TransfertUneLettre(structLettre* lettre, TIndex index, long sens) override {
-    return TransfertLettreXX(lettre, sens) ||
-           lettres::TransfertIndexe(Composant, kNiveauComposant, lettre, index, sens);
+    return arbre::TransfertUneLettre(*this, lettre, index, sens);
   }
 
   std::vector<TComposant>& getComposant() { return Composant; }

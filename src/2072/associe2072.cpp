@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "niveaux2072.h"
 
 namespace zorfiscal2072 {
 
@@ -69,7 +68,7 @@ const lettres::TableLettres<TAssocie2072>& TAssocie2072::Lettres() {
       LETTRE(12548, NumeroSIRET, Texte, 21),
       LETTRE(12562, FormeJuridique, Court, 0),
       LETTRE(12639, JouissanceGratuite, Court, 0),
-      LETTRE(12694, CodeAssocie, Texte, 21),
+      LETTRE_CLE(12694, CodeAssocie, Texte, 21),
       LETTRE(12742, NombreParts1erJanvier, ReelFormat, 5),
       LETTRE(12751, PresenceHolding, Court, 0),
       LETTRE(12752, PresenceNouvelAssocie, Court, 0),
@@ -86,10 +85,7 @@ const lettres::TableLettres<TAssocie2072>& TAssocie2072::Lettres() {
 bool TAssocie2072::TransfertLettreXX(structLettre* l, long sens) { return Lettres().Transfert(*this, l, sens); }
 
 bool TAssocie2072::TransfertUneLettre(structLettre* l, TIndex index, long sens) {
-  return TransfertLettreXX(l, sens) || lettres::TransfertDetenu(Adresse, l, index, sens) ||
-         lettres::TransfertDetenu(AdresseAvantDemenagement, l, index, sens) ||
-         lettres::TransfertIndexe(ListeProprieteJouissanceGratuite, kNiveauJouissanceGratuite, l, index, sens) ||
-         Bulletin2072.TransfertUneLettre(l, index, sens);
+  return arbre::TransfertUneLettre(*this, l, index, sens);
 }
 
 void TAssocie2072::Init() {

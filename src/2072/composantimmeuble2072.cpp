@@ -1,5 +1,6 @@
 #include "composantimmeuble2072.h"
 
+#include "niveaux2072.h"
 #include "tables2072.h"
 
 namespace zorfiscal2072 {
@@ -7,7 +8,7 @@ namespace zorfiscal2072 {
 const lettres::TableLettres<TComposant>& TComposant::Lettres() {
   using R = TComposant;
   static const lettres::TableLettres<R> table{
-      LETTRE(12743, CodePropriete, Texte, 21),
+      LETTRE_REFERENCE(12743, CodePropriete, Texte, 21, kNiveauPropriete),
       LETTRE(12615, Nom, Court, 0),
       LETTRE(12651, NomSaisi, Texte, 92),
       LETTRE(12656, DateAcquisition, Date, 0),

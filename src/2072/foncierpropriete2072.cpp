@@ -49,7 +49,7 @@ bool TDonneeProprieteFoncierPropriete::TransfertLettreXX(structLettre* l, long s
 }
 
 bool TDonneeProprieteFoncierPropriete::TransfertUneLettre(structLettre* l, TIndex index, long sens) {
-  return TransfertLettreXX(l, sens) || lettres::TransfertDetenu(ForfaitGestion, l, index, sens);
+  return arbre::TransfertUneLettre(*this, l, index, sens);
 }
 
 void TDonneeProprieteFoncierPropriete::Init() {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "niveaux2072.h"
 #include "tables2072.h"
 
 namespace zorfiscal2072 {
@@ -39,20 +38,14 @@ const lettres::TableLettres<TPropriete2072>& TPropriete2072::Lettres() {
       LETTRE(12648, NatureAutres, Court, 0),
       LETTRE(12649, NatureAutresSaisie, Texte, 101),
       LETTRE(12650, ApplicationCRL, Court, 0),
-      LETTRE(12655, CodePropriete, Texte, 21),
+      LETTRE_CLE(12655, CodePropriete, Texte, 21),
       LETTRE(12770, SoumisCVAE, Court, 0),
   };
   return table;
 }
 
 bool TPropriete2072::TransfertUneLettre(structLettre* lettre, TIndex index, long sens) {
-  return TransfertLettreXX(lettre, sens) || lettres::TransfertDetenu(Adresse, lettre, index, sens) ||
-         lettres::TransfertIndexe(Locataire, kNiveauLocataire, lettre, index, sens) ||
-         lettres::TransfertIndexe(Beneficiaire, kNiveauBeneficiaire, lettre, index, sens) ||
-         Amortissement2072.TransfertUneLettre(lettre, index, sens) ||
-         AmortissementComposant.TransfertUneLettre(lettre, index, sens) ||
-         lettres::TransfertDetenu(DonneeProprieteFoncier, lettre, index, sens) ||
-         lettres::TransfertDetenu(ResultatARepartir, lettre, index, sens);
+  return arbre::TransfertUneLettre(*this, lettre, index, sens);
 }
 
 void TPropriete2072::Construct() {

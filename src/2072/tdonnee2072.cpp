@@ -1,7 +1,6 @@
 #include "tdonnee2072.h"
 
 #include "klx.h"
-#include "niveaux2072.h"
 
 namespace zorfiscal2072 {
 
@@ -23,12 +22,7 @@ bool TDonnee2072::operator==(const TDonnee2072& autre) const {
 }
 
 bool TDonnee2072::TransfertUneLettre(structLettre* lettre, TIndex index, long sens) {
-  return Infogene2072.TransfertUneLettre(lettre, index, sens) || DonneeIS2072.TransfertUneLettre(lettre, index, sens) ||
-         lettres::TransfertIndexe(Propriete2072, kNiveauPropriete, lettre, index, sens) ||
-         lettres::TransfertIndexe(Associe2072, kNiveauAssocie, lettre, index, sens) ||
-         OperationSociete.TransfertUneLettre(lettre, index, sens) ||
-         CessionsPartsSociete.TransfertUneLettre(lettre, index, sens) ||
-         ResultatGlobalARepartir.TransfertUneLettre(lettre, index, sens);
+  return arbre::TransfertUneLettre(*this, lettre, index, sens);
 }
 
 void TDonnee2072::Init() {
