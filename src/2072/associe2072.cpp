@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "codes2072.h"
+
 
 namespace zorfiscal2072 {
 
@@ -187,15 +189,14 @@ std::string TAssocie2072::aJouissanceGratuite(const std::string& codePropriete) 
 
 std::string TAssocie2072::DonneDesignation() const {
   std::string designation;
-  if (Type == 1) {
+  if (Type == TypePersonne::Physique) {
     designation = Nom;
     if (!Nom.empty() && !Prenoms.empty()) designation += ' ';
     designation += Prenoms;
-  } else if (Type == 2) {
+  } else if (Type == TypePersonne::Morale) {
     designation = Denomination;
   }
-  for (std::size_t p = designation.find("  "); p != std::string::npos; p = designation.find("  ", p))
-    designation.erase(p, 1);
+  ReduitEspacesDoubles(designation);
   return designation;
 }
 

@@ -1,5 +1,7 @@
 #include "foncierpropriete2072.h"
 
+#include "codes2072.h"
+
 namespace zorfiscal2072 {
 
 const lettres::TableLettres<TDonneeProprieteFoncierPropriete>& TDonneeProprieteFoncierPropriete::Lettres() {
@@ -135,33 +137,27 @@ short TDonneeProprieteFoncierPropriete::OptionTauxProprieteCoherent(long optionF
 
 long TDonneeProprieteFoncierPropriete::DonneTypeImmeuble(long categorie, long optionFiscale, long typeImmeuble) {
   switch (categorie) {
-    case 1:
+    case Categorie::Ordinaire:
+      if (EstOptionAmortissement(optionFiscale)) return TypeImmeuble::Amortissement;
       switch (optionFiscale) {
-        case 2:
-        case 3:
-        case 4:
-        case 7:
-        case 9:
-        case 10:
-        case 11: return 3;
-        case 6:
-        case 18: return 4;
-        case 12:
-        case 14:
-        case 19:
-        case 20: return 5;
-        case 15: return 6;
-        case 13: return 7;
-        case 16:
-        case 25: return 9;
-        case 17: return 10;
-        case 24: return 15;
-        default: return 2;
+        case OptionFiscale::BessonAncien:
+        case OptionFiscale::ScellierZRR: return TypeImmeuble::Deduction26;
+        case OptionFiscale::BorlooAncienIntermediaire:
+        case OptionFiscale::Option14:
+        case OptionFiscale::ScellierIntermediaire:
+        case OptionFiscale::ScellierIntermediaireDOM: return TypeImmeuble::Deduction30Ou45;
+        case OptionFiscale::Carrieres: return TypeImmeuble::Carriere;
+        case OptionFiscale::BorlooAncienSocial: return TypeImmeuble::BorlooAncienSocial;
+        case OptionFiscale::Option16:
+        case OptionFiscale::BorlooAncienSocial60: return TypeImmeuble::Deduction60;
+        case OptionFiscale::Option17: return TypeImmeuble::Deduction75;
+        case OptionFiscale::BorlooAncienSocialIntermediaire: return TypeImmeuble::Deduction70;
+        default: return TypeImmeuble::Ordinaire;
       }
-    case 4: return 11;
-    case 6: return 12;
-    case 7: return 13;
-    case 8: return 14;
+    case Categorie::SecteurSauvegarde: return TypeImmeuble::SecteurSauvegarde;
+    case Categorie::MonumentHistorique: return TypeImmeuble::MonumentHistorique;
+    case Categorie::NuePropriete: return TypeImmeuble::NuePropriete;
+    case Categorie::EspacesNaturels: return TypeImmeuble::EspacesNaturels;
     default: return typeImmeuble;
   }
 }

@@ -193,9 +193,9 @@ void TDonnee2072::AjouteAssocies(int nombre) {
 void TDonnee2072::DupliqueAssocie(int i) {
   const long m = NbAssocie();
   TAssocie2072 copie = Associe2072.at(Position(i));
-  if (copie.getType() == 1)
+  if (copie.getType() == TypePersonne::Physique)
     copie.setNom(lettres::Tronque("copie de " + copie.getNom(), 41));
-  else if (copie.getType() == 2)
+  else if (copie.getType() == TypePersonne::Morale)
     copie.setDenomination(lettres::Tronque("copie de " + copie.getDenomination(), 111));
   copie.getListeProprieteJouissanceGratuite().clear();
   const std::string code = KLX::GenerateStringGUID();

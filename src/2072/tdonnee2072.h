@@ -7,6 +7,7 @@
 #include "arbre.h"
 #include "associe2072.h"
 #include "cessionparts2072.h"
+#include "codes2072.h"
 #include "donneeis2072.h"
 #include "infogene2072.h"
 #include "niveaux2072.h"
@@ -154,7 +155,7 @@ class TDonnee2072 : public TDonnee {
   TResultatGlobalARepartir ResultatGlobalARepartir;
   std::vector<TPropriete2072> Propriete2072;
   std::vector<TAssocie2072> Associe2072;
-  long Annee = 2011;
+  long Annee = kAnneeDeclarationDefaut;
   std::string Guid;
 };
 
