@@ -40,9 +40,10 @@ TEST(Arbre, ParcoursDeChaqueEnregistrement) {
     if (parClasse[nom]++ == 0) ordre.push_back(nom);
     if constexpr (std::is_same_v<T, TLocataire>) {
       // The letter reaches this very tenant: write through the root, read it on the record.
-      EXPECT_TRUE(aide::Ecrit(d, 12593, "Nom " + std::to_string(Paires(index).back().second), index));
-      tousJoignables &= r.getNom() == "Nom " + std::to_string(Paires(index).back().second);
-      EXPECT_EQ(Paires(index).front(), (std::pair{kNiveauPropriete, 1}));
+      const std::string nomAttendu = std::to_string(Paires(index).back().second);
+      EXPECT_TRUE(aide::Ecrit(d, 12593, nomAttendu, index));
+      tousJoignables &= r.getNom() == nomAttendu;
+      EXPECT_EQ(Paires(index).front(), (std::pair<int, int>{kNiveauPropriete, 1}));
     }
     if constexpr (std::is_same_v<T, TQuotePartPropriete>) {
       const auto p = Paires(index);
