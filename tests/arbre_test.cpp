@@ -131,7 +131,7 @@ TEST(Arbre, ChampsDeCode) {
   std::multiset<int> cles, references;
   PourChaqueChampCode(d, [&](std::string& code, const lettres::DescriptionLettre& l, const TIndex&) {
     (l.role == lettres::Role::Cle ? cles : references).insert(l.code);
-    if (l.code == 12768) code = "X";  // the fields are the records' own
+    if (l.code == 12768) code.assign(1, 'X');  // the fields are the records' own
   });
   EXPECT_EQ(cles, (std::multiset<int>{12655, 12655, 12694, 12694, 12765}));
   EXPECT_EQ(references, (std::multiset<int>{12654, 12654, 12692, 12693, 12767, 12767, 12767, 12767, 12768, 12768, 12768,
