@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <random>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -160,6 +161,35 @@ TEST(Associes, AddGivesSharesDistributionsAndMovesAutre) {
   EXPECT_EQ(d.getCessionsPartsSociete().getCessionParts()[0].getAssocieCessionnaire(), 3);
   VerifieCoherence(d, avant);
   EXPECT_EQ(d.getCessionsPartsSociete().getListeAssocieCedant()[0].get_libelle(), "DUPONT Jean");
+}
+
+// Adding many partners at once ends where as many single additions end, codes aside: "Autre"
+// follows the count, every statement is complete, the lists are rebuilt.
+TEST(Associes, BulkAdditionMatchesSingleAdditions) {
+  const auto prepare = [] {
+    TDonnee2072 d;
+    d.AjouteAssocie();
+    d.AjoutePropriete();
+    d.AjouteCession();
+    AjouteTransfert(d, 0, 1);  // to "Autre"
+    AjouteTransfert(d, 1, 0);
+    return d;
+  };
+  TDonnee2072 un = prepare(), tous = prepare();
+  for (int k = 0; k < 3; ++k) un.AjouteAssocie();
+  tous.AjouteAssocies(3);
+  tous.AjouteAssocies(0);
+  tous.AjouteAssocies(-2);
+  ASSERT_EQ(tous.NbAssocie(), 4);
+  for (const TDonnee2072* d : {&un, &tous}) {
+    EXPECT_EQ(d->getCessionsPartsSociete().getCessionParts()[0].getAssocieCessionnaire(), 4);
+    EXPECT_EQ(d->getCessionsPartsSociete().getCessionParts()[1].getAssocieCedant(), 4);
+  }
+  VerifieCoherence(tous, PersonnesDesCessions(tous));
+  EXPECT_EQ(PersonnesDesCessions(tous)[0], (Personnes{tous.getAssocie2072()[0].getCodeAssocie(), ""}));
+  std::set<std::string> codes;
+  for (const TAssocie2072& a : tous.getAssocie2072()) codes.insert(a.getCodeAssocie());
+  EXPECT_EQ(codes.size(), 4u);
 }
 
 TEST(Associes, DuplicateNamesTheCopyInCharacters) {

@@ -1,14 +1,16 @@
 #include "chargement.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <unordered_map>
 #include <unordered_set>
 
 #include "bornes.h"
+#include "arbre2072.h"
 #include "dictionnaire2072.h"
 #include "lettres.h"
-#include "niveaux2072.h"
 #include "verification.h"
 
 namespace hote2072 {
@@ -16,9 +18,6 @@ namespace hote2072 {
 using namespace zorfiscal2072;
 
 namespace {
-
-// Letters that give a property, a partner and a sale its code.
-constexpr int kCodePropriete = 12655, kCodeAssocie = 12694, kCodeCession = 12765;
 
 // A letter owning its heap value, as the letter library expects.
 class LettreTemporaire {
@@ -72,48 +71,34 @@ void CreeEnregistrements(TDonnee2072& racine, const Effectifs& effectifs) {
       Complete(racine, n.cle, it->first.second, it->second);
 }
 
-// Codes of the records of one kind, in position order.
-struct Codes {
-  std::vector<std::string> proprietes, associes, cessions;
-};
+// Codes of the records of each level whose records have one, in position order.
+using Codes = std::map<int, std::vector<std::string>>;
+
+// The level whose records take their code from letter `code`, or null.
+const Niveau* NiveauDeLaCle(int code) {
+  for (const Niveau& n : Niveaux())
+    if (n.lettreCle != 0 && n.lettreCle == code) return &n;
+  return nullptr;
+}
 
 Codes LitCodes(const TDonnee2072& racine) {
   Codes c;
-  for (const auto& p : racine.getPropriete2072()) c.proprietes.push_back(p.getCodePropriete());
-  for (const auto& a : racine.getAssocie2072()) c.associes.push_back(a.getCodeAssocie());
-  for (const auto& s : racine.getOperationSociete().getCession()) c.cessions.push_back(s.getCodeCession());
+  for (const Niveau& n : Niveaux())
+    if (n.lettreCle != 0) c[n.cle];
+  PourChaqueChampCode(racine, [&](const std::string& code, const lettres::DescriptionLettre& d, const TIndex&) {
+    if (d.role == lettres::Role::Cle) c[NiveauDeLaCle(d.code)->cle].push_back(code);
+  });
   return c;
 }
 
-// Every field that names a property, a partner or a sale by its code takes the new code in
-// one pass over the declaration.
+// Every field that names a record by its code takes the new code in one pass over the
+// declaration.
 void RepointeCodes(TDonnee2072& racine, const std::unordered_map<std::string, std::string>& nouveau) {
   if (nouveau.empty()) return;
-  const auto suit = [&](const std::string& code, auto&& set) {
-    if (const auto it = nouveau.find(code); it != nouveau.end()) set(it->second);
-  };
-  for (TPropriete2072& p : racine.getPropriete2072()) {
-    for (TLocataire& t : p.getLocataire())
-      suit(t.getCodePropriete(), [&](const std::string& c) { t.setCodePropriete(c); });
-    for (TBeneficiaire& b : p.getBeneficiaire())
-      suit(b.getCodePropriete(), [&](const std::string& c) { b.setCodePropriete(c); });
-    for (TComposant& c : p.getAmortissementComposant().getComposant())
-      suit(c.getCodePropriete(), [&](const std::string& v) { c.setCodePropriete(v); });
-  }
-  for (TAssocie2072& a : racine.getAssocie2072()) {
-    for (TListeProprieteJouissanceGratuite& e : a.getListeProprieteJouissanceGratuite()) {
-      suit(e.getCodePropriete(), [&](const std::string& c) { e.setCodePropriete(c); });
-      suit(e.getCodeAssocie(), [&](const std::string& c) { e.setCodeAssocie(c); });
-    }
-    for (TQuotePartPropriete& q : a.getBulletin2072().getQuotePartPropriete()) {
-      suit(q.getCodePropriete(), [&](const std::string& c) { q.setCodePropriete(c); });
-      suit(q.getCodeAssocie(), [&](const std::string& c) { q.setCodeAssocie(c); });
-    }
-    for (TRepartitionOperationsSociete& r : a.getBulletin2072().getRepartitionOperationsSociete()) {
-      suit(r.getCodeCession(), [&](const std::string& c) { r.setCodeCession(c); });
-      suit(r.getCodeAssocie(), [&](const std::string& c) { r.setCodeAssocie(c); });
-    }
-  }
+  PourChaqueChampCode(racine, [&](std::string& code, const lettres::DescriptionLettre& d, const TIndex&) {
+    if (d.role != lettres::Role::Reference) return;
+    if (const auto it = nouveau.find(code); it != nouveau.end()) code = it->second;
+  });
 }
 
 // The codes of one kind after loading: the map from each generated code the file replaced,
@@ -138,66 +123,57 @@ void ControleCodes(const std::vector<std::string>& generes, const std::vector<st
   }
 }
 
-// The record whose code a reference letter must repeat, once codes are in place.
-struct Reference {
-  int niveauProprietaire;  // level of the record whose code the letter must repeat
-  const char* nomProprietaire;
-  const char* lettreCode;  // the letter that gives that record its code
-};
-
-const Reference* ReferenceDe(long long code) {
-  static const std::unordered_map<long long, Reference> references{
-      {12767, {kNiveauQuotePart, "property", "12655"}},  // share: its property (by position)
-      {12768, {kNiveauAssocie, "partner", "12694"}},     // share: its partner
-      {12766, {kNiveauRepartition, "sale", "12765"}},    // distribution: its sale (by position)
-      {12769, {kNiveauAssocie, "partner", "12694"}},     // distribution: its partner
-      {12693, {kNiveauAssocie, "partner", "12694"}},     // free-use entry: its partner
-      {12654, {kNiveauPropriete, "property", "12655"}},  // tenant
-      {12736, {kNiveauPropriete, "property", "12655"}},  // beneficiary
-      {12743, {kNiveauPropriete, "property", "12655"}},  // component
-  };
-  const auto it = references.find(code);
-  return it == references.end() ? nullptr : &it->second;
+std::string Positions(const Niveau& n, long nombre) {
+  const std::string autre = std::to_string(nombre) + " for a person outside the " + n.pluriel;
+  const std::string nom = n.nom;
+  if (nombre == 0) return "the file has no " + nom + ": only " + autre;
+  if (nombre == 1) return "the file has 1 " + nom + ": position 0, and " + autre;
+  return "the file has " + std::to_string(nombre) + " " + n.pluriel + ": positions 0 to " + std::to_string(nombre - 1) +
+         ", and " + autre;
 }
 
-std::string PositionsAssocies(long n) {
-  const std::string autre = std::to_string(n) + " for a person outside the partners";
-  if (n == 0) return "the file has no partner: only " + autre;
-  if (n == 1) return "the file has 1 partner: position 0, and " + autre;
-  return "the file has " + std::to_string(n) + " partners: positions 0 to " + std::to_string(n - 1) + ", and " + autre;
+// The level whose position names the record a reference must repeat the code of: the level
+// itself when it is on the letter's way (a tenant's property), the letter's own level when
+// that one holds one record per record of the level (a share's property); 0 when the
+// reference may name any record of the level (a free-use entry's property).
+int NiveauDuNomme(const EntreeDictionnaire& e, int niveau) {
+  if (std::find(e.niveaux.begin(), e.niveaux.end(), niveau) != e.niveaux.end()) return niveau;
+  if (e.niveaux.empty()) return 0;
+  const Niveau* propre = TrouveNiveau(e.niveaux.back());
+  return propre != nullptr && propre->parPositionDe == niveau ? propre->cle : 0;
 }
 
-// The codes of the kind of record a reference letter names: properties for shares (by the
-// share's position) and for tenants, beneficiaries and components; partners; sales.
-const std::vector<std::string>& CodesNommes(const Codes& codes, int niveau) {
-  if (niveau == kNiveauQuotePart || niveau == kNiveauPropriete) return codes.proprietes;
-  return niveau == kNiveauAssocie ? codes.associes : codes.cessions;
-}
-
+// Fields that name records, checked once codes are in place: a code must be the one of the
+// record on the letter's way, or of some record; a position must name a record or the
+// person outside them.
 void ControleReferences(const FichierDeclaration& fichier, const TDonnee2072& racine, const Codes& generes,
                         Rapport& rapport) {
   const Codes codes = LitCodes(racine);
-  const std::unordered_set<std::string> proprietes(codes.proprietes.begin(), codes.proprietes.end());
+  std::map<int, std::unordered_set<std::string>> existants;
+  for (const auto& [niveau, liste] : codes) existants[niveau].insert(liste.begin(), liste.end());
   for (const LettreFichier& l : fichier.lettres) {
-    if (const Reference* r = ReferenceDe(l.code)) {
-      const auto position = static_cast<std::size_t>(PositionDans(l.index, r->niveauProprietaire));
-      const std::string& attendu = CodesNommes(codes, r->niveauProprietaire).at(position);
-      if (l.valeur == attendu) continue;
-      const bool genere = attendu == CodesNommes(generes, r->niveauProprietaire).at(position);
-      const std::string nom = r->nomProprietaire;
-      rapport.Ajoute(l, "names " + nom + " " + TexteJson(l.valeur) + ", but this letter's " + nom + " is " + nom + " " +
-                            std::to_string(position) +
-                            (genere ? std::string(", whose code the file does not give (letter ") + r->lettreCode + ")"
-                                    : ", whose code is " + TexteJson(attendu)));
-    } else if (l.code == 12692 && !l.valeur.empty() && proprietes.count(l.valeur) == 0) {
-      rapport.Ajoute(l, "names property " + TexteJson(l.valeur) +
-                            ", which no property has (letter 12655 gives a property its code)");
-    } else if (l.code == 12762 || l.code == 12763) {
+    const EntreeDictionnaire* e = EntreeDictionnaire2072(static_cast<int>(l.code));
+    const lettres::Role role = e->lettre.role;
+    if (role != lettres::Role::Reference && role != lettres::Role::Position) continue;
+    const Niveau& nomme = *TrouveNiveau(e->lettre.niveau);
+    const std::string nom = nomme.nom;
+    if (role == lettres::Role::Position) {
       long long p = 0;
       lettres::LitEntier(l.valeur.c_str(), p);
-      const auto n = static_cast<long>(codes.associes.size());
-      if (p < 0 || p > n)
-        rapport.Ajoute(l, "names partner position " + std::to_string(p) + ", but " + PositionsAssocies(n));
+      const auto n = static_cast<long>(Nombre(racine, nomme.cle, 0));
+      if (p < 0 || p > n) rapport.Ajoute(l, "names " + nom + " position " + std::to_string(p) + ", but " + Positions(nomme, n));
+    } else if (const int par = NiveauDuNomme(*e, nomme.cle); par != 0) {
+      const auto position = static_cast<std::size_t>(PositionDans(l.index, par));
+      const std::string& attendu = codes.at(nomme.cle).at(position);
+      if (l.valeur == attendu) continue;
+      const bool genere = attendu == generes.at(nomme.cle).at(position);
+      rapport.Ajoute(l, "names " + nom + " " + TexteJson(l.valeur) + ", but this letter's " + nom + " is " + nom + " " +
+                            std::to_string(position) +
+                            (genere ? ", whose code the file does not give (letter " + std::to_string(nomme.lettreCle) + ")"
+                                    : ", whose code is " + TexteJson(attendu)));
+    } else if (!l.valeur.empty() && existants[nomme.cle].count(l.valeur) == 0) {
+      rapport.Ajoute(l, "names " + nom + " " + TexteJson(l.valeur) + ", which no " + nom + " has (letter " +
+                            std::to_string(nomme.lettreCle) + " gives a " + nom + " its code)");
     }
   }
 }
@@ -214,7 +190,8 @@ std::unique_ptr<TDonnee2072> Charge(const FichierDeclaration& fichier, Rapport& 
   CreeEnregistrements(*racine, CompteEffectifs(fichier));
   const Codes generes = LitCodes(*racine);
 
-  std::unordered_map<int, const LettreFichier*> codePropriete, codeAssocie, codeCession;
+  // The letter that gave each record its code, by level and position.
+  std::map<int, std::unordered_map<int, const LettreFichier*>> lettreDuCode;
   for (const LettreFichier& l : fichier.lettres) {
     const TIndex index = VersTIndex(l.index);
     LettreTemporaire lettre(static_cast<int>(l.code), l.valeur), relue(static_cast<int>(l.code), "");
@@ -224,16 +201,13 @@ std::unique_ptr<TDonnee2072> Charge(const FichierDeclaration& fichier, Rapport& 
              !MemeValeur(type, l.valeur, relue.get()->valeur))
       rapport.Ajoute(
           l, std::string("the field cannot hold this value exactly: it keeps ") + TexteJson(relue.get()->valeur));
-    if (l.code == kCodePropriete) codePropriete[PositionDans(l.index, kNiveauPropriete)] = &l;
-    if (l.code == kCodeAssocie) codeAssocie[PositionDans(l.index, kNiveauAssocie)] = &l;
-    if (l.code == kCodeCession) codeCession[PositionDans(l.index, kNiveauCession)] = &l;
+    if (const Niveau* n = NiveauDeLaCle(static_cast<int>(l.code))) lettreDuCode[n->cle][PositionDans(l.index, n->cle)] = &l;
   }
 
   const Codes finals = LitCodes(*racine);
   std::unordered_map<std::string, std::string> nouveau;
-  ControleCodes(generes.proprietes, finals.proprietes, codePropriete, "property", nouveau, rapport);
-  ControleCodes(generes.associes, finals.associes, codeAssocie, "partner", nouveau, rapport);
-  ControleCodes(generes.cessions, finals.cessions, codeCession, "sale", nouveau, rapport);
+  for (const auto& [niveau, codes] : finals)
+    ControleCodes(generes.at(niveau), codes, lettreDuCode[niveau], TrouveNiveau(niveau)->nom, nouveau, rapport);
   RepointeCodes(*racine, nouveau);
   ControleReferences(fichier, *racine, generes, rapport);
   if (!rapport.vide()) return nullptr;

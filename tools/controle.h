@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "controles/messages2072.h"
-#include "niveaux.h"
+#include "niveauxhote.h"
 
 namespace hote2072 {
 

@@ -7,13 +7,14 @@
 #include <string_view>
 #include <vector>
 
-#include "niveaux.h"
+#include "codes2072.h"
+#include "niveauxhote.h"
 
 namespace hote2072 {
 
 inline constexpr const char* kFormat = "sci2072-declaration";
 inline constexpr int kVersion = 1;
-inline constexpr long kAnneeParDefaut = 2011;
+inline constexpr long kAnneeParDefaut = zorfiscal2072::kAnneeDeclarationDefaut;
 
 struct LettreFichier {
   std::size_t rang = 0;  // 1 for the first letter of the file

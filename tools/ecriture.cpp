@@ -15,7 +15,7 @@ using zorfiscal2072::EntreeDictionnaire;
 namespace {
 
 // The dictionary entries of one kind of record, all reached with the same index levels.
-// Codes held twice (12564, 12565) appear once, under the record the root asks first.
+// Codes held by two records appear once, under the record the root asks first.
 const std::map<std::vector<int>, std::vector<const EntreeDictionnaire*>>& EntreesParNiveaux() {
   static const auto entrees = [] {
     std::map<std::vector<int>, std::vector<const EntreeDictionnaire*>> m;

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-#include "niveaux2072.h"
+#include "codes2072.h"
+
 
 namespace zorfiscal2072 {
 
@@ -69,7 +70,7 @@ const lettres::TableLettres<TAssocie2072>& TAssocie2072::Lettres() {
       LETTRE(12548, NumeroSIRET, Texte, 21),
       LETTRE(12562, FormeJuridique, Court, 0),
       LETTRE(12639, JouissanceGratuite, Court, 0),
-      LETTRE(12694, CodeAssocie, Texte, 21),
+      LETTRE_CLE(12694, CodeAssocie, Texte, 21),
       LETTRE(12742, NombreParts1erJanvier, ReelFormat, 5),
       LETTRE(12751, PresenceHolding, Court, 0),
       LETTRE(12752, PresenceNouvelAssocie, Court, 0),
@@ -86,10 +87,7 @@ const lettres::TableLettres<TAssocie2072>& TAssocie2072::Lettres() {
 bool TAssocie2072::TransfertLettreXX(structLettre* l, long sens) { return Lettres().Transfert(*this, l, sens); }
 
 bool TAssocie2072::TransfertUneLettre(structLettre* l, TIndex index, long sens) {
-  return TransfertLettreXX(l, sens) || lettres::TransfertDetenu(Adresse, l, index, sens) ||
-         lettres::TransfertDetenu(AdresseAvantDemenagement, l, index, sens) ||
-         lettres::TransfertIndexe(ListeProprieteJouissanceGratuite, kNiveauJouissanceGratuite, l, index, sens) ||
-         Bulletin2072.TransfertUneLettre(l, index, sens);
+  return arbre::TransfertUneLettre(*this, l, index, sens);
 }
 
 void TAssocie2072::Init() {
@@ -191,15 +189,14 @@ std::string TAssocie2072::aJouissanceGratuite(const std::string& codePropriete) 
 
 std::string TAssocie2072::DonneDesignation() const {
   std::string designation;
-  if (Type == 1) {
+  if (Type == TypePersonne::Physique) {
     designation = Nom;
     if (!Nom.empty() && !Prenoms.empty()) designation += ' ';
     designation += Prenoms;
-  } else if (Type == 2) {
+  } else if (Type == TypePersonne::Morale) {
     designation = Denomination;
   }
-  for (std::size_t p = designation.find("  "); p != std::string::npos; p = designation.find("  ", p))
-    designation.erase(p, 1);
+  ReduitEspacesDoubles(designation);
   return designation;
 }
 

@@ -6,9 +6,11 @@
 #include <vector>
 
 #include "adresses2072.h"
+#include "arbre.h"
 #include "beneficiaires2072.h"
 #include "bulletin2072.h"
 #include "detenu.h"
+#include "niveaux2072.h"
 #include "tablelettres.h"
 #include "tdonnee.h"
 
@@ -31,6 +33,14 @@ class TAssocie2072 : public TDonneeBase {
   void CasTestXX(std::size_t numero);
 
   static const lettres::TableLettres<TAssocie2072>& Lettres();
+  // Sub-records in routing order (after the partner's own letters).
+  static constexpr auto Enfants() {
+    using R = TAssocie2072;
+    return std::tuple{arbre::Membre(&R::Adresse),
+                      arbre::Membre(&R::AdresseAvantDemenagement),
+                      arbre::Indexe(&R::ListeProprieteJouissanceGratuite, kNiveauJouissanceGratuite),
+                      arbre::Membre(&R::Bulletin2072)};
+  }
   bool TransfertLettreXX(structLettre* l, long sens);
   bool TransfertUneLettre(structLettre* l, TIndex index, long sens) override;
   bool TransfertLettre(structLettre*, long) override { return false; }

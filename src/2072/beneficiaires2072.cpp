@@ -1,5 +1,7 @@
 #include "beneficiaires2072.h"
 
+#include "niveaux2072.h"
+
 namespace zorfiscal2072 {
 
 // --- TLocataire
@@ -18,7 +20,7 @@ const lettres::TableLettres<TLocataire>& TLocataire::Lettres() {
       LETTRE(12594, Prenom, Texte, 92),
       LETTRE(12595, Localisation, Texte, 81),
       LETTRE(12596, Nouveau, Court, 0),
-      LETTRE(12654, CodePropriete, Texte, 21),
+      LETTRE_REFERENCE(12654, CodePropriete, Texte, 21, kNiveauPropriete),
   };
   return table;
 }
@@ -38,7 +40,7 @@ void TBeneficiaire::Init() {
 const lettres::TableLettres<TBeneficiaire>& TBeneficiaire::Lettres() {
   using R = TBeneficiaire;
   static const lettres::TableLettres<R> table{
-      LETTRE(12736, CodePropriete, Texte, 21),
+      LETTRE_REFERENCE(12736, CodePropriete, Texte, 21, kNiveauPropriete),
       LETTRE(12737, IdentiteBeneficiaire, Texte, 92),
       LETTRE(12738, AdresseBeneficiaire, Texte, 101),
       LETTRE(12739, SIRENBeneficiaire, Texte, 21),
@@ -62,8 +64,8 @@ void TListeProprieteJouissanceGratuite::Init() {
 const lettres::TableLettres<TListeProprieteJouissanceGratuite>& TListeProprieteJouissanceGratuite::Lettres() {
   using R = TListeProprieteJouissanceGratuite;
   static const lettres::TableLettres<R> table{
-      LETTRE(12692, CodePropriete, Texte, 101),
-      LETTRE(12693, CodeAssocie, Texte, 101),
+      LETTRE_REFERENCE(12692, CodePropriete, Texte, 101, kNiveauPropriete),
+      LETTRE_REFERENCE(12693, CodeAssocie, Texte, 101, kNiveauAssocie),
   };
   return table;
 }

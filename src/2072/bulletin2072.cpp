@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "niveaux2072.h"
 
 namespace zorfiscal2072 {
 
@@ -12,8 +11,8 @@ namespace zorfiscal2072 {
 const lettres::TableLettres<TQuotePartPropriete>& TQuotePartPropriete::Lettres() {
   using R = TQuotePartPropriete;
   static const lettres::TableLettres<R> table{
-      LETTRE(12767, CodePropriete, Texte, 21),
-      LETTRE(12768, CodeAssocie, Texte, 21),
+      LETTRE_REFERENCE(12767, CodePropriete, Texte, 21, kNiveauPropriete),
+      LETTRE_REFERENCE(12768, CodeAssocie, Texte, 21, kNiveauAssocie),
       LETTRE(12695, RevenuBrut, Reel, 0),
       LETTRE(12696, Charge, Reel, 0),
       LETTRE(12697, InteretEmprunt, Reel, 0),
@@ -86,11 +85,7 @@ const lettres::TableLettres<TBulletin2072>& TBulletin2072::Lettres() {
 bool TBulletin2072::TransfertLettreXX(structLettre* l, long sens) { return Lettres().Transfert(*this, l, sens); }
 
 bool TBulletin2072::TransfertUneLettre(structLettre* l, TIndex index, long sens) {
-  return TransfertLettreXX(l, sens) ||
-         lettres::TransfertIndexe(RepartitionOperationsSociete, kNiveauRepartition, l, index, sens) ||
-         lettres::TransfertDetenu(QuotePartProduitsFinanciers, l, index, sens) ||
-         lettres::TransfertIndexe(ProprieteReport, kNiveauReport, l, index, sens) ||
-         lettres::TransfertIndexe(QuotePartPropriete, kNiveauQuotePart, l, index, sens);
+  return arbre::TransfertUneLettre(*this, l, index, sens);
 }
 
 void TBulletin2072::ZeroMontants() {

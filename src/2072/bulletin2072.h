@@ -5,8 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "arbre.h"
 #include "detenu.h"
 #include "elementlie2072.h"
+#include "niveaux2072.h"
 #include "operationsociete2072.h"
 #include "tablelettres.h"
 #include "tdonnee.h"
@@ -143,6 +145,15 @@ class TBulletin2072 : public TDonneeBase {
   void CasTestXX(std::size_t numero);
 
   static const lettres::TableLettres<TBulletin2072>& Lettres();
+  // Sub-records in routing order (after the statement's own letters). The root keeps one
+  // distribution per sale and one share per property.
+  static constexpr auto Enfants() {
+    using R = TBulletin2072;
+    return std::tuple{arbre::Indexe(&R::RepartitionOperationsSociete, kNiveauRepartition).UnPar(kNiveauCession),
+                      arbre::Membre(&R::QuotePartProduitsFinanciers),
+                      arbre::Indexe(&R::ProprieteReport, kNiveauReport),
+                      arbre::Indexe(&R::QuotePartPropriete, kNiveauQuotePart).UnPar(kNiveauPropriete)};
+  }
   bool TransfertLettreXX(structLettre* l, long sens);
   bool TransfertUneLettre(structLettre* l, TIndex index, long sens) override;
   bool TransfertLettre(structLettre*, long) override { return false; }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "niveaux2072.h"
 
 namespace zorfiscal2072 {
 
@@ -42,8 +41,8 @@ const lettres::TableLettres<TCessionParts>& TCessionParts::Lettres() {
       LETTRE(12727, DateCession, Date, 0),
       LETTRE(12749, PresenceHoldingCessionnaire, Court, 0),
       LETTRE(12750, PresenceHoldingCedant, Court, 0),
-      LETTRE(12762, AssocieCessionnaire, Long, 0),
-      LETTRE(12763, AssocieCedant, Long, 0),
+      LETTRE_POSITION(12762, AssocieCessionnaire, Long, 0, kNiveauAssocie),
+      LETTRE_POSITION(12763, AssocieCedant, Long, 0, kNiveauAssocie),
   };
   return table;
 }
@@ -63,7 +62,7 @@ bool TCessionsPartsSociete::TransfertLettreXX(structLettre* l, long sens) {
 }
 
 bool TCessionsPartsSociete::TransfertUneLettre(structLettre* l, TIndex index, long sens) {
-  return TransfertLettreXX(l, sens) || lettres::TransfertIndexe(CessionParts, kNiveauCessionParts, l, index, sens);
+  return arbre::TransfertUneLettre(*this, l, index, sens);
 }
 
 void TCessionsPartsSociete::SupprimeCessionParAssocie(long position) {

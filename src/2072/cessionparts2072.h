@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "arbre.h"
 #include "elementlie2072.h"
+#include "niveaux2072.h"
 #include "tablelettres.h"
 #include "tdonnee.h"
 
@@ -138,6 +140,9 @@ class TCessionsPartsSociete : public TDonneeBase {
 
   // No letter of its own: every code is refused (a null letter is taken).
   bool TransfertLettreXX(structLettre* lettre, long sens);
+  static constexpr auto Enfants() {
+    return std::tuple{arbre::Indexe(&TCessionsPartsSociete::CessionParts, kNiveauCessionParts)};
+  }
   bool TransfertUneLettre(structLettre* lettre, TIndex index, long sens) override;
 
   // Removes every transfer whose transferee or transferor is the partner at `position`;

@@ -4,6 +4,8 @@
 // them directly; letter codes in letter tables stay numbers (they are the tables' data).
 #pragma once
 
+#include <string>
+
 #include "niveaux2072.h"
 
 namespace zorfiscal2072 {
@@ -81,20 +83,17 @@ inline constexpr long BorlooAncienSocialIntermediaire = 24;  // 70 %
 inline constexpr long BorlooAncienSocial60 = 25;  // 60 %
 }  // namespace OptionFiscale
 
-// The schemes that carry depreciation: 2, 3, 4, 7, 9, 10, 11.
+// The schemes that carry depreciation (2, 3, 4, 7, 9, 10, 11), in the order the declaration
+// counts them.
+inline constexpr long kOptionsAmortissement[] = {
+    OptionFiscale::Perissol,       OptionFiscale::BessonNeuf,        OptionFiscale::RobienClassique,
+    OptionFiscale::RobienClassiqueZRR, OptionFiscale::RobienRecentre, OptionFiscale::RobienRecentreZRR,
+    OptionFiscale::BorlooNeuf};
 constexpr bool EstOptionAmortissement(long option) {
-  switch (option) {
-    case OptionFiscale::Perissol: case OptionFiscale::BessonNeuf:
-    case OptionFiscale::RobienClassique: case OptionFiscale::RobienClassiqueZRR:
-    case OptionFiscale::RobienRecentre: case OptionFiscale::RobienRecentreZRR:
-    case OptionFiscale::BorlooNeuf:
-      return true;
-    default:
-      return false;
-  }
+  for (long o : kOptionsAmortissement)
+    if (o == option) return true;
+  return false;
 }
-// In the order the declaration counts them.
-inline constexpr long kOptionsAmortissement[] = {2, 3, 4, 7, 9, 10, 11};
 
 // Specific-deduction option of a property's land record (`OptionTauxDeduction`).
 namespace OptionTauxDeduction {
@@ -156,7 +155,7 @@ inline constexpr short Societe = 31;        // "Société"
 inline constexpr short SocieteCivile = 36;  // "Société civile (autre que infra)"
 }  // namespace FormeJuridique
 
-// Street-number complement (`ComplementNumeroVoie`).
+// Complement of a street number (`ComplementNumeroVoie` of an address).
 namespace ComplementNumeroVoie {
 inline constexpr short Aucun = 1;
 inline constexpr short Bis = 2;
@@ -167,5 +166,21 @@ inline constexpr short Quater = 4;
 // "FRANCE" in the country list; 1 is the blank entry of the country and department lists.
 inline constexpr short kPaysFrance = 79;
 inline constexpr short kEntreeVide = 1;
+
+// The text of a street-number complement: "bis", "ter", "quater"; empty for none or an
+// unknown code.
+constexpr const char* TexteComplementNumeroVoie(long complement) {
+  switch (complement) {
+    case ComplementNumeroVoie::Bis: return "bis";
+    case ComplementNumeroVoie::Ter: return "ter";
+    case ComplementNumeroVoie::Quater: return "quater";
+    default: return "";
+  }
+}
+
+// Collapses every run of spaces of a composed text (a street line, a partner's name) into one.
+inline void ReduitEspacesDoubles(std::string& texte) {
+  for (std::size_t p = texte.find("  "); p != std::string::npos; p = texte.find("  ", p)) texte.erase(p, 1);
+}
 
 }  // namespace zorfiscal2072

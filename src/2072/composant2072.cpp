@@ -1,5 +1,7 @@
 #include "composant2072.h"
 
+#include "dictionnaire2072.h"
+
 using zorfiscal2072::TDonnee2072;
 
 TComposantZR2072::TComposantZR2072() {
@@ -30,4 +32,11 @@ TDonnee* TComposantZR2072::set_donnee(TDonnee* d) {
   if (source == nullptr || !m_donnee) return d;  // null, or not a declaration of this form
   *donnee2072() = *source;
   return m_donnee.get();
+}
+
+void TCreerLettrage_2072::Execute(structListeLettres** liste, bool avecType) {
+  for (const zorfiscal2072::EntreeDictionnaire& e : zorfiscal2072::Dictionnaire2072()) {
+    AjouteLettre(liste, e.lettre.code, nullptr, 0, 0, 1, 0);
+    if (liste != nullptr && *liste != nullptr && avecType) (*liste)->courante->type = e.lettre.type();
+  }
 }

@@ -3,10 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "adresses2072.h"
-#include "composant2072.h"
-#include "elementlie2072.h"
-#include "niveaux2072.h"
+#include "arbre.h"
 #include "tdonnee2072.h"
 
 namespace zorfiscal2072 {
@@ -15,87 +12,61 @@ namespace {
 struct Source {
   const char* enregistrement;
   std::vector<int> niveaux;
-  const std::vector<lettres::DescriptionLettre>& lettres;
+  const std::vector<lettres::DescriptionLettre>* lettres;
   bool parLaRacine = true;
 };
 
-#define SOURCE(Classe, ...) Source{#Classe, {__VA_ARGS__}, Classe::Lettres().Descriptions()}
-
-// Every record that answers for letters, with the levels on its way from the root.
-std::vector<Source> Sources() {
-  constexpr int P = kNiveauPropriete, A = kNiveauAssocie;
-  return {
-      SOURCE(TInfogene2072),
-      SOURCE(TAdresseDeclarant),
-      SOURCE(TAdresseDestinataire),
-      SOURCE(TAdresseGerant),
-      SOURCE(TAdresseCDI),
-      SOURCE(TAssocie2072, A),
-      SOURCE(TAdresseAssocie, A),
-      SOURCE(TBulletin2072, A),
-      SOURCE(TProprieteReport, A, kNiveauReport),
-      SOURCE(TPropriete2072, P),
-      SOURCE(TAdressePropriete2072, P),
-      SOURCE(TDonneeProprieteFoncierPropriete, P),
-      Source{"TDonneeProprieteFoncierCumul", {}, TDonneeProprieteFoncierCumul::Lettres().Descriptions(), false},
-      SOURCE(TResultatARepartirPropriete, P),
-      SOURCE(TDonneeIS2072),
-      SOURCE(TAmortissement2072, P),
-      SOURCE(TAdresseComptable),
-      SOURCE(TAdresseAdministrateur),
-      Source{"TResultatARepartirCumul", {}, TResultatARepartirCumul::Lettres().Descriptions(), false},
-      SOURCE(TAdresseNouveauDestinataire),
-      SOURCE(TElementLieForfaitGestion2072, P),
-      SOURCE(TOperationSociete),
-      SOURCE(TCession, kNiveauCession),
-      SOURCE(TElementLieVA),
-      SOURCE(TAdresseConseil),
-      SOURCE(TLocataire, P, kNiveauLocataire),
-      SOURCE(TComposant, P, kNiveauComposant),
-      SOURCE(TAmortissementComposant, P),
-      SOURCE(TAdresseAvantDemenagement, A),
-      SOURCE(TElementLieQuotePartProduitsFinanciers, A),
-      SOURCE(TElementLieQuotePartMV, A, kNiveauRepartition),
-      SOURCE(TElementLieQuotePartPV, A, kNiveauRepartition),
-      SOURCE(TQuotePartPropriete, A, kNiveauQuotePart),
-      SOURCE(TListeProprieteJouissanceGratuite, A, kNiveauJouissanceGratuite),
-      SOURCE(TCessionParts, kNiveauCessionParts),
-      SOURCE(TBeneficiaire, P, kNiveauBeneficiaire),
-      SOURCE(TRepartitionOperationsSociete, A, kNiveauRepartition),
-      SOURCE(TElementLie2072ELoyersBruts),
-      SOURCE(TElementLie2072EChargeLocataires),
-      SOURCE(TElementLie2072ERecettesDiverses),
-      SOURCE(TElementLie2072EFraisGerance),
-      SOURCE(TElementLie2072EAssurance),
-      SOURCE(TElementLie2072ETravauxReparation),
-      SOURCE(TElementLie2072EChargesEspacesNaturels),
-      SOURCE(TElementLie2072ENP),
-      SOURCE(TElementLie2072EAssuranceFraisZR),
-      SOURCE(TElementLie2072EChargesRecuperables),
-      SOURCE(TElementLie2072EIndemnitesEtFrais),
-      SOURCE(TElementLie2072EDeductionSpecifique),
-      SOURCE(TElementLie2072EDeductionAmortissement),
-      SOURCE(TElementLie2072EProvisionCharges),
-      SOURCE(TElementLie2072ERentreesCreances),
-      SOURCE(TResultatGlobalARepartir),
-  };
+template <class T>
+Source SourceDe(const std::vector<int>& niveaux, bool parLaRacine) {
+  return {arbre::NomType<T>(), niveaux, &T::Lettres().Descriptions(), parLaRacine};
 }
 
-#undef SOURCE
+short PremierCode(const Source& s) {
+  short premier = 0;
+  for (const lettres::DescriptionLettre& d : *s.lettres)
+    if (premier == 0 || d.code < premier) premier = d.code;
+  return premier;
+}
+
+// Every record of the declaration that answers for letters, with the levels on its way from
+// the root, then the cumulative records that no declaration holds; in the order of their
+// lowest code.
+std::vector<Source> Sources() {
+  std::vector<Source> sources;
+  std::vector<int> niveaux;
+  arbre::ParcourtTypes<TDonnee2072>(
+      [&](auto type, const std::vector<int>& n) {
+        using T = typename decltype(type)::type;
+        if constexpr (arbre::kALettres<T>) sources.push_back(SourceDe<T>(n, true));
+      },
+      niveaux);
+  sources.push_back(SourceDe<TDonneeProprieteFoncierCumul>({}, false));
+  sources.push_back(SourceDe<TResultatARepartirCumul>({}, false));
+  std::stable_sort(sources.begin(), sources.end(),
+                   [](const Source& a, const Source& b) { return PremierCode(a) < PremierCode(b); });
+  return sources;
+}
+
+// Moves the entries of `codes` to the front (or the back), in the order of `codes`.
+template <std::size_t N>
+void Place(std::vector<EntreeDictionnaire>& entrees, const std::array<short, N>& codes, bool enTete) {
+  const auto rang = [&](const EntreeDictionnaire& e) {
+    return static_cast<std::size_t>(std::find(codes.begin(), codes.end(), e.lettre.code) - codes.begin());
+  };
+  const auto milieu = std::stable_partition(entrees.begin(), entrees.end(),
+                                            [&](const EntreeDictionnaire& e) { return (rang(e) < N) == enTete; });
+  const auto debut = enTete ? entrees.begin() : milieu, fin = enTete ? milieu : entrees.end();
+  std::stable_sort(debut, fin, [&](const auto& a, const auto& b) { return rang(a) < rang(b); });
+}
 
 std::vector<EntreeDictionnaire> Construit() {
   std::vector<EntreeDictionnaire> entrees;
   for (const Source& s : Sources())
-    for (const lettres::DescriptionLettre& d : s.lettres) entrees.push_back({d, s.enregistrement, s.niveaux, s.parLaRacine});
-  // Hosts expect the list to open on the company's name and its seat's street.
-  constexpr std::array<short, 6> kEnTete{12003, 12005, 12438, 12439, 12440, 12550};
-  std::stable_partition(entrees.begin(), entrees.end(), [&](const EntreeDictionnaire& e) {
-    return std::find(kEnTete.begin(), kEnTete.end(), e.lettre.code) != kEnTete.end();
-  });
-  std::stable_sort(entrees.begin(), entrees.begin() + kEnTete.size(), [&](const auto& a, const auto& b) {
-    return std::find(kEnTete.begin(), kEnTete.end(), a.lettre.code) <
-           std::find(kEnTete.begin(), kEnTete.end(), b.lettre.code);
-  });
+    for (const lettres::DescriptionLettre& d : *s.lettres) entrees.push_back({d, s.enregistrement, s.niveaux, s.parLaRacine});
+  // Hosts expect the list to open on the company's name and its seat's street, and to close
+  // on the company's result to distribute.
+  Place(entrees, std::array<short, 6>{12003, 12005, 12438, 12439, 12440, 12550}, true);
+  Place(entrees, std::array<short, 5>{12702, 12703, 12704, 12705, 12706}, false);
   return entrees;
 }
 
@@ -121,10 +92,3 @@ const EntreeDictionnaire* EntreeDictionnaire2072(int code) {
 }
 
 }  // namespace zorfiscal2072
-
-void TCreerLettrage_2072::Execute(structListeLettres** liste, bool avecType) {
-  for (const zorfiscal2072::EntreeDictionnaire& e : zorfiscal2072::Dictionnaire2072()) {
-    AjouteLettre(liste, e.lettre.code, nullptr, 0, 0, 1, 0);
-    if (liste != nullptr && *liste != nullptr && avecType) (*liste)->courante->type = e.lettre.type();
-  }
-}

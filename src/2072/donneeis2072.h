@@ -120,9 +120,9 @@ class TDonneeIS2072 : public TDonneeBase {
 
  private:
   // Regimes of the partners, written by the declaration computation: 1 yes, 2 no.
-  short ExisteAssocieIS;
-  short ExisteAssocieBIC;
-  short ExisteAssocieBA;
+  short ExisteAssocieIS = 2;
+  short ExisteAssocieBIC = 2;
+  short ExisteAssocieBA = 2;
   std::array<std::vector<double>, kNbLignes> Montants;  // by line, then column
 };
 

@@ -42,10 +42,10 @@ class TElementLie {
                                                        lettres::Primitive primitiveLie);
 
  protected:
-  double Montant;         // amount used in the box
-  double MontantCalcule;  // amount computed by the engine
-  int Lie;                // 1: Montant follows MontantCalcule; 2: the entered Montant stays
-  int Indicateur;         // initialised, copied and compared; no letter carries it
+  double Montant = 0;         // amount used in the box
+  double MontantCalcule = 0;  // amount computed by the engine
+  int Lie = 1;                // 1: Montant follows MontantCalcule; 2: the entered Montant stays
+  int Indicateur = 1;         // initialised, copied and compared; no letter carries it
 };
 
 template <short CodeMontant, short CodeLie, short CodeCalcule, int MontantTest = 0,

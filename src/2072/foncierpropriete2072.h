@@ -2,6 +2,7 @@
 // with the flat-rate management costs as a linked element.
 #pragma once
 
+#include "arbre.h"
 #include "detenu.h"
 #include "elementlie2072.h"
 #include "tablelettres.h"
@@ -29,6 +30,7 @@ class TDonneeProprieteFoncierPropriete : public TDonneeBase {
   void CasTestXX();
 
   static const lettres::TableLettres<TDonneeProprieteFoncierPropriete>& Lettres();
+  static constexpr auto Enfants() { return std::tuple{arbre::Membre(&TDonneeProprieteFoncierPropriete::ForfaitGestion)}; }
   bool TransfertLettreXX(structLettre* lettre, long sens);
   bool TransfertUneLettre(structLettre* lettre, TIndex index, long sens) override;
 

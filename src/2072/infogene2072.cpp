@@ -163,34 +163,6 @@ const lettres::TableLettres<TInfogene2072>& TInfogene2072::Lettres() {
   return table;
 }
 
-template <class F>
-void TInfogene2072::PourChaqueSousObjet(F&& f) {
-  f(VA);
-  f(D2072ELoyersBruts);
-  f(D2072EChargeLocataires);
-  f(D2072ERecettesDiverses);
-  f(D2072ERentreesCreances);
-  f(D2072EFraisGerance);
-  f(D2072EAssurance);
-  f(D2072ETravauxReparation);
-  f(D2072EChargesEspacesNaturels);
-  f(D2072ENP);
-  f(D2072EAssuranceFraisZR);
-  f(D2072EChargesRecuperables);
-  f(D2072EIndemnitesEtFrais);
-  f(D2072EDeductionSpecifique);
-  f(D2072EDeductionAmortissement);
-  f(D2072EProvisionCharges);
-  f(AdresseGerant);
-  f(AdresseComptable);
-  f(AdresseConseil);
-  f(AdresseAdministrateur);
-  f(AdresseDeclarant);
-  f(AdresseDestinataire);
-  f(AdresseNouveauDestinataire);
-  f(AdresseCDI);
-}
-
 void TInfogene2072::Construct() {
   SocieteAdresseSiege.assign(3, TSocieteAdresseSiege{});
   PourChaqueSousObjet([](auto& detenu) { detenu.cree(); });
@@ -262,67 +234,9 @@ void TInfogene2072::InitPartielle() {
   });
 }
 
-namespace {
-
-// Every code of the general information, its linked elements and its addresses. The root
-// offers each letter here first: the others are refused without trying the 25 steps.
-const lettres::EnsembleCodes& CodesInfogene() {
-  static const lettres::EnsembleCodes codes = [] {
-    lettres::EnsembleCodes c;
-    for (const auto* table :
-         {&TInfogene2072::Lettres().Descriptions(), &TElementLieVA::Lettres().Descriptions(),
-          &TElementLie2072ELoyersBruts::Lettres().Descriptions(), &TElementLie2072EChargeLocataires::Lettres().Descriptions(),
-          &TElementLie2072ERecettesDiverses::Lettres().Descriptions(),
-          &TElementLie2072ERentreesCreances::Lettres().Descriptions(),
-          &TElementLie2072EFraisGerance::Lettres().Descriptions(), &TElementLie2072EAssurance::Lettres().Descriptions(),
-          &TElementLie2072ETravauxReparation::Lettres().Descriptions(),
-          &TElementLie2072EChargesEspacesNaturels::Lettres().Descriptions(),
-          &TElementLie2072ENP::Lettres().Descriptions(), &TElementLie2072EAssuranceFraisZR::Lettres().Descriptions(),
-          &TElementLie2072EChargesRecuperables::Lettres().Descriptions(),
-          &TElementLie2072EIndemnitesEtFrais::Lettres().Descriptions(),
-          &TElementLie2072EDeductionSpecifique::Lettres().Descriptions(),
-          &TElementLie2072EDeductionAmortissement::Lettres().Descriptions(),
-          &TElementLie2072EProvisionCharges::Lettres().Descriptions(), &TAdresseGerant::Lettres().Descriptions(),
-          &TAdresseComptable::Lettres().Descriptions(), &TAdresseConseil::Lettres().Descriptions(),
-          &TAdresseAdministrateur::Lettres().Descriptions(), &TAdresseDeclarant::Lettres().Descriptions(),
-          &TAdresseDestinataire::Lettres().Descriptions(), &TAdresseNouveauDestinataire::Lettres().Descriptions(),
-          &TAdresseCDI::Lettres().Descriptions()})
-      c.ajoute(*table);
-    return c;
-  }();
-  return codes;
-}
-
-}  // namespace
-
 bool TInfogene2072::TransfertUneLettre(structLettre* l, TIndex index, long sens) {
-  using lettres::TransfertDetenu;
-  if (CodesInfogene().refuse(l, sens)) return false;
-  return TransfertLettreXX(l, sens) ||
-         TransfertDetenu(VA, l, index, sens) ||
-         TransfertDetenu(D2072ELoyersBruts, l, index, sens) ||
-         TransfertDetenu(D2072EChargeLocataires, l, index, sens) ||
-         TransfertDetenu(D2072ERecettesDiverses, l, index, sens) ||
-         TransfertDetenu(D2072ERentreesCreances, l, index, sens) ||
-         TransfertDetenu(D2072EFraisGerance, l, index, sens) ||
-         TransfertDetenu(D2072EAssurance, l, index, sens) ||
-         TransfertDetenu(D2072ETravauxReparation, l, index, sens) ||
-         TransfertDetenu(D2072EChargesEspacesNaturels, l, index, sens) ||
-         TransfertDetenu(D2072ENP, l, index, sens) ||
-         TransfertDetenu(D2072EAssuranceFraisZR, l, index, sens) ||
-         TransfertDetenu(D2072EChargesRecuperables, l, index, sens) ||
-         TransfertDetenu(D2072EIndemnitesEtFrais, l, index, sens) ||
-         TransfertDetenu(D2072EDeductionSpecifique, l, index, sens) ||
-         TransfertDetenu(D2072EDeductionAmortissement, l, index, sens) ||
-         TransfertDetenu(D2072EProvisionCharges, l, index, sens) ||
-         TransfertDetenu(AdresseGerant, l, index, sens) ||
-         TransfertDetenu(AdresseComptable, l, index, sens) ||
-         TransfertDetenu(AdresseConseil, l, index, sens) ||
-         TransfertDetenu(AdresseAdministrateur, l, index, sens) ||
-         TransfertDetenu(AdresseDeclarant, l, index, sens) ||
-         TransfertDetenu(AdresseDestinataire, l, index, sens) ||
-         TransfertDetenu(AdresseNouveauDestinataire, l, index, sens) ||
-         TransfertDetenu(AdresseCDI, l, index, sens);
+  if (arbre::CodesSousArbre<TInfogene2072>().refuse(l, sens)) return false;
+  return arbre::TransfertUneLettre(*this, l, index, sens);
 }
 
 }  // namespace zorfiscal2072

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "adresses2072.h"
+#include "arbre.h"
 #include "detenu.h"
 #include "elementlie2072.h"
 #include "tablelettres.h"
@@ -40,7 +41,38 @@ class TInfogene2072 : public TDonneeBase {
   // Own letters, the three seats included (index 0 to 2 of SocieteAdresseSiege).
   static const lettres::TableLettres<TInfogene2072>& Lettres();
   bool TransfertLettreXX(structLettre* lettre, long sens) { return Lettres().Transfert(*this, lettre, sens); }
-  // Own letters, then the linked elements, then the addresses; the index plays no part.
+  // The linked elements, then the addresses, in routing order. Every one is held through a
+  // pointer, created by Construct.
+  static constexpr auto Enfants() {
+    using R = TInfogene2072;
+    using arbre::Membre;
+    return std::tuple{Membre(&R::VA),
+                      Membre(&R::D2072ELoyersBruts),
+                      Membre(&R::D2072EChargeLocataires),
+                      Membre(&R::D2072ERecettesDiverses),
+                      Membre(&R::D2072ERentreesCreances),
+                      Membre(&R::D2072EFraisGerance),
+                      Membre(&R::D2072EAssurance),
+                      Membre(&R::D2072ETravauxReparation),
+                      Membre(&R::D2072EChargesEspacesNaturels),
+                      Membre(&R::D2072ENP),
+                      Membre(&R::D2072EAssuranceFraisZR),
+                      Membre(&R::D2072EChargesRecuperables),
+                      Membre(&R::D2072EIndemnitesEtFrais),
+                      Membre(&R::D2072EDeductionSpecifique),
+                      Membre(&R::D2072EDeductionAmortissement),
+                      Membre(&R::D2072EProvisionCharges),
+                      Membre(&R::AdresseGerant),
+                      Membre(&R::AdresseComptable),
+                      Membre(&R::AdresseConseil),
+                      Membre(&R::AdresseAdministrateur),
+                      Membre(&R::AdresseDeclarant),
+                      Membre(&R::AdresseDestinataire),
+                      Membre(&R::AdresseNouveauDestinataire),
+                      Membre(&R::AdresseCDI)};
+  }
+  // Own letters, then the sub-records; the index plays no part. A code that none of them
+  // holds is refused at once, before the 25 steps.
   bool TransfertUneLettre(structLettre* lettre, TIndex index, long sens) override;
   bool TransfertLettre(structLettre*, long) override { return false; }
 
@@ -377,9 +409,11 @@ class TInfogene2072 : public TDonneeBase {
   void setLocationStationnement(short v) { LocationStationnement = v; }
 
  private:
-  // Applies `f` to the holder of every linked element, then of every address, in letter order.
+  // Applies `f` to the holder of every sub-record, in routing order.
   template <class F>
-  void PourChaqueSousObjet(F&& f);
+  void PourChaqueSousObjet(F&& f) {
+    arbre::PourChaqueEnfant<TInfogene2072>([&](const auto& enfant) { f(this->*enfant.champ); });
+  }
 
   // Yes/no fields hold 1 (yes) or 2 (no); dates are YYYYMMDD, 0 when not entered.
   // Company

@@ -41,6 +41,27 @@ void RemplitListeAssocies(std::vector<TElement2072>& liste, const std::vector<TA
 
 std::size_t Position(int i) { return static_cast<std::size_t>(static_cast<unsigned>(i)); }
 
+// A new partner with a fresh code, one share per property and one distribution per sale.
+TAssocie2072 NouvelAssocie(const std::vector<TPropriete2072>& proprietes, const std::vector<TCession>& cessions) {
+  TAssocie2072 associe;
+  associe.setCodeAssocie(KLX::GenerateStringGUID());
+  TBulletin2072& bulletin = associe.getBulletin2072();
+  for (const TPropriete2072& p : proprietes) {
+    TQuotePartPropriete quote;
+    quote.setCodeAssocie(associe.getCodeAssocie());
+    quote.setCodePropriete(p.getCodePropriete());
+    bulletin.getQuotePartPropriete().push_back(std::move(quote));
+  }
+  for (const TCession& c : cessions) {
+    TRepartitionOperationsSociete repartition;
+    repartition.Init();
+    repartition.setCodeAssocie(associe.getCodeAssocie());
+    repartition.setCodeCession(c.getCodeCession());
+    bulletin.getRepartitionOperationsSociete().push_back(std::move(repartition));
+  }
+  return associe;
+}
+
 }  // namespace
 
 TPropriete2072* TDonnee2072::ProprieteNumero(int i) {
@@ -153,36 +174,28 @@ int TDonnee2072::getNbCessionsPartCedeesParAssocie(long k) const {
 }
 
 int TDonnee2072::AjouteAssocie() {
-  TAssocie2072 associe;
-  associe.setCodeAssocie(KLX::GenerateStringGUID());
-  TBulletin2072& bulletin = associe.getBulletin2072();
-  for (const TPropriete2072& p : Propriete2072) {
-    TQuotePartPropriete quote;
-    quote.setCodeAssocie(associe.getCodeAssocie());
-    quote.setCodePropriete(p.getCodePropriete());
-    bulletin.getQuotePartPropriete().push_back(std::move(quote));
-  }
-  for (const TCession& c : OperationSociete.getCession()) {
-    TRepartitionOperationsSociete repartition;
-    repartition.Init();
-    repartition.setCodeAssocie(associe.getCodeAssocie());
-    repartition.setCodeCession(c.getCodeCession());
-    bulletin.getRepartitionOperationsSociete().push_back(std::move(repartition));
-  }
+  AjouteAssocies(1);
+  return NbAssocie() - 1;
+}
+
+void TDonnee2072::AjouteAssocies(int nombre) {
+  if (nombre <= 0) return;
   const long m = NbAssocie();
-  Associe2072.push_back(std::move(associe));
-  Renumerote(CessionsPartsSociete, [m](long r) { return r == m ? m + 1 : r; });  // "Autre" follows the count
+  Associe2072.reserve(Associe2072.size() + static_cast<std::size_t>(nombre));
+  for (int k = 0; k < nombre; ++k) Associe2072.push_back(NouvelAssocie(Propriete2072, OperationSociete.getCession()));
+  // "Autre" follows the count: each addition moves the reference equal to the count before it.
+  const long n = NbAssocie();
+  Renumerote(CessionsPartsSociete, [m, n](long r) { return r >= m && r < n ? n : r; });
   MajListeAssocieCessionnaire();
   MajListeAssocieCedant();
-  return NbAssocie() - 1;
 }
 
 void TDonnee2072::DupliqueAssocie(int i) {
   const long m = NbAssocie();
   TAssocie2072 copie = Associe2072.at(Position(i));
-  if (copie.getType() == 1)
+  if (copie.getType() == TypePersonne::Physique)
     copie.setNom(lettres::Tronque("copie de " + copie.getNom(), 41));
-  else if (copie.getType() == 2)
+  else if (copie.getType() == TypePersonne::Morale)
     copie.setDenomination(lettres::Tronque("copie de " + copie.getDenomination(), 111));
   copie.getListeProprieteJouissanceGratuite().clear();
   const std::string code = KLX::GenerateStringGUID();

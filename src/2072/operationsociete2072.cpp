@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "niveaux2072.h"
 
 namespace zorfiscal2072 {
 
@@ -26,7 +25,7 @@ const lettres::TableLettres<TCession>& TCession::Lettres() {
       LETTRE(12675, PlusValue, Reel, 0),
       LETTRE(12676, MoinsValue, Reel, 0),
       LETTRE(12677, BNCTypePVImposable, Court, 0),
-      LETTRE(12765, CodeCession, Texte, 21),
+      LETTRE_CLE(12765, CodeCession, Texte, 21),
   };
   return table;
 }
@@ -59,7 +58,7 @@ const lettres::TableLettres<TOperationSociete>& TOperationSociete::Lettres() {
 bool TOperationSociete::TransfertLettreXX(structLettre* l, long sens) { return Lettres().Transfert(*this, l, sens); }
 
 bool TOperationSociete::TransfertUneLettre(structLettre* l, TIndex index, long sens) {
-  return TransfertLettreXX(l, sens) || lettres::TransfertIndexe(Cession, kNiveauCession, l, index, sens);
+  return arbre::TransfertUneLettre(*this, l, index, sens);
 }
 
 TCession* TOperationSociete::GetDetailCessionParCodeCession(const std::string& code) {
@@ -91,8 +90,8 @@ void TRepartitionOperationsSociete::InitResultat() {
 const lettres::TableLettres<TRepartitionOperationsSociete>& TRepartitionOperationsSociete::Lettres() {
   using R = TRepartitionOperationsSociete;
   static const lettres::TableLettres<R> table{
-      LETTRE(12766, CodeCession, Texte, 21),
-      LETTRE(12769, CodeAssocie, Texte, 21),
+      LETTRE_REFERENCE(12766, CodeCession, Texte, 21, kNiveauCession),
+      LETTRE_REFERENCE(12769, CodeAssocie, Texte, 21, kNiveauAssocie),
   };
   return table;
 }
@@ -102,8 +101,7 @@ bool TRepartitionOperationsSociete::TransfertLettreXX(structLettre* l, long sens
 }
 
 bool TRepartitionOperationsSociete::TransfertUneLettre(structLettre* l, TIndex index, long sens) {
-  return TransfertLettreXX(l, sens) || lettres::TransfertDetenu(QuotePartMV, l, index, sens) ||
-         lettres::TransfertDetenu(QuotePartPV, l, index, sens);
+  return arbre::TransfertUneLettre(*this, l, index, sens);
 }
 
 }  // namespace zorfiscal2072

@@ -5,8 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "arbre.h"
 #include "detenu.h"
 #include "elementlie2072.h"
+#include "niveaux2072.h"
 #include "tablelettres.h"
 #include "tdonnee.h"
 
@@ -84,6 +86,7 @@ class TOperationSociete : public TDonneeBase {
   void CasTestXX();
 
   static const lettres::TableLettres<TOperationSociete>& Lettres();
+  static constexpr auto Enfants() { return std::tuple{arbre::Indexe(&TOperationSociete::Cession, kNiveauCession)}; }
   bool TransfertLettreXX(structLettre* lettre, long sens);
   bool TransfertUneLettre(structLettre* lettre, TIndex index, long sens) override;
 
@@ -131,6 +134,10 @@ class TRepartitionOperationsSociete : public TDonneeBase {
   void Reserve() {}
 
   static const lettres::TableLettres<TRepartitionOperationsSociete>& Lettres();
+  static constexpr auto Enfants() {
+    using R = TRepartitionOperationsSociete;
+    return std::tuple{arbre::Membre(&R::QuotePartMV), arbre::Membre(&R::QuotePartPV)};
+  }
   bool TransfertLettreXX(structLettre* lettre, long sens);
   bool TransfertUneLettre(structLettre* lettre, TIndex index, long sens) override;
 

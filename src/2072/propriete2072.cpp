@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "niveaux2072.h"
+#include "codes2072.h"
 #include "tables2072.h"
 
 namespace zorfiscal2072 {
@@ -39,20 +39,14 @@ const lettres::TableLettres<TPropriete2072>& TPropriete2072::Lettres() {
       LETTRE(12648, NatureAutres, Court, 0),
       LETTRE(12649, NatureAutresSaisie, Texte, 101),
       LETTRE(12650, ApplicationCRL, Court, 0),
-      LETTRE(12655, CodePropriete, Texte, 21),
+      LETTRE_CLE(12655, CodePropriete, Texte, 21),
       LETTRE(12770, SoumisCVAE, Court, 0),
   };
   return table;
 }
 
 bool TPropriete2072::TransfertUneLettre(structLettre* lettre, TIndex index, long sens) {
-  return TransfertLettreXX(lettre, sens) || lettres::TransfertDetenu(Adresse, lettre, index, sens) ||
-         lettres::TransfertIndexe(Locataire, kNiveauLocataire, lettre, index, sens) ||
-         lettres::TransfertIndexe(Beneficiaire, kNiveauBeneficiaire, lettre, index, sens) ||
-         Amortissement2072.TransfertUneLettre(lettre, index, sens) ||
-         AmortissementComposant.TransfertUneLettre(lettre, index, sens) ||
-         lettres::TransfertDetenu(DonneeProprieteFoncier, lettre, index, sens) ||
-         lettres::TransfertDetenu(ResultatARepartir, lettre, index, sens);
+  return arbre::TransfertUneLettre(*this, lettre, index, sens);
 }
 
 void TPropriete2072::Construct() {
@@ -114,39 +108,34 @@ void TPropriete2072::InitPartielle() {
   if (ResultatARepartir) ResultatARepartir->InitPartielle();
 }
 
-bool TPropriete2072::ExisteOptionAmortissement() const {
-  switch (OptionFiscale) {
-    case 2: case 3: case 4: case 7: case 9: case 10: case 11: return true;
-    default: return false;
-  }
-}
+bool TPropriete2072::ExisteOptionAmortissement() const { return EstOptionAmortissement(OptionFiscale); }
 
 void TPropriete2072::UpdateCollectionOptions() {
   CollectionOptions.clear();
   TTables_2072& tables = *TTables_2072::getInstance();
   const std::vector<TElement>* offertes = nullptr;
   switch (Categorie) {
-    case 1: offertes = &tables.ListeOptionsCategorie1; break;
-    case 4: offertes = &tables.ListeOptionsCategorie4; break;
-    case 6: offertes = &tables.ListeOptionsCategorie6; break;
-    case 7: offertes = &tables.ListeOptionsCategorie7; break;
-    case 8: offertes = &tables.ListeOptionsCategorie8; break;
+    case Categorie::Ordinaire: offertes = &tables.ListeOptionsCategorie1; break;
+    case Categorie::SecteurSauvegarde: offertes = &tables.ListeOptionsCategorie4; break;
+    case Categorie::MonumentHistorique: offertes = &tables.ListeOptionsCategorie6; break;
+    case Categorie::NuePropriete: offertes = &tables.ListeOptionsCategorie7; break;
+    case Categorie::EspacesNaturels: offertes = &tables.ListeOptionsCategorie8; break;
     default: break;  // an unknown category offers nothing
   }
   if (offertes != nullptr) CollectionOptions.assign(offertes->begin(), offertes->end());
-  if (!Contient(CollectionOptions, OptionFiscale)) OptionFiscale = 1;
+  if (!Contient(CollectionOptions, OptionFiscale)) OptionFiscale = OptionFiscale::Ordinaire;
 }
 
 void TPropriete2072::UpdateCollectionTauxDeduction() {
   const auto& offertes = TTables_2072::getInstance()->ListeOptionsTauxDeduction;
   CollectionTauxDeduction.assign(offertes.begin(), offertes.end());
   if (DonneeProprieteFoncier && !Contient(CollectionTauxDeduction, DonneeProprieteFoncier->getOptionTauxDeduction()))
-    DonneeProprieteFoncier->setOptionTauxDeduction(8);
+    DonneeProprieteFoncier->setOptionTauxDeduction(OptionTauxDeduction::AutreCas);
 }
 
 void TPropriete2072::coherence() {
   if (!ExisteOptionAmortissement()) Amortissement2072.InitPartielle();
-  if (OptionFiscale == 1) {
+  if (OptionFiscale == OptionFiscale::Ordinaire) {
     DateAcquisition = 0;
     DateAchevement = 0;
     Locataire.clear();
@@ -154,25 +143,25 @@ void TPropriete2072::coherence() {
   if (!DonneeProprieteFoncier) return;
   TDonneeProprieteFoncierPropriete& f = *DonneeProprieteFoncier;
   switch (Categorie) {
-    case 1:  // ordinary property: no conversion works, no natural-area or protected-building lines
+    case Categorie::Ordinaire:  // no conversion works, no natural-area or protected-building lines
       f.setTravauxTransformation(0);
       f.setChargesEspacesNaturels(0);
       f.setAssuranceFraisZR(0);
       break;
-    case 4:
-    case 5:  // protected sector (5 is an older code of the same category)
+    case Categorie::SecteurSauvegarde:
+    case Categorie::SecteurSauvegardeAncien:
       f.setDeductionAmortissement(0);
       f.setReintegrationDeduction(0);
       f.setChargesEspacesNaturels(0);
       f.setAssuranceFraisZR(0);
       break;
-    case 6:  // historic monument
+    case Categorie::MonumentHistorique:
       f.setTravauxTransformation(0);
       f.setDeductionAmortissement(0);
       f.setReintegrationDeduction(0);
       f.setChargesEspacesNaturels(0);
       break;
-    case 7:  // bare ownership: no income, hardly any charge
+    case Categorie::NuePropriete:  // no income, hardly any charge
       f.setLoyerBrut(0);
       f.setRecettePossible(0);
       f.setChargeLocataire(0);
@@ -193,9 +182,9 @@ void TPropriete2072::coherence() {
       f.setChargesEspacesNaturels(0);
       f.setDeductionFraisDivers(0);
       f.setAssuranceFraisZR(0);
-      f.setOptionTauxDeduction(3);
+      f.setOptionTauxDeduction(OptionTauxDeduction::Aucune);
       break;
-    case 8:  // labelled natural area
+    case Categorie::EspacesNaturels:
       f.setTravauxTransformation(0);
       f.setProvision(0);
       f.setRegularisation(0);
@@ -204,7 +193,7 @@ void TPropriete2072::coherence() {
       f.setReintegrationDeduction(0);
       f.setDeductionFraisDivers(0);
       f.setAssuranceFraisZR(0);
-      f.setOptionTauxDeduction(3);
+      f.setOptionTauxDeduction(OptionTauxDeduction::Aucune);
       break;
     default: break;
   }

@@ -7,9 +7,11 @@
 
 #include "adresses2072.h"
 #include "amortissement2072.h"
+#include "arbre.h"
 #include "beneficiaires2072.h"
 #include "detenu.h"
 #include "foncierpropriete2072.h"
+#include "niveaux2072.h"
 #include "resultats2072.h"
 #include "tablelettres.h"
 #include "tdonnee.h"
@@ -47,6 +49,17 @@ class TPropriete2072 : public TDonneeBase {
   void CasTestXX();
 
   static const lettres::TableLettres<TPropriete2072>& Lettres();
+  // Sub-records in routing order (after the property's own letters).
+  static constexpr auto Enfants() {
+    using R = TPropriete2072;
+    return std::tuple{arbre::Membre(&R::Adresse),
+                      arbre::Indexe(&R::Locataire, kNiveauLocataire),
+                      arbre::Indexe(&R::Beneficiaire, kNiveauBeneficiaire),
+                      arbre::Membre(&R::Amortissement2072),
+                      arbre::Membre(&R::AmortissementComposant),
+                      arbre::Membre(&R::DonneeProprieteFoncier),
+                      arbre::Membre(&R::ResultatARepartir)};
+  }
   bool TransfertLettreXX(structLettre* lettre, long sens) { return Lettres().Transfert(*this, lettre, sens); }
   bool TransfertUneLettre(structLettre* lettre, TIndex index, long sens) override;
   // Corrects a property loaded from a file saved by an earlier engine (migration/).

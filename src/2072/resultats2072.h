@@ -51,14 +51,14 @@ class TResultatARepartir2072 : public TDonneeBase {
 
  protected:
   // Reached by the subclasses' letter tables.
-  double RevenuBrut;
-  double Travaux;
-  double Charge;
-  double ChargeEspacesNaturels;  // exchanged only; no computation writes it
-  double InteretEmprunt;
-  double DeductionSpecifique;
-  double Amortissement;
-  double RevenuOuDeficit;
+  double RevenuBrut = 0;
+  double Travaux = 0;
+  double Charge = 0;
+  double ChargeEspacesNaturels = 0;  // exchanged only; no computation writes it
+  double InteretEmprunt = 0;
+  double DeductionSpecifique = 0;
+  double Amortissement = 0;
+  double RevenuOuDeficit = 0;
 };
 
 // The result to distribute that each property owns.
@@ -113,11 +113,11 @@ class TResultatGlobalARepartir : public TDonneeBase {
   void setRevenuNetOuDeficit(double v) { RevenuNetOuDeficit = v; }
 
  private:
-  double RevenuBrut;
-  double Travaux;
-  double Charge;  // total charges of the land records
-  double InteretsEmprunts;
-  double RevenuNetOuDeficit;
+  double RevenuBrut = 0;
+  double Travaux = 0;
+  double Charge = 0;  // total charges of the land records
+  double InteretsEmprunts = 0;
+  double RevenuNetOuDeficit = 0;
 };
 
 // Cumulative land figures offered to the host; the engine does not fill them. The fields
@@ -176,35 +176,35 @@ class TDonneeProprieteFoncierCumul : public TDonneeBase {
   // clang-format on
 
  private:
-  double LoyerBrut;
-  double RecettePossible;
-  double ChargeLocataire;
-  double RecetteDiverse;
-  double TotalRecette;
-  double TotalRecetteCRLCalcul;
-  double IndemniteEtFrais;
-  double ChargesRecuperable;
-  double DeductionFraisDivers;
-  double DeductionAmortissement;
-  double FraisGerance;
-  double ForfaitGestionValeur;  // amount used of the flat-rate management costs
-  double Assurance;
-  double TravauxReparation;
-  double ChargesEspacesNaturels;
-  double TravauxTransformation;
-  double TravauxGrosseReparation;
-  double AssuranceFraisZR;
-  double ImpotEtTaxe;
-  double Provision;
-  double Regularisation;
-  double TotalCharge;
-  double InteretEmprunt;
-  double RevenuOuDeficit;
-  double ReintegrationDeduction;
-  double RemunerationBruteAssocie;
-  double RemunerationNetteAssocie;
-  double RevenuAutreSI;
-  double Resultat;
+  double LoyerBrut = 0;
+  double RecettePossible = 0;
+  double ChargeLocataire = 0;
+  double RecetteDiverse = 0;
+  double TotalRecette = 0;
+  double TotalRecetteCRLCalcul = 0;
+  double IndemniteEtFrais = 0;
+  double ChargesRecuperable = 0;
+  double DeductionFraisDivers = 0;
+  double DeductionAmortissement = 0;
+  double FraisGerance = 0;
+  double ForfaitGestionValeur = 0;  // amount used of the flat-rate management costs
+  double Assurance = 0;
+  double TravauxReparation = 0;
+  double ChargesEspacesNaturels = 0;
+  double TravauxTransformation = 0;
+  double TravauxGrosseReparation = 0;
+  double AssuranceFraisZR = 0;
+  double ImpotEtTaxe = 0;
+  double Provision = 0;
+  double Regularisation = 0;
+  double TotalCharge = 0;
+  double InteretEmprunt = 0;
+  double RevenuOuDeficit = 0;
+  double ReintegrationDeduction = 0;
+  double RemunerationBruteAssocie = 0;
+  double RemunerationNetteAssocie = 0;
+  double RevenuAutreSI = 0;
+  double Resultat = 0;
 };
 
 }  // namespace zorfiscal2072

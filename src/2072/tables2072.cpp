@@ -2,6 +2,8 @@
 // typographic apostrophes, double spaces and old spellings included): do not tidy them.
 #include "tables2072.h"
 
+#include "codes2072.h"
+
 #include <algorithm>
 #include <initializer_list>
 #include <map>
@@ -56,7 +58,9 @@ void RemplitListesSimples(TTables_2072& t) {
       {1, "En numéraire"}, {2, "Chèque bancaire"}, {3, "Virement direct Banque de France"}
   });
   Ajoute(t.ListeCivilite, {{0, "Monsieur"}, {1, "Madame"}, {2, "Mademoiselle"}});
-  Ajoute(t.ListeComplementNumeroVoie, {{1, ""}, {2, "bis"}, {3, "ter"}, {4, "quater"}});
+  namespace Complement = zorfiscal2072::ComplementNumeroVoie;
+  for (short c : {Complement::Aucun, Complement::Bis, Complement::Ter, Complement::Quater})
+    Ajoute(t.ListeComplementNumeroVoie, {{c, zorfiscal2072::TexteComplementNumeroVoie(c)}});
   Ajoute(t.ListeNatureComposant, {
       {1, "Agencements"}, {2, "Aménagements intérieurs"}, {3, "Ascenseurs"}, {4, "Câblages techniques"},
       {5, "Chauffage"}, {6, "Climatisation, désenfumage"}, {7, "Electricité"}, {8, "Etanchéité, toiture"},

@@ -1,7 +1,6 @@
 #include "tdonnee2072.h"
 
 #include "klx.h"
-#include "niveaux2072.h"
 
 namespace zorfiscal2072 {
 
@@ -23,12 +22,7 @@ bool TDonnee2072::operator==(const TDonnee2072& autre) const {
 }
 
 bool TDonnee2072::TransfertUneLettre(structLettre* lettre, TIndex index, long sens) {
-  return Infogene2072.TransfertUneLettre(lettre, index, sens) || DonneeIS2072.TransfertUneLettre(lettre, index, sens) ||
-         lettres::TransfertIndexe(Propriete2072, kNiveauPropriete, lettre, index, sens) ||
-         lettres::TransfertIndexe(Associe2072, kNiveauAssocie, lettre, index, sens) ||
-         OperationSociete.TransfertUneLettre(lettre, index, sens) ||
-         CessionsPartsSociete.TransfertUneLettre(lettre, index, sens) ||
-         ResultatGlobalARepartir.TransfertUneLettre(lettre, index, sens);
+  return arbre::TransfertUneLettre(*this, lettre, index, sens);
 }
 
 void TDonnee2072::Init() {
@@ -39,7 +33,7 @@ void TDonnee2072::Init() {
   Associe2072.clear();
   OperationSociete.Init();
   CessionsPartsSociete.Init();
-  Annee = 2011;
+  Annee = kAnneeDeclarationDefaut;
   Update();
 }
 
@@ -81,7 +75,7 @@ void TDonnee2072::InitPersonnalise() {
     a.getBulletin2072().getRepartitionOperationsSociete().clear();
     a.getListeProprieteJouissanceGratuite().clear();
   }
-  Annee = 2011;
+  Annee = kAnneeDeclarationDefaut;
   Infogene2072.setVilleSignature("");
   Infogene2072.setDateSignature(0);
   Infogene2072.setDateClotureExercice(0);
@@ -104,13 +98,14 @@ void TDonnee2072::Calcul() { CalculDec2072(getAnnee()); }
 
 
 bool TDonnee2072::is2072S() const {
-  for (int categorie : {4, 6, 8, 7})
-    if (NbProprieteCategorie(categorie) >= 1) return false;
-  for (long option : {2, 3, 4, 7, 9, 10, 11})
+  for (long categorie :
+       {Categorie::SecteurSauvegarde, Categorie::MonumentHistorique, Categorie::EspacesNaturels, Categorie::NuePropriete})
+    if (NbProprieteCategorie(static_cast<int>(categorie)) >= 1) return false;
+  for (long option : kOptionsAmortissement)
     if (NbProprieteOptionFiscale(option) >= 1) return false;
-  if (NbAssocieTypePersonne(2) >= 1) return false;
-  for (unsigned short regime : {2, 3, 4})
-    if (NbAssocieTypeRegime(regime) >= 1) return false;
+  if (NbAssocieTypePersonne(TypePersonne::Morale) >= 1) return false;
+  for (long regime : {RegimeFiscal::BA, RegimeFiscal::BIC, RegimeFiscal::IS})
+    if (NbAssocieTypeRegime(static_cast<unsigned short>(regime)) >= 1) return false;
   return true;
 }
 
@@ -122,16 +117,13 @@ short TDonnee2072::presenceMobiliteQuoteParPropriete(const std::string& codeProp
 
 void TDonnee2072::GenereNumeroTypeEtNomVoie(TAdresse2072& adresse) {
   std::string ligne = adresse.getNumeroVoie();
-  const short complement = adresse.getComplementNumeroVoie();
-  const char* texteComplement = complement == 2 ? "bis" : complement == 3 ? "ter" : complement == 4 ? "quater" : "";
   if (!ligne.empty()) ligne += ' ';
-  ligne += texteComplement;
+  ligne += TexteComplementNumeroVoie(adresse.getComplementNumeroVoie());
   if (!ligne.empty()) ligne += ' ';
   ligne += adresse.getTypeVoie();
   if (!ligne.empty()) ligne += ' ';
   ligne += adresse.getTypeEtNomVoie();
-  // Collapse runs of spaces, those of the entered texts included.
-  for (std::size_t p = ligne.find("  "); p != std::string::npos; p = ligne.find("  ", p)) ligne.erase(p, 1);
+  ReduitEspacesDoubles(ligne);  // those of the entered texts included
   adresse.setNumeroTypeEtNomVoie(ligne);
 }
 

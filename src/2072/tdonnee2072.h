@@ -4,10 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "arbre.h"
 #include "associe2072.h"
 #include "cessionparts2072.h"
+#include "codes2072.h"
 #include "donneeis2072.h"
 #include "infogene2072.h"
+#include "niveaux2072.h"
 #include "operationsociete2072.h"
 #include "propriete2072.h"
 #include "resultats2072.h"
@@ -29,6 +32,25 @@ class TDonnee2072 : public TDonnee {
 
   // Letters: the root has none of its own and hands each letter to its records in turn.
   bool TransfertUneLettre(structLettre* lettre, TIndex index, long sens) override;
+  // The records of the declaration, in routing order.
+  static constexpr auto Enfants() {
+    using R = TDonnee2072;
+    return std::tuple{arbre::Membre(&R::Infogene2072),
+                      arbre::Membre(&R::DonneeIS2072),
+                      arbre::Indexe(&R::Propriete2072, kNiveauPropriete),
+                      arbre::Indexe(&R::Associe2072, kNiveauAssocie),
+                      arbre::Membre(&R::OperationSociete),
+                      arbre::Membre(&R::CessionsPartsSociete),
+                      arbre::Membre(&R::ResultatGlobalARepartir)};
+  }
+  // The levels whose records only the root adds, each with the operation that adds them (one
+  // record, or as many as asked): it keeps one share per property and one distribution per
+  // sale in every statement.
+  static constexpr auto Ajouts() {
+    using R = TDonnee2072;
+    return std::tuple{std::pair{kNiveauPropriete, &R::AjoutePropriete}, std::pair{kNiveauAssocie, &R::AjouteAssocies},
+                      std::pair{kNiveauCession, &R::AjouteCession}};
+  }
   bool TransfertLettre(structLettre*, long) override { return false; }
   // Converts the letters of one record of a file saved by an earlier engine (migration/).
   void moulinette(TMoulinetteInfo& info) override;
@@ -141,6 +163,9 @@ class TDonnee2072 : public TDonnee {
   int getNbCessionsPartCedeesParAssocie(long k) const;
 
   int AjouteAssocie();
+  // Adds `nombre` partners as that many AjouteAssocie calls would, the choice lists rebuilt
+  // once: loading tens of thousands of partners stays linear.
+  void AjouteAssocies(int nombre);
   void DupliqueAssocie(int i);
   void SupprimeAssocie(int n);
   void SupprimeAssocieNumero(int n);
@@ -163,7 +188,7 @@ class TDonnee2072 : public TDonnee {
   TResultatGlobalARepartir ResultatGlobalARepartir;
   std::vector<TPropriete2072> Propriete2072;
   std::vector<TAssocie2072> Associe2072;
-  long Annee = 2011;
+  long Annee = kAnneeDeclarationDefaut;
   std::string Guid;
 };
 

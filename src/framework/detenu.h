@@ -26,9 +26,12 @@ class Detenu {
 
   void cree() { m_objet = std::make_unique<T>(); }
   void detruit() { m_objet.reset(); }
-  T* get() const { return m_objet.get(); }
-  T& operator*() const { return *m_objet; }
-  T* operator->() const { return m_objet.get(); }
+  T* get() { return m_objet.get(); }
+  const T* get() const { return m_objet.get(); }
+  T& operator*() { return *m_objet; }
+  const T& operator*() const { return *m_objet; }
+  T* operator->() { return m_objet.get(); }
+  const T* operator->() const { return m_objet.get(); }
   explicit operator bool() const { return static_cast<bool>(m_objet); }
 
  private:

@@ -35,12 +35,24 @@ char TypeLettre(Primitive primitive);
 // Where a field lives in a record.
 using RefChamp = std::variant<std::string*, short*, int*, long*, double*>;
 
+// What a field says of the other records: most say nothing; a record's key gives it the code
+// other records name it by; a reference names a record of another level by that code, or by
+// its position in that level's vector.
+enum class Role : std::uint8_t {
+  Valeur,     // a plain value
+  Cle,        // the record's own code
+  Reference,  // the code of a record of `niveau`
+  Position,   // the position of a record of `niveau`; the count names someone outside them
+};
+
 // What the dictionary and hosts know of a letter.
 struct DescriptionLettre {
   short code;
   const char* champ;  // field name
   Primitive primitive;
   short taille;       // text bound, or decimals of ReelFormat; 0 otherwise
+  Role role = Role::Valeur;
+  int niveau = 0;     // level key of the record a reference names; 0 otherwise
   char type() const { return TypeLettre(primitive); }
 };
 
@@ -80,6 +92,7 @@ class TableLettres {
   }
 
   const std::vector<DescriptionLettre>& Descriptions() const { return m_descriptions; }
+  const std::vector<LettreChamp<R>>& Lignes() const { return m_lettres; }
   std::size_t size() const { return m_lettres.size(); }
 
  private:
@@ -133,7 +146,7 @@ bool TransfertIndexe(V& vecteur, int cle, structLettre* lettre, const TIndex& in
 
 // Routing step of a sub-record held through a pointer: skipped when the pointer is empty.
 template <class T>
-bool TransfertDetenu(const Detenu<T>& detenu, structLettre* lettre, const TIndex& index, long sens) {
+bool TransfertDetenu(Detenu<T>& detenu, structLettre* lettre, const TIndex& index, long sens) {
   return detenu && detenu->TransfertUneLettre(lettre, index, sens);
 }
 
@@ -143,11 +156,22 @@ bool TransfertDetenu(const Detenu<T>& detenu, structLettre* lettre, const TIndex
 // (so that they reach its private fields):
 //   LETTRE(12055, Nom, Texte, 41)                 the field named as in the form
 //   LETTRE_VIA(12xxx, "Name", Court, 0, expr)     any expression of `r` giving a RefChamp
-#define LETTRE(code, champ, primitive, taille)                                               \
+//   LETTRE_CLE(12655, CodePropriete, Texte, 21)   the code other records name this one by
+//   LETTRE_REFERENCE(12654, CodePropriete, Texte, 21, kNiveauPropriete)
+//                                                 names a record of that level by its code
+//   LETTRE_POSITION(12762, AssocieCessionnaire, Long, 0, kNiveauAssocie)
+//                                                 names a record of that level by its position
+#define LETTRE_ROLE(code, champ, primitive, taille, role, niveau)                            \
   ::lettres::LettreChamp<R> {                                                                \
-    {code, #champ, ::lettres::Primitive::primitive, taille},                                 \
+    {code, #champ, ::lettres::Primitive::primitive, taille, ::lettres::Role::role, niveau},  \
         [](R & r) -> ::lettres::RefChamp { return &r.champ; }                                \
   }
+#define LETTRE(code, champ, primitive, taille) LETTRE_ROLE(code, champ, primitive, taille, Valeur, 0)
+#define LETTRE_CLE(code, champ, primitive, taille) LETTRE_ROLE(code, champ, primitive, taille, Cle, 0)
+#define LETTRE_REFERENCE(code, champ, primitive, taille, niveau) \
+  LETTRE_ROLE(code, champ, primitive, taille, Reference, niveau)
+#define LETTRE_POSITION(code, champ, primitive, taille, niveau) \
+  LETTRE_ROLE(code, champ, primitive, taille, Position, niveau)
 #define LETTRE_VIA(code, nom, primitive, taille, expression)                                 \
   ::lettres::LettreChamp<R> {                                                                \
     {code, nom, ::lettres::Primitive::primitive, taille},                                    \

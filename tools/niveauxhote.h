@@ -1,5 +1,6 @@
-// The repeated records of a declaration as the host sees them: for each index level, the
-// record that owns it, how many records it holds, and how loading adds records to it.
+// The repeated records of a declaration as the host sees them: the engine's index levels
+// (their owners, counts and how loading adds records to them) with the host's words for them
+// and the order in which declarations are written.
 #pragma once
 
 #include <cstddef>
@@ -27,11 +28,13 @@ struct Niveau {
   // Shares (306) and distributions (307) exist one per property and per sale: their position
   // names the property (300) or the sale (305); loading never creates them. 0 elsewhere.
   int parPositionDe;
+  short lettreCle;      // the letter that gives its records their code, 0 when they have none
 };
 
-// Every level, owners before the levels they own, in the order declarations are written:
-// properties with their tenants, beneficiaries and components; partners with their free-use
-// entries, shares, distributions and carried-forward results; sales; transfers of shares.
+// Every level of the engine, owners before the levels they own, in the order declarations are
+// written: properties with their tenants, beneficiaries and components; partners with their
+// free-use entries, shares, distributions and carried-forward results; sales; transfers of
+// shares.
 const std::vector<Niveau>& Niveaux();
 // The level of a key 300 to 310, or null.
 const Niveau* TrouveNiveau(int cle);
@@ -41,10 +44,9 @@ const Niveau* TrouveNiveau(int cle);
 std::size_t Nombre(const TDonnee2072& racine, int cle, int positionParent);
 
 // Adds records at level `cle` under the owner at `positionParent` until it holds `n`, the
-// way loading creates them: properties, partners and sales through the root (which keeps
-// one share per property and one distribution per sale in every statement); the others as
-// default records appended to their owner, those that name their owner carrying its code.
-// Does nothing for shares and distributions.
+// way loading creates them (zorfiscal2072::CompleteNiveau): properties, partners and sales
+// through the root; the others as default records appended to their owner, those that name
+// their owner carrying its code. Does nothing for shares and distributions.
 void Complete(TDonnee2072& racine, int cle, int positionParent, std::size_t n);
 
 }  // namespace hote2072
