@@ -11,6 +11,7 @@ using namespace hote2072;
 constexpr void (*kCommandes[])(CLI::App&, int&) = {
     EnregistreCompute,
     EnregistreDictionary,
+    EnregistreCheck,
 };
 
 }  // namespace

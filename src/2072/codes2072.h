@@ -23,6 +23,13 @@ inline constexpr short Physique = 1;
 inline constexpr short Morale = 2;
 }  // namespace TypePersonne
 
+// Title of a natural person (`FormeJuridiqueOuTitre`).
+namespace Titre {
+inline constexpr short Madame = 26;
+inline constexpr short Mademoiselle = 27;
+inline constexpr short Monsieur = 29;
+}  // namespace Titre
+
 // Partner's tax regime (`RegimeFiscal`).
 namespace RegimeFiscal {
 inline constexpr long RevenusFonciers = 1;  // "Revenus fonciers (particulier)"

@@ -59,6 +59,11 @@ class TDonnee2072 : public TDonnee {
   void CalculBulletin();
   void CalculBulletinIndividuel(TAssocie2072* associe);
   void CalculCRL();
+  // Screen checks (controles/): the rules of the screen the index names, reported through the
+  // letter library's Message; returns the cursor handle, null when no rule fired. Without an
+  // index nothing is checked.
+  short* Controle(void* contexte, struTEcranLettre* ecran, TIndex index) override;
+  short* Controle(void* contexte, struTEcranLettre* ecran) override;
 
   long getAnnee() const override { return Annee; }
   void setAnnee(long annee) { Annee = annee; }

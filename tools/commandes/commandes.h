@@ -15,6 +15,7 @@ using zorfiscal2072::TDonnee2072;
 
 // Exit statuses of every command.
 constexpr int kSucces = 0, kEntreeInvalide = 1, kUsage = 2;
+constexpr int kMessagesTrouves = 3;  // check: the declaration has messages
 
 // Runs a command; failures to read or write a file are invalid input like a bad letter.
 int Execute(const std::function<int()>& commande);
@@ -28,5 +29,6 @@ void AjouteEntree(CLI::App& commande, std::string& entree);
 
 void EnregistreCompute(CLI::App& app, int& statut);
 void EnregistreDictionary(CLI::App& app, int& statut);
+void EnregistreCheck(CLI::App& app, int& statut);
 
 }  // namespace hote2072

@@ -1,5 +1,8 @@
 // compute IN [-o OUT] [--all]
+#include <iostream>
+
 #include "commandes.h"
+#include "controle.h"
 #include "ecriture.h"
 #include "fichierjson.h"
 #include "fichiers.h"
@@ -22,6 +25,8 @@ void EnregistreCompute(CLI::App& app, int& statut) {
       if (!racine) return kEntreeInvalide;
       racine->Update();
       EcritFichier(o->sortie, EcritJson(Ecrit(*racine, o->toutes)));
+      if (const auto n = ControleDeclaration(*racine).size(); n > 0)
+        std::cerr << n << (n == 1 ? " message" : " messages") << ": run sci2072 check on this file to list them\n";
       return kSucces;
     });
   });

@@ -1,0 +1,34 @@
+// A property: the tenant, beneficiary and component the index names, the property's name,
+// then the dates of its tax scheme.
+#include "controle2072.h"
+#include "niveaux2072.h"
+
+namespace zorfiscal2072::controles {
+
+namespace {
+
+const RegleSimple<TLocataire> kLocataire[] = {
+    {Arret::Teste, 136, [](const TLocataire& l, const TControle&) { return l.getNom().empty(); }},
+};
+const RegleSimple<TBeneficiaire> kBeneficiaire[] = {
+    {Arret::Teste, 137, [](const TBeneficiaire& b, const TControle&) { return b.getIdentiteBeneficiaire().empty(); }},
+};
+const RegleSimple<TComposant> kComposant[] = {
+    {Arret::Teste, 160, [](const TComposant& k, const TControle&) { return k.getNomSaisi().empty(); }},
+};
+const RegleSimple<TPropriete2072> kNom[] = {
+    {Arret::Teste, 134, [](const TPropriete2072& p, const TControle&) { return p.getNom().empty(); }},
+};
+
+}  // namespace
+
+void ControlePropriete(TControle& c, const TPropriete2072& p, const TIndex& index) {
+  if (const TLocataire* l = Designe(p.getLocataire(), index, kNiveauLocataire)) Applique(c, kLocataire, *l);
+  if (const TBeneficiaire* b = Designe(p.getBeneficiaire(), index, kNiveauBeneficiaire)) Applique(c, kBeneficiaire, *b);
+  if (const TComposant* k = Designe(p.getAmortissementComposant().getComposant(), index, kNiveauComposant))
+    Applique(c, kComposant, *k);
+  Applique(c, kNom, p);
+  ControleDispositif(c, p);
+}
+
+}  // namespace zorfiscal2072::controles
