@@ -12,6 +12,8 @@ constexpr void (*kCommandes[])(CLI::App&, int&) = {
     EnregistreCompute,
     EnregistreDictionary,
     EnregistreCheck,
+    EnregistreSample,
+    EnregistreTokens,
 };
 
 }  // namespace

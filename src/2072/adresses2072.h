@@ -19,9 +19,15 @@ class TAdresseRole : public TAdresse2072 {
 };
 
 class TAdresseGerant
-    : public TAdresseRole<CodesAdresse{12456, 12457, 12458, 12459, 12460, 12461, 12027, 12028, 12462, 12553}> {};
+    : public TAdresseRole<CodesAdresse{12456, 12457, 12458, 12459, 12460, 12461, 12027, 12028, 12462, 12553}> {
+ public:
+  void CasTestXX() override;  // sample values
+};
 class TAdresseComptable
-    : public TAdresseRole<CodesAdresse{12463, 12464, 12465, 12466, 12467, 12468, 12335, 12336, 12469, 12554}> {};
+    : public TAdresseRole<CodesAdresse{12463, 12464, 12465, 12466, 12467, 12468, 12335, 12336, 12469, 12554}> {
+ public:
+  void CasTestXX() override;  // sample values
+};
 class TAdresseAdministrateur
     : public TAdresseRole<CodesAdresse{12470, 12471, 12472, 12473, 12474, 12475, 12344, 12345, 12476, 12555}> {};
 class TAdresseDeclarant
@@ -29,15 +35,24 @@ class TAdresseDeclarant
 class TAdresseDestinataire
     : public TAdresseRole<CodesAdresse{12484, 12485, 12486, 12487, 12488, 12489, 12021, 12022, 12490, 12557}> {};
 class TAdresseNouveauDestinataire
-    : public TAdresseRole<CodesAdresse{12491, 12492, 12493, 12494, 12495, 12496, 12394, 12395, 12497, 12558}> {};
+    : public TAdresseRole<CodesAdresse{12491, 12492, 12493, 12494, 12495, 12496, 12394, 12395, 12497, 12558}> {
+ public:
+  void CasTestXX() override;  // sample values
+};
 class TAdresseCDI
-    : public TAdresseRole<CodesAdresse{12498, 12499, 12500, 12501, 12502, 12503, 12032, 12033, 12504, 12559}, 51> {};
+    : public TAdresseRole<CodesAdresse{12498, 12499, 12500, 12501, 12502, 12503, 12032, 12033, 12504, 12559}, 51> {
+ public:
+  void CasTestXX() override;  // sample values
+};
 class TAdressePropriete2072
     : public TAdresseRole<CodesAdresse{12505, 12506, 12507, 12508, 12509, 12510, 12108, 12109, 12511, 12560}> {};
 class TAdresseAssocie
     : public TAdresseRole<CodesAdresse{12512, 12513, 12514, 12515, 12516, 12517, 12072, 12073, 12074, 12561}> {};
 class TAdresseConseil
-    : public TAdresseRole<CodesAdresse{12580, 12581, 12582, 12584, 12585, 12586, 12587, 12588, 12589, 12583}> {};
+    : public TAdresseRole<CodesAdresse{12580, 12581, 12582, 12584, 12585, 12586, 12587, 12588, 12589, 12583}> {
+ public:
+  void CasTestXX() override;  // sample values
+};
 class TAdresseAvantDemenagement
     : public TAdresseRole<CodesAdresse{12622, 12623, 12624, 12626, 12627, 12628, 12621, 12629, 12630, 12625}> {};
 

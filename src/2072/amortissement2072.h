@@ -60,6 +60,8 @@ class TComposant : public TDonneeBase {
     CodePropriete.reserve(21);
     NomSaisi.reserve(92);
   }
+  // Sample values of the sample's component `numero` (0 to 3).
+  void CasTestXX(std::size_t numero);
 
   static const lettres::TableLettres<TComposant>& Lettres();
   bool TransfertLettreXX(structLettre* lettre, long sens);
@@ -160,6 +162,9 @@ class TAmortissementComposant : public TDonneeBase {
     for (TComposant& composant : Composant) composant.InitPartielle();
   }
   void Reserve() {}
+  // Sample values: the totals, then the four components of the sample.
+  void CasTest();
+  void CasTestXX();
 
   static const lettres::TableLettres<TAmortissementComposant>& Lettres();
   bool TransfertLettreXX(structLettre* lettre, long sens);

@@ -26,6 +26,9 @@ class TAssocie2072 : public TDonneeBase {
   void InitResultat();   // the computed holding and statement
   void InitPartielle();  // the year's items; identity, shares, regime and free-use list stay
   void Reserve() {}
+  // Sample values of the sample's partner `numero` (0 or 1); CasTest also fills the statement.
+  void CasTest(std::size_t numero);
+  void CasTestXX(std::size_t numero);
 
   static const lettres::TableLettres<TAssocie2072>& Lettres();
   bool TransfertLettreXX(structLettre* l, long sens);

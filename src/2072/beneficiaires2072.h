@@ -27,6 +27,8 @@ class TLocataire : public TDonneeBase {
   void InitPartielle() {}
   void InitResultat() {}
   void Reserve() {}
+  // Sample values (the sample declaration).
+  void CasTestXX();
 
   static const lettres::TableLettres<TLocataire>& Lettres();
   bool TransfertLettreXX(structLettre* lettre, long sens);
@@ -72,6 +74,8 @@ class TBeneficiaire : public TDonneeBase {
   void InitPartielle() {}
   void InitResultat() {}
   void Reserve() {}
+  // Sample values (the sample declaration).
+  void CasTestXX();
 
   static const lettres::TableLettres<TBeneficiaire>& Lettres();
   bool TransfertLettreXX(structLettre* lettre, long sens);

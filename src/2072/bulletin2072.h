@@ -30,6 +30,8 @@ class TQuotePartPropriete : public TDonneeBase {
   void InitResultat() { Init(); }
   void InitPartielle() { DeductionMobilite = 0; }
   void Reserve() {}
+  // Sample values (the sample declaration).
+  void CasTestXX();
 
   static const lettres::TableLettres<TQuotePartPropriete>& Lettres();
   bool TransfertLettreXX(structLettre* l, long sens);
@@ -136,6 +138,9 @@ class TBulletin2072 : public TDonneeBase {
   void InitResultat();  // the lists stay; the financial share keeps an overridden amount
   void InitPartielle();
   void Reserve() {}
+  // Sample statement of the sample's partner `numero`: one share of the sample's property.
+  void CasTest(std::size_t numero);
+  void CasTestXX(std::size_t numero);
 
   static const lettres::TableLettres<TBulletin2072>& Lettres();
   bool TransfertLettreXX(structLettre* l, long sens);

@@ -132,6 +132,9 @@ class TCessionsPartsSociete : public TDonneeBase {
   void InitPartielle();
   void InitResultat() {}
   void Reserve() {}
+  // The sample declaration has no transfer of shares.
+  void CasTest() { CasTestXX(); }
+  void CasTestXX() {}
 
   // No letter of its own: every code is refused (a null letter is taken).
   bool TransfertLettreXX(structLettre* lettre, long sens);

@@ -90,6 +90,9 @@ class TDonneeIS2072 : public TDonneeBase {
   void InitPartielle();  // entered amounts only; the flags stay
   void InitResultat();   // flags and computed amounts
   void Reserve() {}
+  // Sample values: the first column of the statement (the sample declaration).
+  void CasTest() { CasTestXX(); }
+  void CasTestXX();
 
   static const lettres::TableLettres<TDonneeIS2072>& Lettres();
   bool TransfertLettreXX(structLettre* lettre, long sens);

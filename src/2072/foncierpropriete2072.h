@@ -24,6 +24,9 @@ class TDonneeProprieteFoncierPropriete : public TDonneeBase {
   void InitResultat();
   void InitPartielle();
   void Reserve() {}
+  // Sample values (the sample declaration); CasTest also fills the flat-rate costs.
+  void CasTest();
+  void CasTestXX();
 
   static const lettres::TableLettres<TDonneeProprieteFoncierPropriete>& Lettres();
   bool TransfertLettreXX(structLettre* lettre, long sens);

@@ -33,6 +33,9 @@ class TInfogene2072 : public TDonneeBase {
   // What belongs to one year: CRL instalment, value-added inputs, cessation date, linked elements.
   void InitPartielle();
   void Reserve() {}
+  // Sample values (the sample declaration); CasTest also fills the sub-records.
+  void CasTest();
+  void CasTestXX();
 
   // Own letters, the three seats included (index 0 to 2 of SocieteAdresseSiege).
   static const lettres::TableLettres<TInfogene2072>& Lettres();

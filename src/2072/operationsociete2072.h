@@ -79,6 +79,9 @@ class TOperationSociete : public TDonneeBase {
   void InitPartielle();
   void InitResultat() {}
   void Reserve() {}
+  // Sample values (the sample declaration).
+  void CasTest() { CasTestXX(); }
+  void CasTestXX();
 
   static const lettres::TableLettres<TOperationSociete>& Lettres();
   bool TransfertLettreXX(structLettre* lettre, long sens);

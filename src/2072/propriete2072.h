@@ -42,6 +42,9 @@ class TPropriete2072 : public TDonneeBase {
   // The year's entries of the sub-records; the property's own fields stay.
   void InitPartielle();
   void Reserve() {}
+  // Sample values (the sample declaration); CasTest also fills the sub-records.
+  void CasTest();
+  void CasTestXX();
 
   static const lettres::TableLettres<TPropriete2072>& Lettres();
   bool TransfertLettreXX(structLettre* lettre, long sens) { return Lettres().Transfert(*this, lettre, sens); }

@@ -92,6 +92,9 @@ class TResultatGlobalARepartir : public TDonneeBase {
   void Init();
   void InitPartielle() {}
   void InitResultat() { Init(); }  // every field is a total
+  // Sample values (the sample declaration).
+  void CasTest() { CasTestXX(); }
+  void CasTestXX();
   void Reserve() {}
 
   static const lettres::TableLettres<TResultatGlobalARepartir>& Lettres();

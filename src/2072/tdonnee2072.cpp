@@ -94,9 +94,11 @@ void TDonnee2072::InitPersonnalise() {
 void TDonnee2072::Update() {
   UpdateTexte();
   Calcul();
+  // The coherence pass of the computation copies each partner's SIREN and NIC into the
+  // transfers naming it after the texts were composed: without this a transfer's SIRET
+  // would lag one update behind, and computing twice would differ from computing once.
+  UpdateTexteCessionsParts();
 }
-
-void TDonnee2072::UpdateTexte() {}
 
 void TDonnee2072::Calcul() { CalculDec2072(getAnnee()); }
 

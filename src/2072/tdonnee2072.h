@@ -39,7 +39,14 @@ class TDonnee2072 : public TDonnee {
   void InitPersonnalise();
   // Texts, then the whole computation.
   void Update() override;
+  // Street lines, designations and SIRET numbers composed from what was entered (textes2072).
   void UpdateTexte();
+  // The SIRET numbers of both sides of every transfer of shares.
+  void UpdateTexteCessionsParts();
+  // Hands the host the token values of its fixed texts.
+  void UpdateStaticsManager(TStaticsManager* staticsManager) override;
+  // Replaces the declaration by the sample declaration, not computed (castest/).
+  void CasTest() override;
   void Calcul() override;
   void CalculDec2072(long annee);
   // Half away from zero to the euro, zero as +0: the engine's one rounding rule.

@@ -30,5 +30,7 @@ void AjouteEntree(CLI::App& commande, std::string& entree);
 void EnregistreCompute(CLI::App& app, int& statut);
 void EnregistreDictionary(CLI::App& app, int& statut);
 void EnregistreCheck(CLI::App& app, int& statut);
+void EnregistreSample(CLI::App& app, int& statut);
+void EnregistreTokens(CLI::App& app, int& statut);
 
 }  // namespace hote2072
