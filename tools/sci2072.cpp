@@ -14,6 +14,7 @@ constexpr void (*kCommandes[])(CLI::App&, int&) = {
     EnregistreCheck,
     EnregistreSample,
     EnregistreTokens,
+    EnregistreSummary,
 };
 
 }  // namespace

@@ -32,5 +32,6 @@ void EnregistreDictionary(CLI::App& app, int& statut);
 void EnregistreCheck(CLI::App& app, int& statut);
 void EnregistreSample(CLI::App& app, int& statut);
 void EnregistreTokens(CLI::App& app, int& statut);
+void EnregistreSummary(CLI::App& app, int& statut);
 
 }  // namespace hote2072
