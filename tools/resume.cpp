@@ -72,7 +72,7 @@ constexpr FigurePropriete kFiguresPropriete[] = {
     {"Revenu net ou déficit à répartir", &zorfiscal2072::TResultatARepartir2072::getRevenuOuDeficit},
 };
 
-void Proprietes(const TDonnee2072& racine, std::vector<Tableau>& tableaux) {
+void Proprietes(const TDonnee2072& racine, std::vector<Tableau>& tableaux, std::vector<Resume::Barres>& barres) {
   auto* tables = TTables_2072::getInstance();
   int numero = 0;
   for (const TPropriete2072& p : racine.getPropriete2072()) {
@@ -81,6 +81,8 @@ void Proprietes(const TDonnee2072& racine, std::vector<Tableau>& tableaux) {
               {}, {}};
     t.lignes.push_back(Texte("Catégorie", Libelle(tables->ListeCategoriesBienAbregees, p.getCategorie())));
     t.lignes.push_back(Texte("Régime fiscal", Libelle(tables->ListeOptionsAbregees, p.getOptionFiscale())));
+    const auto& r = p.getResultatARepartir();
+    barres.push_back({p.getNom(), r.getRevenuBrut(), r.getCharge() + r.getInteretEmprunt(), r.getRevenuOuDeficit()});
     for (const FigurePropriete& f : kFiguresPropriete)
       t.lignes.push_back(Montant(f.libelle, (p.getResultatARepartir().*f.valeur)()));
     tableaux.push_back(std::move(t));
@@ -225,7 +227,7 @@ Resume ConstruitResume(TDonnee2072& racine, bool tousAssocies) {
   Resume r;
   const TInfogene2072& g = racine.getInfogene2072();
   r.tableaux.push_back(Identification(racine));
-  Proprietes(racine, r.tableaux);
+  Proprietes(racine, r.tableaux, r.proprietes);
   r.tableaux.push_back(Totaux(racine));
   r.tableaux.push_back(CRL(g));
   const auto& proprietes = racine.getPropriete2072();
@@ -237,7 +239,11 @@ Resume ConstruitResume(TDonnee2072& racine, bool tousAssocies) {
   if (colonnesIS) r.tableaux.push_back(ColonnesIS(racine.getDonneeIS2072()));
   const auto positions = AssociesListes(racine, tousAssocies);
   r.associesOmis = racine.getAssocie2072().size() - positions.size();
-  for (std::size_t p : positions) r.tableaux.push_back(Bulletin(racine, p, colonnesIS));
+  for (std::size_t p : positions) {
+    r.tableaux.push_back(Bulletin(racine, p, colonnesIS));
+    const TAssocie2072& a = racine.getAssocie2072()[p];
+    r.parts.push_back({a.DonneDesignation(), a.getQuotePartResultats()});
+  }
   for (const MessageTrouve& m : ControleDeclaration(racine))
     r.messages.push_back(DecritEnregistrement(racine, m) + " : message " + std::to_string(m.numero) + ", " +
                          ExplicationMessage(m.numero));

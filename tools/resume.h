@@ -24,6 +24,17 @@ struct Tableau {
 };
 
 struct Resume {
+  // Chart data: each property's receipts, charges and result; each listed partner's share.
+  struct Barres {
+    std::string nom;
+    double recettes, charges, resultat;
+  };
+  struct Part {
+    std::string nom;
+    double pourcentage;
+  };
+  std::vector<Barres> proprietes;
+  std::vector<Part> parts;
   std::vector<Tableau> tableaux;     // identification, properties, totals, CRL, 2072-E, columns, partners
   std::size_t associesOmis = 0;      // partners left out of the statements
   std::vector<std::string> messages;  // the screen checks' messages, one line each
@@ -42,5 +53,13 @@ Resume ConstruitResume(TDonnee2072& racine, bool tousAssocies);
 
 // The summary as aligned lines of text (columns aligned by characters).
 std::string ResumeTexte(const Resume& resume);
+
+// The summary as one self-contained printable HTML page: inline style, no script, two SVG charts,
+// each partner's statement on a new printed page; every text escaped.
+std::string ResumeHtml(const Resume& resume);
+
+// Prints an HTML page to a PDF file through a headless browser; false with `erreur` set when
+// none is installed or printing fails (nothing is left at `sortie` then).
+bool ImprimePdf(const std::string& html, const std::string& sortie, std::string& erreur);
 
 }  // namespace hote2072

@@ -15,6 +15,7 @@ constexpr void (*kCommandes[])(CLI::App&, int&) = {
     EnregistreSample,
     EnregistreTokens,
     EnregistreSummary,
+    EnregistreReport,
 };
 
 }  // namespace

@@ -33,5 +33,6 @@ void EnregistreCheck(CLI::App& app, int& statut);
 void EnregistreSample(CLI::App& app, int& statut);
 void EnregistreTokens(CLI::App& app, int& statut);
 void EnregistreSummary(CLI::App& app, int& statut);
+void EnregistreReport(CLI::App& app, int& statut);
 
 }  // namespace hote2072
