@@ -71,7 +71,7 @@ int Lance(const std::string& arguments, std::string& sortie) {
 }
 
 TEST(Resume, CommittedSummariesOfTheExamplesAndExitStatuses) {
-  for (const std::string exemple : {"sci-du-parc", "sci-les-restanques"}) {
+  for (const char* exemple : {"sci-du-parc", "sci-les-restanques"}) {
     std::string sortie;
     const std::string base = std::string(SCI2072_EXEMPLES) + "/" + exemple;
     EXPECT_EQ(Lance("summary '" + base + ".json'", sortie), 0) << exemple;  // messages do not fail it

@@ -38,6 +38,7 @@ table { border-collapse: collapse; width: 100%; table-layout: fixed; }
 td, th { padding: 1mm 2mm; border-bottom: 1px solid #ccd; vertical-align: top; overflow-wrap: anywhere; }
 th { text-align: right; background: #eef; }
 td.l { width: 62%; }
+table.colonnes td.l { width: 50%; }
 td.n { text-align: right; white-space: nowrap; font-variant-numeric: tabular-nums; }
 td.t { text-align: left; }
 section.associe { break-before: page; page-break-before: always; }
@@ -49,7 +50,7 @@ ul.messages li { margin-bottom: 1mm; }
 )";
 
 std::string TableHtml(const Tableau& t) {
-  std::string html = "<table>";
+  std::string html = t.colonnes.empty() ? "<table>" : "<table class=\"colonnes\">";
   if (!t.colonnes.empty()) {
     html += "<tr><th></th>";
     for (const std::string& c : t.colonnes) html += "<th>" + Echappe(c) + "</th>";
@@ -66,10 +67,11 @@ std::string TableHtml(const Tableau& t) {
 // Receipts, charges and result of each property, side by side, around a zero line.
 std::string GraphiqueProprietes(const std::vector<Resume::Barres>& barres) {
   if (barres.empty()) return {};
-  double maximum = 1;
+  // The zero line sits where positive and negative bars both fit.
+  double haut = 0, bas = 0;
   for (const auto& b : barres)
-    maximum = std::max({maximum, std::fabs(b.recettes), std::fabs(b.charges), std::fabs(b.resultat)});
-  const double largeur = 640, hauteur = 200, zero = 110, echelle = 90 / maximum;
+    for (double v : {b.recettes, b.charges, b.resultat}) (v >= 0 ? haut : bas) = std::max(v >= 0 ? haut : bas, std::fabs(v));
+  const double largeur = 640, hauteur = 150, echelle = (hauteur - 10) / std::max(1.0, haut + bas), zero = 5 + haut * echelle;
   const double groupe = (largeur - 20) / static_cast<double>(barres.size()), barre = std::min(40.0, groupe / 4);
   std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + Nombre(largeur) + "\" height=\"" +
                     Nombre(hauteur + 30) + "\" viewBox=\"0 0 " + Nombre(largeur) + " " + Nombre(hauteur + 30) +
@@ -84,7 +86,7 @@ std::string GraphiqueProprietes(const std::vector<Resume::Barres>& barres) {
              "\" width=\"" + Nombre(barre - 2) + "\" height=\"" + Nombre(h) + "\" fill=\"" + couleurs[v] + "\"/>";
     }
     svg += "<text x=\"" + Nombre(x0 + 1.5 * barre) + "\" y=\"" + Nombre(hauteur + 12) +
-           "\" font-size=\"9\" text-anchor=\"middle\">" + std::to_string(k + 1) + "</text>";
+           "\" font-size=\"9\" text-anchor=\"middle\">Immeuble " + std::to_string(k + 1) + "</text>";
   }
   svg += "<line x1=\"5\" x2=\"" + Nombre(largeur - 5) + "\" y1=\"" + Nombre(zero) + "\" y2=\"" + Nombre(zero) +
          "\" stroke=\"#333\"/>";
