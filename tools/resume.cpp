@@ -50,7 +50,8 @@ Tableau Identification(const TDonnee2072& racine) {
   t.lignes = {Texte("Dénomination", g.getSocieteNom()),
               Texte("SIREN", g.getNumeroSIREN()),
               Texte("Année", std::to_string(racine.getAnnee())),
-              Texte("Exercice", Date(g.getDateDebutExercice()) + " au " + Date(g.getDateClotureExercice())),
+              Texte("Exercice", (g.getDateDebutExercice() == 0 ? "clos" : "du " + Date(g.getDateDebutExercice())) + " au " +
+                                   Date(g.getDateClotureExercice())),
               Montant("Capital", g.getCapital()),
               {"Nombre de parts", {FormateNombre(g.getNombrePartsTotal(), 5)}},
               {"Nombre d'associés", {std::to_string(racine.NbAssocie())}},

@@ -38,7 +38,7 @@ table { border-collapse: collapse; width: 100%; table-layout: fixed; }
 td, th { padding: 1mm 2mm; border-bottom: 1px solid #ccd; vertical-align: top; overflow-wrap: anywhere; }
 th { text-align: right; background: #eef; }
 td.l { width: 62%; }
-table.colonnes td.l { width: 50%; }
+table.colonnes .l { width: 50%; }
 td.n { text-align: right; white-space: nowrap; font-variant-numeric: tabular-nums; }
 td.t { text-align: left; }
 section.associe { break-before: page; page-break-before: always; }
@@ -52,7 +52,7 @@ ul.messages li { margin-bottom: 1mm; }
 std::string TableHtml(const Tableau& t) {
   std::string html = t.colonnes.empty() ? "<table>" : "<table class=\"colonnes\">";
   if (!t.colonnes.empty()) {
-    html += "<tr><th></th>";
+    html += "<tr><th class=\"l\"></th>";
     for (const std::string& c : t.colonnes) html += "<th>" + Echappe(c) + "</th>";
     html += "</tr>";
   }
