@@ -16,6 +16,8 @@ constexpr void (*kCommandes[])(CLI::App&, int&) = {
     EnregistreTokens,
     EnregistreMigrate,
     EnregistreSelect,
+    EnregistreSummary,
+    EnregistreReport,
 };
 
 }  // namespace

@@ -34,5 +34,7 @@ void EnregistreSample(CLI::App& app, int& statut);
 void EnregistreTokens(CLI::App& app, int& statut);
 void EnregistreMigrate(CLI::App& app, int& statut);
 void EnregistreSelect(CLI::App& app, int& statut);
+void EnregistreSummary(CLI::App& app, int& statut);
+void EnregistreReport(CLI::App& app, int& statut);
 
 }  // namespace hote2072
