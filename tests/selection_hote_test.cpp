@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <regex>
 #include <sstream>
 
 #include "fichierjson.h"
@@ -86,10 +85,14 @@ std::string IndexJson(const Index& index) {
 std::map<std::pair<int, std::string>, std::string> Decisions(const std::string& json) {
   std::map<std::pair<int, std::string>, std::string> decisions;
   std::istringstream lignes(json);
-  const std::regex ligne(R"re(\{"code": (\d+), "index": (\{[^}]*\}), "field": "[^"]*", "decision": "(\w+)")re");
-  std::smatch m;
-  for (std::string l; std::getline(lignes, l);)
-    if (std::regex_search(l, m, ligne)) decisions[{std::stoi(m[1]), m[2]}] = m[3];
+  for (std::string l; std::getline(lignes, l);) {
+    const std::size_t code = l.find("{\"code\": "), index = l.find("\"index\": "), fin = l.find('}', index);
+    const std::size_t decision = l.find("\"decision\": \"");
+    if (code == std::string::npos || index == std::string::npos || decision == std::string::npos) continue;
+    const std::size_t debut = decision + 13;
+    decisions[{std::stoi(l.substr(code + 9)), l.substr(index + 9, fin + 1 - index - 9)}] =
+        l.substr(debut, l.find('"', debut) - debut);
+  }
   return decisions;
 }
 
