@@ -64,6 +64,10 @@ TEST(ControleDeclaration, EachMessageOnceAtItsRecordInRecordOrder) {
   EXPECT_EQ(tout[8].index, (Index{{301, 0}}));
   EXPECT_EQ(tout[9].index, (Index{{300, 1}, {303, 1}}));
   EXPECT_EQ(hote2072::DecritEnregistrement(d, tout[9]), "tenant 1 of property 1 \"Maison\" (code \"P2\")");
+  // The summary's French wording numbers records from 1, as its sections do.
+  EXPECT_EQ(hote2072::DecritEnregistrementFrancais(d, tout[9]),
+            "locataire 2 de l'immeuble 2 \"Maison\" (code \"P2\")");
+  EXPECT_EQ(hote2072::DecritEnregistrementFrancais(d, tout[0]), "informations générales");
 }
 
 // The built program run in a temporary folder.

@@ -20,18 +20,19 @@ struct Genre {
   EnregistrementMessage enregistrement;
   std::vector<int> cles;
   const char* nom;
+  const char* nomFrancais;  // the summary's wording
 };
 const std::vector<Genre>& Genres() {
   static const std::vector<Genre> kGenres{
-      {Aucun, {}, "declaration"},
-      {General, {}, "general information"},
-      {Cession, {305}, "sale"},
-      {Associe, {301}, "partner"},
-      {Propriete, {300}, "property"},
-      {Locataire, {300, 303}, "tenant"},
-      {Beneficiaire, {300, 304}, "beneficiary"},
-      {Composant, {300, 308}, "component"},
-      {CessionParts, {309}, "transfer of shares"},
+      {Aucun, {}, "declaration", "déclaration"},
+      {General, {}, "general information", "informations générales"},
+      {Cession, {305}, "sale", "cession"},
+      {Associe, {301}, "partner", "associé"},
+      {Propriete, {300}, "property", "immeuble"},
+      {Locataire, {300, 303}, "tenant", "locataire"},
+      {Beneficiaire, {300, 304}, "beneficiary", "bénéficiaire"},
+      {Composant, {300, 308}, "component", "composant"},
+      {CessionParts, {309}, "transfer of shares", "cession de parts"},
   };
   return kGenres;
 }
@@ -134,11 +135,17 @@ std::vector<MessageTrouve> ControleDeclaration(TDonnee2072& racine) {
   return tous;
 }
 
-std::string DecritEnregistrement(const TDonnee2072& racine, const MessageTrouve& message) {
+namespace {
+
+// The file's wording counts positions from 0, as indexes do; the French one from 1, as the
+// summary numbers properties and partners.
+std::string Decrit(const TDonnee2072& racine, const MessageTrouve& message, bool francais) {
   const Genre& genre = GenreDe(message.enregistrement);
-  if (genre.cles.empty()) return genre.nom;
+  const char* nom = francais ? genre.nomFrancais : genre.nom;
+  if (genre.cles.empty()) return nom;
+  const int premier = francais ? 1 : 0;
   const int position = Position(message.index, genre.cles.back());
-  std::string s = std::string(genre.nom) + " " + std::to_string(position);
+  std::string s = std::string(nom) + " " + std::to_string(position + premier);
   switch (message.enregistrement) {
     case Cession:
       if (const auto* c = A(racine.getOperationSociete().getCession(), position))
@@ -147,10 +154,13 @@ std::string DecritEnregistrement(const TDonnee2072& racine, const MessageTrouve&
     case Associe:
       if (const auto* a = A(racine.getAssocie2072(), position)) s += Nomme(a->DonneDesignation(), a->getCodeAssocie());
       break;
-    case Locataire: case Beneficiaire: case Composant: s += " of "; [[fallthrough]];
+    case Locataire: case Beneficiaire: case Composant: s += francais ? " de l'" : " of "; [[fallthrough]];
     case Propriete: {
       const int p = Position(message.index, 300);
-      if (message.enregistrement != Propriete) s += "property " + std::to_string(p);
+      if (message.enregistrement != Propriete) {
+        s.append(francais ? GenreDe(Propriete).nomFrancais : GenreDe(Propriete).nom);
+        s.append(" ").append(std::to_string(p + premier));
+      }
       if (const auto* propriete = A(racine.getPropriete2072(), p))
         s += Nomme(propriete->getNom(), propriete->getCodePropriete());
       break;
@@ -159,6 +169,16 @@ std::string DecritEnregistrement(const TDonnee2072& racine, const MessageTrouve&
       break;
   }
   return s;
+}
+
+}  // namespace
+
+std::string DecritEnregistrement(const TDonnee2072& racine, const MessageTrouve& message) {
+  return Decrit(racine, message, false);
+}
+
+std::string DecritEnregistrementFrancais(const TDonnee2072& racine, const MessageTrouve& message) {
+  return Decrit(racine, message, true);
 }
 
 std::string MessagesTexte(const TDonnee2072& racine, const std::vector<MessageTrouve>& messages) {

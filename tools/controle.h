@@ -39,6 +39,8 @@ const char* ExplicationMessage(int numero);
 
 // "property 1 "Maison" (code P2)": the record a message concerns.
 std::string DecritEnregistrement(const TDonnee2072& racine, const MessageTrouve& message);
+// "locataire 2 de l'immeuble 2 "Maison" (code P2)": the same in French, positions from 1.
+std::string DecritEnregistrementFrancais(const TDonnee2072& racine, const MessageTrouve& message);
 
 // One line per message; a JSON array of objects.
 std::string MessagesTexte(const TDonnee2072& racine, const std::vector<MessageTrouve>& messages);

@@ -246,7 +246,7 @@ Resume ConstruitResume(TDonnee2072& racine, bool tousAssocies) {
     r.parts.push_back({a.DonneDesignation(), a.getQuotePartResultats()});
   }
   for (const MessageTrouve& m : ControleDeclaration(racine))
-    r.messages.push_back(DecritEnregistrement(racine, m) + " : message " + std::to_string(m.numero) + ", " +
+    r.messages.push_back(DecritEnregistrementFrancais(racine, m) + " : message " + std::to_string(m.numero) + ", " +
                          ExplicationMessage(m.numero));
   return r;
 }
