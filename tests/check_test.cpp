@@ -1,15 +1,14 @@
 // The checks in the host: reading --index, placing each message at its record over the whole
 // declaration, and sci2072 check / compute run end to end on files.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <climits>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "controle.h"
+#include "aide_programme.h"
 
 namespace {
 
@@ -71,37 +70,16 @@ TEST(ControleDeclaration, EachMessageOnceAtItsRecordInRecordOrder) {
 }
 
 // The built program run in a temporary folder.
-class Check : public ::testing::Test {
- protected:
-  void SetUp() override {
-    std::string modele = (fs::temp_directory_path() / "check-XXXXXX").string();
-    ASSERT_NE(mkdtemp(modele.data()), nullptr);
-    m_dossier = modele;
-  }
-  void TearDown() override { fs::remove_all(m_dossier); }
+using aide::Resultat;
 
-  struct Resultat {
-    int statut;
-    std::string sortie, erreur;
-  };
-  Resultat Lance(const std::string& arguments) const {
-    const std::string commande = "cd '" + m_dossier.string() + "' && '" SCI2072_PROGRAMME "' " + arguments +
-                                 " > stdout.txt 2> stderr.txt";
-    const int brut = std::system(commande.c_str());
-    return {WIFEXITED(brut) ? WEXITSTATUS(brut) : -1, Lit("stdout.txt"), Lit("stderr.txt")};
-  }
+class Check : public aide::Programme {
+ protected:
   void Ecrit(const std::string& nom, const std::string& lettres) const {
-    std::ofstream(m_dossier / nom) << R"({"format": "sci2072-declaration", "version": 1, "year": 2011, "letters": [)"
-                                   << kPropre << lettres << "]}";
+    aide::Programme::Ecrit(nom, std::string(R"({"format": "sci2072-declaration", "version": 1, "year": 2011, "letters": [)") +
+                                    kPropre + lettres + "]}");
   }
 
  private:
-  std::string Lit(const std::string& nom) const {
-    std::ifstream f(m_dossier / nom);
-    std::ostringstream tout;
-    tout << f.rdbuf();
-    return tout.str();
-  }
   // A declaration that passes every check: the company, its four officers, one partner holding
   // every share, a property under Robien recentré acquired and completed in 2007.
   static constexpr const char* kPropre = R"(
@@ -115,7 +93,6 @@ class Check : public ::testing::Test {
     {"code": 12392, "index": {"300": 0}, "value": "9"},
     {"code": 12117, "index": {"300": 0}, "value": "01/01/2007"},
     {"code": 12118, "index": {"300": 0}, "value": "01/01/2007"})";
-  fs::path m_dossier;
 };
 
 // Line 1 of the property with an amount and no date, and a tenant without a name.

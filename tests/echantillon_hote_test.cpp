@@ -1,50 +1,24 @@
 // The sample and tokens commands end to end, and the sample through the host's files.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "chargement.h"
 #include "ecriture.h"
 #include "fichierjson.h"
 #include "fichiers.h"
+#include "aide_programme.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using aide::Resultat;
 using namespace hote2072;
 using zorfiscal2072::TDonnee2072;
 
-struct Resultat {
-  int statut;
-  std::string sortie, erreur;
-};
-
-class Commandes : public ::testing::Test {
- protected:
-  void SetUp() override {
-    std::string modele = (fs::temp_directory_path() / "sci2072-echantillon-XXXXXX").string();
-    ASSERT_NE(mkdtemp(modele.data()), nullptr);
-    m_dossier = modele;
-  }
-  void TearDown() override { fs::remove_all(m_dossier); }
-
-  fs::path Chemin(const std::string& nom) const { return m_dossier / nom; }
-  std::string Lit(const std::string& nom) const { return LitFichier(Chemin(nom).string()); }
-
-  Resultat Lance(const std::string& arguments) const {
-    const std::string commande =
-        "cd '" + m_dossier.string() + "' && '" SCI2072_PROGRAMME "' " + arguments + " > stdout.txt 2> stderr.txt";
-    const int brut = std::system(commande.c_str());
-    return {WIFEXITED(brut) ? WEXITSTATUS(brut) : -1, Lit("stdout.txt"), Lit("stderr.txt")};
-  }
-
- private:
-  fs::path m_dossier;
-};
+using Commandes = aide::Programme;
 
 std::unique_ptr<TDonnee2072> ChargeSansProbleme(const std::string& texte) {
   Rapport rapport;

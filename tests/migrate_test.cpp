@@ -1,23 +1,23 @@
 // Migration in the host: old files converted record by record, loaded, corrected property by
 // property; the migrate command run end to end on files.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <regex>
-#include <sstream>
 
 #include "chargement.h"
 #include "ecriture.h"
 #include "fichierjson.h"
 #include "migration.h"
+#include "aide_programme.h"
 
 namespace {
 
 using namespace hote2072;
 namespace fs = std::filesystem;
+using aide::Resultat;
 
 FichierDeclaration Ancien(std::vector<std::tuple<long long, Index, std::string>> lettres) {
   FichierDeclaration f;
@@ -141,37 +141,11 @@ TEST(Migration, NotesNameTheLettersLeftOutCutAndForced) {
 }
 
 // The built program on files.
-class Migrate : public ::testing::Test {
+class Migrate : public aide::Programme {
  protected:
-  void SetUp() override {
-    std::string modele = (fs::temp_directory_path() / "sci2072-migrate-XXXXXX").string();
-    ASSERT_NE(mkdtemp(modele.data()), nullptr);
-    m_dossier = modele;
-  }
-  void TearDown() override { fs::remove_all(m_dossier); }
-
-  static std::string Contenu(const fs::path& chemin) {
-    std::ifstream f(chemin, std::ios::binary);
-    std::ostringstream tout;
-    tout << f.rdbuf();
-    return tout.str();
-  }
-  fs::path Chemin(const std::string& nom) const { return m_dossier / nom; }
-  struct Resultat {
-    int statut;
-    std::string sortie, erreur;
-  };
-  Resultat Lance(const std::string& arguments) const {
-    const std::string commande =
-        "cd '" + m_dossier.string() + "' && '" SCI2072_PROGRAMME "' " + arguments + " > stdout.txt 2> stderr.txt";
-    const int brut = std::system(commande.c_str());
-    return {WIFEXITED(brut) ? WEXITSTATUS(brut) : -1, Contenu(Chemin("stdout.txt")), Contenu(Chemin("stderr.txt"))};
-  }
   std::size_t NombreFichiers() const {
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(m_dossier), fs::directory_iterator()));
   }
-
-  fs::path m_dossier;
 };
 
 // Generated codes differ from run to run: each becomes CODE1, CODE2... in order of appearance.
@@ -194,9 +168,9 @@ TEST_F(Migrate, TheWorkedExampleGivesItsCommittedOutputWhichComputeLoads) {
   const Resultat r = Lance("migrate '" + kExemple + "' --from 2008.2 -o out.json");
   ASSERT_EQ(r.statut, 0) << r.erreur;
   EXPECT_EQ(r.sortie, "");
-  const std::string attendu = Contenu(std::string(SCI2072_EXEMPLES) + "/migration/sci-des-tilleuls-2008.migree.json");
+  const std::string attendu = aide::Contenu(std::string(SCI2072_EXEMPLES) + "/migration/sci-des-tilleuls-2008.migree.json");
   ASSERT_FALSE(attendu.empty());
-  EXPECT_EQ(SansCodesGeneres(Contenu(Chemin("out.json"))), SansCodesGeneres(attendu));
+  EXPECT_EQ(SansCodesGeneres(Lit("out.json")), SansCodesGeneres(attendu));
   const std::string source = kExemple + ": note: ";
   EXPECT_EQ(r.erreur, source + "code 12440, index {}: text of 50 characters cut to 30: \"des Tilleuls et des Marronnier\"\n" +
                           source + "code 12000, index {300: 1}: left out, value \"ancienne note\": today's form has no letter of this code\n" +

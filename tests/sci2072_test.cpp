@@ -1,6 +1,5 @@
 // The built sci2072 run on files: examples, round trips, every kind of bad input, usage.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -8,48 +7,16 @@
 #include <sstream>
 
 #include "aide_hote.h"
+#include "aide_programme.h"
 #include "fichierjson.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using aide::Resultat;
 
-struct Resultat {
-  int statut;
-  std::string sortie, erreur;
-};
-
-class Sci2072 : public ::testing::Test {
+class Sci2072 : public aide::Programme {
  protected:
-  void SetUp() override {
-    std::string modele = (fs::temp_directory_path() / "sci2072-XXXXXX").string();
-    ASSERT_NE(mkdtemp(modele.data()), nullptr);
-    m_dossier = modele;
-  }
-  void TearDown() override { fs::remove_all(m_dossier); }
-
-  fs::path Chemin(const std::string& nom) const { return m_dossier / nom; }
-
-  fs::path Ecrit(const std::string& nom, const std::string& contenu) const {
-    std::ofstream(Chemin(nom), std::ios::binary) << contenu;
-    return Chemin(nom);
-  }
-
-  static std::string Lit(const fs::path& chemin) {
-    std::ifstream f(chemin, std::ios::binary);
-    std::ostringstream tout;
-    tout << f.rdbuf();
-    return tout.str();
-  }
-
-  // Runs sci2072 with `arguments` (already quoted where needed) in the temporary folder.
-  Resultat Lance(const std::string& arguments) const {
-    const std::string commande =
-        "cd '" + m_dossier.string() + "' && '" SCI2072_PROGRAMME "' " + arguments + " > stdout.txt 2> stderr.txt";
-    const int brut = std::system(commande.c_str());
-    return {WIFEXITED(brut) ? WEXITSTATUS(brut) : -1, Lit(Chemin("stdout.txt")), Lit(Chemin("stderr.txt"))};
-  }
-
   // Files the program left in the folder, besides its captured output.
   std::vector<std::string> Fichiers() const {
     std::vector<std::string> noms;
@@ -57,9 +24,6 @@ class Sci2072 : public ::testing::Test {
     std::sort(noms.begin(), noms.end());
     return noms;
   }
-
- private:
-  fs::path m_dossier;
 };
 
 TEST_F(Sci2072, ExamplesComputeAndTheirOutputIsStable) {
@@ -74,7 +38,7 @@ TEST_F(Sci2072, ExamplesComputeAndTheirOutputIsStable) {
                         : n == 1 ? "1 message: run sci2072 check on this file to list them\n"
                                  : std::to_string(n) + " messages: run sci2072 check on this file to list them\n");
     EXPECT_EQ(r.sortie, "");
-    const std::string sortie = Lit(Chemin("out.json"));
+    const std::string sortie = Lit("out.json");
     EXPECT_NE(sortie.find("\"code\": 12003, \"value\": \"SCI "), std::string::npos) << sortie;
 
     // Standard input and output give the same text; computing the output again changes nothing.
@@ -89,7 +53,7 @@ TEST_F(Sci2072, EveryRecordKindRoundTripsThroughTheProgram) {
   for (const std::string option : {"", " --all"}) {
     ASSERT_EQ(Lance("compute complet.json -o un.json" + option).statut, 0);
     ASSERT_EQ(Lance("compute un.json -o deux.json" + option).statut, 0);
-    EXPECT_EQ(Lit(Chemin("un.json")), Lit(Chemin("deux.json"))) << option;
+    EXPECT_EQ(Lit("un.json"), Lit("deux.json")) << option;
   }
 }
 
@@ -142,7 +106,7 @@ TEST_F(Sci2072, BadInputIsReportedWithItsLetterAndNothingIsWritten) {
     EXPECT_EQ(r.statut, 1) << c.lettres;
     EXPECT_NE(r.erreur.find("entree.json: "), std::string::npos) << r.erreur;
     EXPECT_NE(r.erreur.find(c.attendu), std::string::npos) << "expected: " << c.attendu << "\ngot: " << r.erreur;
-    EXPECT_EQ(Lit(Chemin("sortie.json")), "old") << c.lettres;
+    EXPECT_EQ(Lit("sortie.json"), "old") << c.lettres;
     EXPECT_EQ(Fichiers(), (std::vector<std::string>{"entree.json", "sortie.json", "stderr.txt", "stdout.txt"}));
     fs::remove(Chemin("sortie.json"));
     EXPECT_EQ(Lance("compute entree.json -o sortie.json").statut, 1);
@@ -159,11 +123,11 @@ TEST_F(Sci2072, CompactOutputLeavesOutTheNamesAndReadsBackTheSame) {
   const std::string source = std::string(SCI2072_EXEMPLES) + "/sci-du-parc.json";
   ASSERT_EQ(Lance("compute '" + source + "' -o annote.json").statut, 0);
   ASSERT_EQ(Lance("compute '" + source + "' --compact -o compact.json").statut, 0);
-  const std::string compact = Lit(Chemin("compact.json"));
+  const std::string compact = Lit("compact.json");
   EXPECT_EQ(compact.find("\"field\""), std::string::npos);
-  EXPECT_LT(compact.size(), Lit(Chemin("annote.json")).size());
+  EXPECT_LT(compact.size(), Lit("annote.json").size());
   const Resultat relu = Lance("compute compact.json");
-  EXPECT_EQ(relu.sortie, Lit(Chemin("annote.json")));
+  EXPECT_EQ(relu.sortie, Lit("annote.json"));
 }
 
 TEST_F(Sci2072, UsageHelpVersionAndDictionary) {
@@ -200,7 +164,7 @@ TEST_F(Sci2072, ExamplesComputeToTheirCommittedFigures) {
     const Resultat r = Lance("compute '" + base + ".json'");
     ASSERT_EQ(r.statut, 0) << exemple << ": " << r.erreur;
     // The first line that differs, rather than two whole files.
-    std::istringstream calcule(r.sortie), attendu(Lit(base + ".computed.json"));
+    std::istringstream calcule(r.sortie), attendu(aide::Contenu(base + ".computed.json"));
     std::string a, b;
     for (int ligne = 1; calcule || attendu; ++ligne) {
       a.clear();

@@ -1,7 +1,6 @@
 // The built sci2072 selecting letters: `select` and `compute --selected` on the examples,
 // restricted to a record and to codes, and refusing bad arguments.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -12,39 +11,20 @@
 
 #include "fichierjson.h"
 #include "fichiers.h"
+#include "aide_programme.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using aide::Resultat;
 using hote2072::FichierDeclaration;
 using hote2072::Index;
-
-struct Resultat {
-  int statut;
-  std::string sortie, erreur;
-};
 
 const std::string kParc = std::string(SCI2072_EXEMPLES) + "/sci-du-parc.json";
 const std::string kRestanques = std::string(SCI2072_EXEMPLES) + "/sci-les-restanques.json";
 
-class SelectionHote : public ::testing::Test {
+class SelectionHote : public aide::Programme {
  protected:
-  void SetUp() override {
-    std::string modele = (fs::temp_directory_path() / "sci2072-select-XXXXXX").string();
-    ASSERT_NE(mkdtemp(modele.data()), nullptr);
-    m_dossier = modele;
-  }
-  void TearDown() override { fs::remove_all(m_dossier); }
-
-  std::string Lit(const std::string& nom) const { return hote2072::LitFichier((m_dossier / nom).string()); }
-
-  Resultat Lance(const std::string& arguments) const {
-    const std::string commande =
-        "cd '" + m_dossier.string() + "' && '" SCI2072_PROGRAMME "' " + arguments + " > stdout.txt 2> stderr.txt";
-    const int brut = std::system(commande.c_str());
-    return {WIFEXITED(brut) ? WEXITSTATUS(brut) : -1, Lit("stdout.txt"), Lit("stderr.txt")};
-  }
-
   // A declaration file the program wrote.
   FichierDeclaration Declaration(const std::string& nom) const {
     hote2072::Rapport rapport;
@@ -52,9 +32,6 @@ class SelectionHote : public ::testing::Test {
     EXPECT_TRUE(f.has_value()) << nom;
     return f.value_or(FichierDeclaration{});
   }
-
- private:
-  fs::path m_dossier;
 };
 
 // The JSON line `select --json` prints for a letter.
