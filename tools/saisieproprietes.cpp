@@ -2,17 +2,16 @@
 
 #include <vector>
 
+#include "foncierpropriete2072.h"
 #include "niveaux2072.h"
 
 namespace hote2072 {
 
-namespace {
-
-constexpr long long kRecetteCRL = 12358, kOptionTauxDeduction = 12149;
-
-}  // namespace
-
 void CompleteSaisieProprietes(const FichierDeclaration& fichier, zorfiscal2072::TDonnee2072& racine) {
+  using zorfiscal2072::TDonneeProprieteFoncierPropriete;
+  static const long long kRecetteCRL = TDonneeProprieteFoncierPropriete::Lettres().CodeDuChamp("RecetteCRL");
+  static const long long kOptionTauxDeduction =
+      TDonneeProprieteFoncierPropriete::Lettres().CodeDuChamp("OptionTauxDeduction");
   auto& proprietes = racine.getPropriete2072();
   std::vector<bool> recetteDonnee(proprietes.size()), optionDonnee(proprietes.size());
   for (const LettreFichier& l : fichier.lettres) {

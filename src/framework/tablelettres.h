@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -92,6 +93,12 @@ class TableLettres {
   }
 
   const std::vector<DescriptionLettre>& Descriptions() const { return m_descriptions; }
+  // The code of the letter that moves field `champ`; 0 when the table has none.
+  int CodeDuChamp(std::string_view champ) const {
+    for (const DescriptionLettre& d : m_descriptions)
+      if (champ == d.champ) return d.code;
+    return 0;
+  }
   const std::vector<LettreChamp<R>>& Lignes() const { return m_lettres; }
   std::size_t size() const { return m_lettres.size(); }
 
