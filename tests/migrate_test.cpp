@@ -112,6 +112,13 @@ TEST(Migration, ShapeProblemsAndValuesTodaysFieldsCannotHold) {
                    .racine);
   ASSERT_EQ(date.problemes().size(), 1u);
   EXPECT_NE(date.problemes()[0].find("letter 2: code 12518"), std::string::npos) << date.problemes()[0];
+
+  // A zero byte would end the text the steps see: refused, never cut without a word.
+  Rapport zero;
+  EXPECT_FALSE(Migre(Ancien({{12053, A0, "1"}, {12055, A0, std::string("DU\0RAND", 7)}}), "2008.2", zero).racine);
+  ASSERT_EQ(zero.problemes().size(), 1u);
+  EXPECT_NE(zero.problemes()[0].find("letter 2: code 12055"), std::string::npos) << zero.problemes()[0];
+  EXPECT_NE(zero.problemes()[0].find("zero byte"), std::string::npos);
 }
 
 TEST(Migration, NotesNameTheLettersLeftOutCutAndForced) {

@@ -126,6 +126,10 @@ void VerifieFormeAncienne(const FichierDeclaration& ancien, Rapport& rapport) {
     const auto [it, nouvelle] = vues.try_emplace({l.code, l.index}, l.rang);
     if (!nouvelle)
       rapport.Ajoute(l, "the same letter (code and index) is already given by letter " + std::to_string(it->second));
+    // The steps work on the letter library's texts, which end at a zero byte: the rest of the
+    // value would be lost without a word.
+    if (l.valeur.find('\0') != std::string::npos)
+      rapport.Ajoute(l, "the value holds a zero byte (\\u0000), which no letter can hold: expected a text without one");
   }
 }
 

@@ -10,8 +10,9 @@
 namespace hote2072 {
 
 // What can be said of an old file's letters, whose codes today's dictionary does not know:
-// each code is a whole number from 12000 to 12999, and no letter (code and index) is given
-// twice. The envelope, the indexes and the values' JSON types are LitJson's.
+// each code is a whole number from 12000 to 12999, no letter (code and index) is given
+// twice, no value holds a zero byte. The envelope, the indexes and the values' JSON types
+// are LitJson's.
 void VerifieFormeAncienne(const FichierDeclaration& ancien, Rapport& rapport);
 
 struct Migration {
