@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
+#include <stdexcept>
 
 #include "fichiers.h"
 #include "resume.h"
@@ -22,7 +23,21 @@ int Lance(const std::string& commande) {
 }
 
 const std::string kProgramme = SCI2072_PROGRAMME, kExemples = SCI2072_EXEMPLES;
-const std::string kDossier = ::testing::TempDir();
+// A folder of this run's own: two runs at once (a browser profile, the screenshot) must not meet.
+struct DossierTemporaire {
+  std::string chemin;
+  DossierTemporaire() {
+    std::string modele = (fs::temp_directory_path() / "sci2072-rapport-XXXXXX").string();
+    if (mkdtemp(modele.data()) == nullptr) throw std::runtime_error("cannot create a temporary folder");
+    chemin = modele + "/";
+  }
+  ~DossierTemporaire() {
+    std::error_code ignore;
+    fs::remove_all(chemin, ignore);
+  }
+};
+const DossierTemporaire kTemporaire;
+const std::string& kDossier = kTemporaire.chemin;
 
 TEST(Rapport, HtmlIsSelfContainedAndEscapesTexts) {
   TDonnee2072 racine;

@@ -1,11 +1,10 @@
 // The summary: its figures' formatting, the choice of partners, the alignment, and the
 // committed summaries of both examples end to end.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <sstream>
 
+#include "aide_programme.h"
 #include "fichiers.h"
 #include "lettres.h"
 #include "resume.h"
@@ -63,24 +62,18 @@ TEST(Resume, FiguresAlignByCharactersNotBytes) {
   EXPECT_EQ(fins[0], fins[1]);
 }
 
-int Lance(const std::string& arguments, std::string& sortie) {
-  const std::string chemin = ::testing::TempDir() + "resume-sortie.txt";
-  const int brut = std::system(("'" SCI2072_PROGRAMME "' " + arguments + " > '" + chemin + "' 2>/dev/null").c_str());
-  sortie = LitFichier(chemin);
-  return WIFEXITED(brut) ? WEXITSTATUS(brut) : -1;
-}
+using ResumeHote = aide::Programme;
 
-TEST(Resume, CommittedSummariesOfTheExamplesAndExitStatuses) {
+TEST_F(ResumeHote, CommittedSummariesOfTheExamplesAndExitStatuses) {
   for (const char* exemple : {"sci-du-parc", "sci-les-restanques"}) {
-    std::string sortie;
     const std::string base = std::string(SCI2072_EXEMPLES) + "/" + exemple;
-    EXPECT_EQ(Lance("summary '" + base + ".json'", sortie), 0) << exemple;  // messages do not fail it
-    EXPECT_EQ(sortie, LitFichier(base + ".summary.txt")) << exemple;
+    const aide::Resultat r = Lance("summary '" + base + ".json'");
+    EXPECT_EQ(r.statut, 0) << exemple;  // messages do not fail it
+    EXPECT_EQ(r.sortie, LitFichier(base + ".summary.txt")) << exemple;
   }
-  std::string sortie;
-  EXPECT_EQ(Lance("summary /nonexistent/declaration.json", sortie), 1);
-  EXPECT_EQ(Lance("summary", sortie), 2);
-  EXPECT_EQ(Lance("summary x.json --bogus", sortie), 2);
+  EXPECT_EQ(Lance("summary /nonexistent/declaration.json").statut, 1);
+  EXPECT_EQ(Lance("summary").statut, 2);
+  EXPECT_EQ(Lance("summary x.json --bogus").statut, 2);
 }
 
 }  // namespace
