@@ -14,6 +14,7 @@
 #include "chargement.h"
 #include "fichierjson.h"
 #include "fichiers.h"
+#include "lecturerapide.h"
 
 namespace {
 
@@ -90,6 +91,54 @@ TEST(Robustesse, NumbersOutOfRangeRepeatedMembersAndFractionalIntegersAreRefused
   // A number stands for its own text, as written.
   Rapport rapport;
   EXPECT_EQ(LitJson(Fichier(R"({"code": 12140, "index": {"300": 0}, "value": 12.50})"), rapport)->lettres[0].valeur, "12.50");
+}
+
+// The fast reader takes the plain shape and leaves everything else to the event reader; what it
+// takes, it reads as the event reader does.
+TEST(Robustesse, FastReaderTakesOnlyWhatTheEventReaderReadsTheSame) {
+  const std::string lettre = R"({"code": 12140, "index": {"301": 2, "300": 1}, "value": "é\u00e9\n", "field": "x"})";
+  const struct {
+    std::string texte;
+    bool rapide;
+  } cas[] = {
+      {Fichier(lettre, R"("year": 2012, )"), true},
+      {Fichier(""), true},
+      {"\xEF\xBB\xBF" + Fichier(lettre), false},                                    // a byte order mark
+      {Fichier(R"({"c\u006fde": 12140, "value": "1"})"), false},                      // an escaped name
+      {Fichier(R"({"code": 12140, "value": 1})"), false},                              // a number for a text
+      {Fichier(R"({"code": 12140.0, "value": "1"})"), false},
+      {Fichier(R"({"code": 12140, "value": "\ud800"})"), false},                     // a lone surrogate
+      {Fichier(R"({"code": 12140, "value": "\udc00x"})"), false},
+      {Fichier(R"({"code": 12140, "value": "a)" "\x01" R"("})"), false},             // a raw control character
+      {Fichier(R"({"code": 12140, "value": "1", "value": "2"})"), false},
+      {Fichier(R"({"code": 12140, "index": {"300": 0, "300": 1}, "value": "1"})"), false},
+      {Fichier(R"({"code": 12140, "index": {"311": 0}, "value": "1"})"), false},
+      {Fichier(R"({"code": 12140, "index": {"300": 100000}, "value": "1"})"), false},
+      {Fichier(R"({"code": 12140, "field": {}, "value": "1"})"), false},
+      {Fichier(R"({"value": "1"})"), false},
+      {Fichier("") + " x", false},
+      {Fichier("") + "}", false},
+      {Fichier("").substr(0, Fichier("").size() - 1), false},
+      {Fichier(std::string("{\"code\": 1, \"value\": \"a") + '\0' + "\"}"), false},
+      {R"({"format": "sci2072-declaration", "letters": []})", false},
+      {R"({"format": "autre", "version": 1, "letters": []})", false},
+      {R"([1])", false},
+      {"", false},
+  };
+  for (const auto& c : cas) {
+    std::string copie = c.texte;
+    copie.reserve(copie.size() + kRembourrage);
+    const auto rapide = LitJsonRapide(copie.data(), copie.size(), copie.capacity());
+    Rapport rapport;
+    const auto evenements = LitJsonEvenements(c.texte, rapport);
+    EXPECT_EQ(rapide.has_value(), c.rapide) << c.texte;
+    if (rapide) {
+      EXPECT_EQ(rapide, evenements) << c.texte;
+    }
+    Rapport r;
+    EXPECT_EQ(LitJson(c.texte, r), evenements) << c.texte;
+    EXPECT_EQ(r.problemes(), rapport.problemes()) << c.texte;
+  }
 }
 
 FichierDeclaration Fonds(int associes, int proprietes) {

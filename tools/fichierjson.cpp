@@ -6,6 +6,7 @@
 #include <set>
 
 #include "dictionnaire2072.h"
+#include "lecturerapide.h"
 
 namespace hote2072 {
 
@@ -382,7 +383,21 @@ class Lecteur : public nlohmann::json_sax<json> {
 
 }  // namespace
 
+std::optional<FichierDeclaration> LitJson(const std::string& texte, Rapport& rapport) {
+  if (texte.capacity() < texte.size() + kRembourrage) return LitJson(std::string_view(texte), rapport);
+  if (auto fichier = LitJsonRapide(texte.data(), texte.size(), texte.capacity())) return fichier;
+  return LitJsonEvenements(texte, rapport);
+}
+
 std::optional<FichierDeclaration> LitJson(std::string_view texte, Rapport& rapport) {
+  std::string copie;
+  copie.reserve(texte.size() + kRembourrage);
+  copie.assign(texte);
+  if (auto fichier = LitJsonRapide(copie.data(), copie.size(), copie.capacity())) return fichier;
+  return LitJsonEvenements(texte, rapport);
+}
+
+std::optional<FichierDeclaration> LitJsonEvenements(std::string_view texte, Rapport& rapport) {
   Lecteur lecteur(texte);
   json::sax_parse(texte.begin(), texte.end(), &lecteur);
   return lecteur.Resultat(rapport);

@@ -9,6 +9,8 @@
 #include <cstring>
 #include <vector>
 
+#include "lecturerapide.h"
+
 namespace hote2072 {
 
 namespace {
@@ -100,7 +102,7 @@ std::string LitFichier(const std::string& chemin) {
   if (fd < 0) throw ErreurFichier(Erreur("cannot open", nom));
   std::string contenu;
   struct stat s {};
-  if (::fstat(fd, &s) == 0 && S_ISREG(s.st_mode) && s.st_size > 0) contenu.reserve(static_cast<std::size_t>(s.st_size));
+  if (::fstat(fd, &s) == 0 && S_ISREG(s.st_mode) && s.st_size > 0) contenu.reserve(static_cast<std::size_t>(s.st_size) + kRembourrage);
   std::vector<char> bloc(1 << 16);
   int erreur = 0;
   for (;;) {
@@ -112,6 +114,7 @@ std::string LitFichier(const std::string& chemin) {
   }
   if (!entree) ::close(fd);
   if (erreur != 0) throw ErreurFichier(Erreur("cannot read", nom, erreur));
+  contenu.reserve(contenu.size() + kRembourrage);  // room for the fast JSON reader, no copy
   return contenu;
 }
 

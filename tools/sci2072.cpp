@@ -22,6 +22,13 @@ constexpr void (*kCommandes[])(CLI::App&, int&) = {
 
 }  // namespace
 
+#ifdef SCI2072_JEMALLOC
+// Read by jemalloc when it starts: its memory on transparent huge pages.
+extern "C" {
+const char* malloc_conf = "thp:always,metadata_thp:always";
+}
+#endif
+
 int main(int argc, char** argv) {
   CLI::App app{
       "sci2072: computes 2072 declarations (French return of property-holding civil companies) "

@@ -40,7 +40,12 @@ std::unique_ptr<TDonnee2072> ChargeDeclaration(const std::string& chemin) {
   const std::string source = chemin == "-" ? "<stdin>" : chemin;
   Rapport rapport;
   std::unique_ptr<TDonnee2072> racine;
-  if (const auto fichier = LitJson(LitFichier(chemin), rapport)) {
+  std::optional<FichierDeclaration> fichier;
+  {
+    const std::string texte = LitFichier(chemin);
+    fichier = LitJson(texte, rapport);
+  }  // the text is gone before the records come
+  if (fichier) {
     racine = Charge(*fichier, rapport);
     if (racine) CompleteSaisieProprietes(*fichier, *racine);  // what entering the properties gives
   }
