@@ -7,11 +7,21 @@
 
 namespace hote2072 {
 
-std::string TexteJson(const std::string& texte) {
+void AjouteTexteJson(std::string& sortie, const std::string& texte) {
   // Most texts need no escaping: quote them directly.
-  if (std::none_of(texte.begin(), texte.end(), [](char c) { return c == '"' || c == '\\' || (c >= 0 && c < 0x20); }))
-    return '"' + texte + '"';
-  return nlohmann::json(texte).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+  if (std::none_of(texte.begin(), texte.end(), [](char c) { return c == '"' || c == '\\' || (c >= 0 && c < 0x20); })) {
+    sortie += '"';
+    sortie += texte;
+    sortie += '"';
+  } else {
+    sortie += nlohmann::json(texte).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+  }
+}
+
+std::string TexteJson(const std::string& texte) {
+  std::string t;
+  AjouteTexteJson(t, texte);
+  return t;
 }
 
 namespace {

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <map>
 
+#include "arbre2072.h"
 #include "dictionnaire2072.h"
 #include "fichierjson.h"
 #include "fichiers.h"
@@ -68,6 +69,19 @@ const Modele& ModeleCharge() {
   return modele;
 }
 
+// The letters of the records reached with the same index levels, and their texts in a
+// record loading would create.
+struct Groupe {
+  const std::vector<const EntreeDictionnaire*>* entrees = nullptr;
+  const std::vector<std::string>* defauts = nullptr;
+};
+
+Groupe GroupeDe(const std::vector<int>& niveaux) {
+  const auto it = EntreesParNiveaux().find(niveaux);
+  if (it == EntreesParNiveaux().end()) return {};
+  return {&it->second, &ModeleCharge().textes.at(niveaux)};
+}
+
 class Ecrivain {
  public:
   Ecrivain(TDonnee2072& racine, bool toutes, const std::function<void(const LettreFichier&)>& recoit)
@@ -76,16 +90,18 @@ class Ecrivain {
   // The record reached by `index` (levels `niveaux`, owners first, so the index is sorted
   // by key), then the records of the levels it owns. `doitApparaitre`: the record is the
   // last of its level and loading would not create it without a letter.
-  void Parcourt(int niveau, int position, bool doitApparaitre, Index& index, std::vector<int>& niveaux) {
-    EcritEnregistrement(index, niveaux, doitApparaitre);
+  void Parcourt(int niveau, int position, const Groupe& groupe, bool doitApparaitre, Index& index,
+                std::vector<int>& niveaux) {
+    EcritEnregistrement(groupe, index, doitApparaitre);
     for (const Niveau& n : Niveaux()) {
       if (n.parent != niveau) continue;
       const std::size_t nombre = Nombre(m_racine, n.cle, position);
       const bool creeParLettre = n.parPositionDe == 0 && nombre > ModeleCharge().nombreInitial.at(n.cle);
       niveaux.push_back(n.cle);
+      const Groupe sous = GroupeDe(niveaux);
       for (std::size_t k = 0; k < nombre; ++k) {
         index.emplace_back(n.cle, static_cast<int>(k));
-        Parcourt(n.cle, static_cast<int>(k), creeParLettre && k + 1 == nombre, index, niveaux);
+        Parcourt(n.cle, static_cast<int>(k), sous, creeParLettre && k + 1 == nombre, index, niveaux);
         index.pop_back();
       }
       niveaux.pop_back();
@@ -95,25 +111,36 @@ class Ecrivain {
   std::size_t nombre = 0;  // letters given so far
 
  private:
-  void EcritEnregistrement(const Index& index, const std::vector<int>& niveaux, bool doitApparaitre) {
-    const auto it = EntreesParNiveaux().find(niveaux);
-    if (it == EntreesParNiveaux().end()) return;
-    const auto& defauts = ModeleCharge().textes.at(niveaux);
-    const std::size_t avant = nombre;
+  void EcritEnregistrement(const Groupe& groupe, const Index& index, bool doitApparaitre) {
+    if (groupe.entrees == nullptr) return;
     const TIndex t = VersTIndex(index);
-    std::string premier;
-    for (std::size_t k = 0; k < it->second.size(); ++k) {
-      const int code = it->second[k]->lettre.code;
-      const char* valeur = m_lu.Lit(m_racine, code, t);
-      if (k == 0) premier = valeur;
-      if (m_toutes || defauts[k] != valeur) Ajoute(code, index, valeur);
-    }
-    if (doitApparaitre && nombre == avant && !it->second.empty())
-      Ajoute(it->second.front()->lettre.code, index, std::move(premier));
+    // A record's letters are read from the record itself, reached once: the letters of a
+    // group are the ones the root gives to that record or to its own sub-records.
+    const auto lisDans = [&](auto& enregistrement) { EcritLettres(groupe, index, doitApparaitre, enregistrement, t); };
+    if (index.empty() || !zorfiscal2072::PourEnregistrementAuNiveau(m_racine, index.back().first, t, lisDans))
+      lisDans(m_racine);
   }
 
-  void Ajoute(int code, const Index& index, std::string valeur) {
-    m_recoit(LettreFichier{++nombre, code, index, std::move(valeur)});
+  template <class R>
+  void EcritLettres(const Groupe& groupe, const Index& index, bool doitApparaitre, R& enregistrement, const TIndex& t) {
+    const auto& entrees = *groupe.entrees;
+    const std::size_t avant = nombre;
+    for (std::size_t k = 0; k < entrees.size(); ++k) {
+      const int code = entrees[k]->lettre.code;
+      const char* valeur = m_lu.Lit(enregistrement, code, t);
+      if (k == 0) m_premier = valeur;
+      if (m_toutes || (*groupe.defauts)[k] != valeur) Ajoute(code, index, valeur);
+    }
+    if (doitApparaitre && nombre == avant && !entrees.empty()) Ajoute(entrees.front()->lettre.code, index, m_premier);
+  }
+
+  // The letter given is reused from one to the next, its index and value keeping their blocks.
+  void Ajoute(int code, const Index& index, std::string_view valeur) {
+    m_lettre.rang = ++nombre;
+    m_lettre.code = code;
+    m_lettre.index = index;
+    m_lettre.valeur.assign(valeur);
+    m_recoit(m_lettre);
   }
 
   // One letter read again and again: its value's block is reused, not allocated per letter.
@@ -123,10 +150,11 @@ class Ecrivain {
     Lecture(const Lecture&) = delete;
     Lecture& operator=(const Lecture&) = delete;
     ~Lecture() { std::free(m_lettre.valeur); }
-    const char* Lit(TDonnee2072& racine, int code, const TIndex& index) {
+    template <class R>
+    const char* Lit(R& enregistrement, int code, const TIndex& index) {
       m_lettre.code = static_cast<std::int16_t>(code);
       if (m_lettre.valeur != nullptr) m_lettre.valeur[0] = '\0';
-      racine.TransfertUneLettre(&m_lettre, index, 1);
+      enregistrement.TransfertUneLettre(&m_lettre, index, 1);
       return m_lettre.valeur != nullptr ? m_lettre.valeur : "";
     }
 
@@ -137,6 +165,8 @@ class Ecrivain {
   TDonnee2072& m_racine;
   bool m_toutes;
   Lecture m_lu;
+  std::string m_premier;
+  LettreFichier m_lettre;
   const std::function<void(const LettreFichier&)>& m_recoit;
 };
 
@@ -146,7 +176,7 @@ void Ecrit(TDonnee2072& racine, bool toutes, const std::function<void(const Lett
   Ecrivain ecrivain(racine, toutes, recoit);
   Index index;
   std::vector<int> niveaux;
-  ecrivain.Parcourt(0, 0, false, index, niveaux);
+  ecrivain.Parcourt(0, 0, GroupeDe(niveaux), false, index, niveaux);
 }
 
 FichierDeclaration Ecrit(TDonnee2072& racine, bool toutes) {

@@ -1,6 +1,7 @@
 #include "fichierjson.h"
 
 #include <algorithm>
+#include <charconv>
 #include <limits>
 #include <nlohmann/json.hpp>
 #include <set>
@@ -429,22 +430,28 @@ EcrivainJson::EcrivainJson(std::function<void(std::string_view)> ecrit, long ann
 }
 
 void EcrivainJson::Ajoute(const LettreFichier& l) {
-  m_texte += m_premiere ? "\n    {" : ",\n    {";
+  // A million shares write millions of letters: numbers and values go straight into the
+  // text, without a string of their own.
+  const auto nombre = [&](long long n) {
+    char chiffres[24];
+    const auto fin = std::to_chars(chiffres, chiffres + sizeof chiffres, n).ptr;
+    m_texte.append(chiffres, fin);
+  };
+  m_texte += m_premiere ? "\n    {\"code\": " : ",\n    {\"code\": ";
   m_premiere = false;
-  m_texte += "\"code\": ";
-  m_texte += std::to_string(l.code);
+  nombre(l.code);
   if (!l.index.empty()) {
     m_texte += ", \"index\": {";
     for (std::size_t k = 0; k < l.index.size(); ++k) {
       m_texte += k ? ", \"" : "\"";
-      m_texte += std::to_string(l.index[k].first);
+      nombre(l.index[k].first);
       m_texte += "\": ";
-      m_texte += std::to_string(l.index[k].second);
+      nombre(l.index[k].second);
     }
-    m_texte += "}";
+    m_texte += '}';
   }
   m_texte += ", \"value\": ";
-  m_texte += TexteJson(l.valeur);
+  AjouteTexteJson(m_texte, l.valeur);
   if (m_annote) m_texte += NomsPourLesGens(l.code);
   m_texte += '}';
   if (m_texte.size() >= (1 << 16)) {

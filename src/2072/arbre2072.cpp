@@ -17,14 +17,8 @@ short LettreCle() {
 
 // The code of the record at level `niveau` that `index` names, or null.
 const std::string* CodeDe(TDonnee2072& racine, int niveau, const TIndex& index) {
-  int position = 0;
-  if (!index.getValeurIndex(niveau, position)) return nullptr;
   const std::string* code = nullptr;
-  arbre::AtteintNiveau(racine, niveau, index, [&](auto& proprietaire, const auto& enfant) {
-    auto& vecteur = proprietaire.*enfant.champ;
-    const auto rang = static_cast<std::size_t>(static_cast<unsigned>(position));
-    if (rang < vecteur.size()) code = arbre::ChampCle(vecteur[rang]);
-  });
+  PourEnregistrementAuNiveau(racine, niveau, index, [&](auto& r) { code = arbre::ChampCle(r); });
   return code;
 }
 

@@ -41,6 +41,25 @@ std::size_t NombreAuNiveau(const TDonnee2072& racine, int cle, const TIndex& ind
 // when there is no such owner.
 void CompleteNiveau(TDonnee2072& racine, int cle, const TIndex& index, std::size_t n);
 
+// action(record) on the record of level `cle` that `index` names (its position at that level
+// and the positions on the way); false, and nothing done, when there is no such record.
+// `record` has its own class: reading its letters there skips the routing from the root.
+template <class D, class F>
+  requires std::is_same_v<std::remove_const_t<D>, TDonnee2072>
+bool PourEnregistrementAuNiveau(D& racine, int cle, const TIndex& index, F&& action) {
+  int position = 0;
+  if (!index.getValeurIndex(cle, position)) return false;
+  bool trouve = false;
+  arbre::AtteintNiveau(racine, cle, index, [&](auto& proprietaire, const auto& enfant) {
+    auto& vecteur = proprietaire.*enfant.champ;
+    const auto rang = static_cast<std::size_t>(static_cast<unsigned>(position));
+    if (rang >= vecteur.size()) return;
+    action(vecteur[rang]);
+    trouve = true;
+  });
+  return trouve;
+}
+
 // visiteur(record, index) on the root and then every record of the declaration, depth first
 // in routing order: the index names the record (positions of every vector on the way).
 // `record` has its own class, so a generic lambda can tell the records apart:
