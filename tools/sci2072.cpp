@@ -25,7 +25,7 @@ constexpr void (*kCommandes[])(CLI::App&, int&) = {
 #ifdef SCI2072_JEMALLOC
 // Read by jemalloc when it starts: its memory on transparent huge pages.
 extern "C" {
-const char* malloc_conf = "thp:always,metadata_thp:always";
+const char* malloc_conf = "thp:always,metadata_thp:always,oversize_threshold:0";
 }
 #endif
 
