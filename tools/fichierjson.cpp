@@ -391,10 +391,7 @@ std::optional<FichierDeclaration> LitJson(const std::string& texte, Rapport& rap
 }
 
 std::optional<FichierDeclaration> LitJson(std::string_view texte, Rapport& rapport) {
-  std::string copie;
-  copie.reserve(texte.size() + kRembourrage);
-  copie.assign(texte);
-  if (auto fichier = LitJsonRapide(copie.data(), copie.size(), copie.capacity())) return fichier;
+  if (auto fichier = LitJsonRapide(texte)) return fichier;
   return LitJsonEvenements(texte, rapport);
 }
 

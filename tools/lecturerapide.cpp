@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 #include <string_view>
 #include <utility>
 
@@ -126,7 +127,7 @@ std::optional<FichierDeclaration> LitJsonRapide(const char* texte, std::size_t t
   if (document.get_object().get(racine)) return std::nullopt;
   FichierDeclaration fichier;
   fichier.lettres.reserve(taille / 64);  // a letter takes some 60 to 120 bytes
-  enum { kFormat_, kVersion_, kAnnee, kLettres };
+  enum { kCleFormat, kCleVersion, kCleAnnee, kCleLettres };
   unsigned vus = 0;
   for (auto element : racine) {
     ondemand::field champ;
@@ -134,26 +135,33 @@ std::optional<FichierDeclaration> LitJsonRapide(const char* texte, std::size_t t
     std::string_view format;
     long long n = 0;
     switch (Membre(champ, {"format", "version", "year", "letters"}, vus)) {
-      case kFormat_:
+      case kCleFormat:
         if (!Texte(champ.value(), format) || format != kFormat) return std::nullopt;
         break;
-      case kVersion_:
+      case kCleVersion:
         if (!Entier(champ.value(), kVersion, kVersion, n)) return std::nullopt;
         break;
-      case kAnnee:
+      case kCleAnnee:
         if (!Entier(champ.value(), 1, 9999, n)) return std::nullopt;
         fichier.annee = static_cast<long>(n);
         break;
-      case kLettres:
+      case kCleLettres:
         if (!LitLettres(champ.value(), fichier.lettres)) return std::nullopt;
         break;
       default: return std::nullopt;
     }
   }
   // Every member the format requires, and nothing after the root object.
-  const unsigned requis = 1u << kFormat_ | 1u << kVersion_ | 1u << kLettres;
+  const unsigned requis = 1u << kCleFormat | 1u << kCleVersion | 1u << kCleLettres;
   if ((vus & requis) != requis || document.current_location().error() != OUT_OF_BOUNDS) return std::nullopt;
   return fichier;
+}
+
+std::optional<FichierDeclaration> LitJsonRapide(std::string_view texte) {
+  std::string copie;
+  copie.reserve(texte.size() + kRembourrage);
+  copie.assign(texte);
+  return LitJsonRapide(copie.data(), copie.size(), copie.capacity());
 }
 
 }  // namespace hote2072

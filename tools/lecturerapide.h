@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <string_view>
 
 #include "declaration.h"
 
@@ -14,6 +15,8 @@ namespace hote2072 {
 // exact messages, so both always agree on a file this one accepts. `texte` must be readable
 // up to `capacite` bytes, at least `taille` + kRembourrage.
 std::optional<FichierDeclaration> LitJsonRapide(const char* texte, std::size_t taille, std::size_t capacite);
+// The same on a copy of `texte` with room for the padding.
+std::optional<FichierDeclaration> LitJsonRapide(std::string_view texte);
 
 // Bytes the fast reader may read beyond the end of the text.
 inline constexpr std::size_t kRembourrage = 64;
