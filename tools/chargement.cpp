@@ -1,6 +1,7 @@
 #include "chargement.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <cstring>
 #include <map>
@@ -19,19 +20,23 @@ using namespace zorfiscal2072;
 
 namespace {
 
-// A letter owning its heap value, as the letter library expects.
+// A letter owning its heap value, as the letter library expects. One is reused for every
+// letter of a file: its block is kept from one letter to the next.
 class LettreTemporaire {
  public:
-  LettreTemporaire(int code, const std::string& valeur) {
-    m_lettre.code = static_cast<std::int16_t>(code);
-    m_lettre.valeur = static_cast<char*>(std::malloc(valeur.size() + 1));
-    if (m_lettre.valeur == nullptr) throw std::bad_alloc();
-    std::memcpy(m_lettre.valeur, valeur.c_str(), valeur.size() + 1);
-  }
+  LettreTemporaire() = default;
   ~LettreTemporaire() { std::free(m_lettre.valeur); }
   LettreTemporaire(const LettreTemporaire&) = delete;
   LettreTemporaire& operator=(const LettreTemporaire&) = delete;
-  structLettre* get() { return &m_lettre; }
+  structLettre* Prend(long long code, const std::string& valeur) {
+    char* bloc = static_cast<char*>(std::realloc(m_lettre.valeur, valeur.size() + 1));
+    if (bloc == nullptr) throw std::bad_alloc();
+    std::memcpy(bloc, valeur.c_str(), valeur.size() + 1);
+    m_lettre.valeur = bloc;
+    m_lettre.code = static_cast<std::int16_t>(code);
+    return &m_lettre;
+  }
+  const char* valeur() const { return m_lettre.valeur != nullptr ? m_lettre.valeur : ""; }
 
  private:
   structLettre m_lettre{1, 0, nullptr, 0, nullptr};
@@ -75,10 +80,15 @@ void CreeEnregistrements(TDonnee2072& racine, const Effectifs& effectifs) {
 using Codes = std::map<int, std::vector<std::string>>;
 
 // The level whose records take their code from letter `code`, or null.
-const Niveau* NiveauDeLaCle(int code) {
-  for (const Niveau& n : Niveaux())
-    if (n.lettreCle != 0 && n.lettreCle == code) return &n;
-  return nullptr;
+const Niveau* NiveauDeLaCle(long long code) {
+  static const auto parCode = [] {
+    std::array<const Niveau*, lettres::kEtendueCodes> t{};
+    for (const Niveau& n : Niveaux())
+      if (n.lettreCle != 0) t[static_cast<std::size_t>(n.lettreCle - lettres::kPremierCode)] = &n;
+    return t;
+  }();
+  const long long i = code - lettres::kPremierCode;
+  return i >= 0 && i < lettres::kEtendueCodes ? parCode[static_cast<std::size_t>(i)] : nullptr;
 }
 
 Codes LitCodes(const TDonnee2072& racine) {
@@ -192,16 +202,31 @@ std::unique_ptr<TDonnee2072> Charge(const FichierDeclaration& fichier, Rapport& 
 
   // The letter that gave each record its code, by level and position.
   std::map<int, std::unordered_map<int, const LettreFichier*>> lettreDuCode;
-  for (const LettreFichier& l : fichier.lettres) {
-    const TIndex index = VersTIndex(l.index);
-    LettreTemporaire lettre(static_cast<int>(l.code), l.valeur), relue(static_cast<int>(l.code), "");
-    if (!racine->TransfertUneLettre(lettre.get(), index, 0) || !racine->TransfertUneLettre(relue.get(), index, 1))
+  LettreTemporaire donnee, relue;
+  const auto charge = [&](auto& enregistrement, const LettreFichier& l, const TIndex& index) {
+    if (!enregistrement.TransfertUneLettre(donnee.Prend(l.code, l.valeur), index, 0) ||
+        !enregistrement.TransfertUneLettre(relue.Prend(l.code, {}), index, 1))
       rapport.Ajoute(l, "no record of the declaration took this letter");
-    else if (const char type = zorfiscal2072::EntreeDictionnaire2072(static_cast<int>(l.code))->lettre.type();
-             !MemeValeur(type, l.valeur, relue.get()->valeur))
-      rapport.Ajoute(
-          l, std::string("the field cannot hold this value exactly: it keeps ") + TexteJson(relue.get()->valeur));
-    if (const Niveau* n = NiveauDeLaCle(static_cast<int>(l.code))) lettreDuCode[n->cle][PositionDans(l.index, n->cle)] = &l;
+    else if (const char type = EntreeDictionnaire2072(static_cast<int>(l.code))->lettre.type();
+             !MemeValeur(type, l.valeur, relue.valeur()))
+      rapport.Ajoute(l, std::string("the field cannot hold this value exactly: it keeps ") + TexteJson(relue.valeur()));
+    if (const Niveau* n = NiveauDeLaCle(l.code)) lettreDuCode[n->cle][PositionDans(l.index, n->cle)] = &l;
+  };
+  // Every letter has passed the checks, so its index holds exactly its record's levels: the
+  // record is reached directly, once for a run of letters with the same index (a record's
+  // letters usually follow each other), rather than routing each letter from the root.
+  const std::vector<LettreFichier>& lettres = fichier.lettres;
+  for (std::size_t debut = 0, fin = 0; debut < lettres.size(); debut = fin) {
+    for (fin = debut + 1; fin < lettres.size() && lettres[fin].index == lettres[debut].index;) ++fin;
+    const TIndex index = VersTIndex(lettres[debut].index);
+    const auto chargeSuite = [&](auto& enregistrement) {
+      for (std::size_t k = debut; k < fin; ++k) charge(enregistrement, lettres[k], index);
+    };
+    const std::vector<int>& niveaux = EntreeDictionnaire2072(static_cast<int>(lettres[debut].code))->niveaux;
+    if (niveaux.empty())
+      chargeSuite(*racine);
+    else if (!PourEnregistrementAuNiveau(*racine, niveaux.back(), index, chargeSuite))
+      for (std::size_t k = debut; k < fin; ++k) rapport.Ajoute(lettres[k], "no record of the declaration took this letter");
   }
 
   const Codes finals = LitCodes(*racine);

@@ -1,6 +1,7 @@
 #include "niveauxhote.h"
 
 #include <algorithm>
+#include <array>
 
 #include "arbre2072.h"
 
@@ -37,6 +38,9 @@ std::size_t RangEcriture(int cle) {
   return static_cast<std::size_t>(it - std::begin(kLibelles));
 }
 
+// Level keys run from the properties' to the free-use entries'.
+constexpr int kCleNiveauMin = kNiveauPropriete, kCleNiveauMax = kNiveauJouissanceGratuite;
+
 TIndex IndexDuParent(int cle, int positionParent) {
   const Niveau* n = TrouveNiveau(cle);
   TIndex index;
@@ -64,9 +68,14 @@ const std::vector<Niveau>& Niveaux() {
 }
 
 const Niveau* TrouveNiveau(int cle) {
-  const auto& n = Niveaux();
-  const auto it = std::find_if(n.begin(), n.end(), [cle](const Niveau& x) { return x.cle == cle; });
-  return it == n.end() ? nullptr : &*it;
+  // Asked for every level of every letter of a file: a table by key.
+  static const auto parCle = [] {
+    std::array<const Niveau*, kCleNiveauMax - kCleNiveauMin + 1> t{};
+    for (const Niveau& n : Niveaux())
+      if (n.cle >= kCleNiveauMin && n.cle <= kCleNiveauMax) t[static_cast<std::size_t>(n.cle - kCleNiveauMin)] = &n;
+    return t;
+  }();
+  return cle >= kCleNiveauMin && cle <= kCleNiveauMax ? parCle[static_cast<std::size_t>(cle - kCleNiveauMin)] : nullptr;
 }
 
 std::size_t Nombre(const TDonnee2072& racine, int cle, int positionParent) {

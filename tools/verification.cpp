@@ -1,6 +1,7 @@
 #include "verification.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -62,12 +63,13 @@ void VerifieLettre(const LettreFichier& l, Rapport& rapport) {
   if (std::string p = ProblemeValeur(e->lettre, l.valeur); !p.empty()) rapport.Ajoute(l, p);
 }
 
-// A letter's code and index in one integer: 16 bits of code, then two levels of 4 bits (the
-// key less 299, 0 for none) each with a position of 17 bits. Indexes of more levels, codes
-// out of range: none (no letter of the form has them; they are reported anyway).
+// A letter's index and code in one integer: two levels of 4 bits (the key less 299, 0 for
+// none) each with a position of 17 bits, then 16 bits of code, so that a file written record
+// by record is nearly sorted. Indexes of more levels, codes out of range: none (no letter of
+// the form has them; they are reported anyway).
 std::optional<std::uint64_t> Empreinte(const LettreFichier& l) {
   if (l.code < 0 || l.code > 0xFFFF || l.index.size() > 2) return std::nullopt;
-  std::uint64_t e = static_cast<std::uint64_t>(l.code);
+  std::uint64_t e = 0;
   for (std::size_t k = 0; k < 2; ++k) {
     e <<= 21;
     if (k >= l.index.size()) continue;
@@ -75,13 +77,25 @@ std::optional<std::uint64_t> Empreinte(const LettreFichier& l) {
     if (cle < 300 || cle > 310 || position < 0 || position >= (1 << 17)) return std::nullopt;
     e |= static_cast<std::uint64_t>(cle - 299) << 17 | static_cast<std::uint64_t>(position);
   }
-  return e;
+  return e << 16 | static_cast<std::uint64_t>(l.code);
+}
+
+// Sorts a vector whose runs of equal index are already in order of index, as a file written
+// record by record is: each run is put in order by itself, the whole sorted only if the runs
+// are out of order.
+void TriePresqueTrie(std::vector<std::pair<std::uint64_t, std::size_t>>& empreintes) {
+  const auto index = [](std::uint64_t e) { return e >> 16; };
+  for (std::size_t debut = 0, fin = 0; debut < empreintes.size(); debut = fin) {
+    for (fin = debut + 1; fin < empreintes.size() && index(empreintes[fin].first) == index(empreintes[debut].first);) ++fin;
+    std::sort(empreintes.begin() + static_cast<std::ptrdiff_t>(debut), empreintes.begin() + static_cast<std::ptrdiff_t>(fin));
+  }
+  if (!std::is_sorted(empreintes.begin(), empreintes.end())) std::sort(empreintes.begin(), empreintes.end());
 }
 
 // The same letter (code and index) given twice, reported at the later one. Sorting one integer
 // per letter keeps this fast and small for a million letters.
 void VerifieDoublons(const FichierDeclaration& fichier, Rapport& rapport) {
-  std::vector<std::pair<std::uint64_t, std::size_t>> empreintes;  // (code and index, position in the file)
+  std::vector<std::pair<std::uint64_t, std::size_t>> empreintes;  // (index and code, position in the file)
   empreintes.reserve(fichier.lettres.size());
   std::map<std::pair<long long, Index>, std::size_t> autres;
   for (std::size_t k = 0; k < fichier.lettres.size(); ++k) {
@@ -92,7 +106,7 @@ void VerifieDoublons(const FichierDeclaration& fichier, Rapport& rapport) {
       rapport.Ajoute(l, "the same letter (code and index) is already given by letter " + std::to_string(it->second));
     }
   }
-  if (!std::is_sorted(empreintes.begin(), empreintes.end())) std::sort(empreintes.begin(), empreintes.end());
+  TriePresqueTrie(empreintes);
   for (std::size_t k = 1, premiere = 0; k < empreintes.size(); ++k) {
     if (empreintes[k].first != empreintes[k - 1].first) {
       premiere = k;
@@ -113,13 +127,23 @@ int PositionDans(const Index& index, int cle) {
 
 Effectifs CompteEffectifs(const FichierDeclaration& fichier) {
   Effectifs effectifs;
+  // The count last updated at each level (slot key % 16): a record's letters usually follow
+  // each other, so most letters update the counts the letter before them did.
+  struct Dernier {
+    int cle = 0;
+    int proprietaire = -1;
+    std::size_t* nombre = nullptr;
+  };
+  std::array<Dernier, 16> derniers{};
   for (const LettreFichier& l : fichier.lettres)
     for (const auto& [cle, position] : l.index) {
       const Niveau* n = TrouveNiveau(cle);
       const int proprietaire = n->parent == 0 ? 0 : PositionDans(l.index, n->parent);
       if (proprietaire < 0) continue;  // reported: the index lacks the owner's level
-      std::size_t& nombre = effectifs[{cle, proprietaire}];
-      nombre = std::max(nombre, static_cast<std::size_t>(position) + 1);
+      Dernier& d = derniers[static_cast<std::size_t>(cle) % derniers.size()];
+      if (d.nombre == nullptr || d.cle != cle || d.proprietaire != proprietaire)
+        d = {cle, proprietaire, &effectifs[{cle, proprietaire}]};
+      *d.nombre = std::max(*d.nombre, static_cast<std::size_t>(position) + 1);
     }
   return effectifs;
 }
