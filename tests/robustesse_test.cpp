@@ -126,16 +126,56 @@ TEST(Robustesse, FastReaderTakesOnlyWhatTheEventReaderReadsTheSame) {
       {"", false},
   };
   for (const auto& c : cas) {
-    const auto rapide = LitJsonRapide(c.texte);
     Rapport rapport;
     const auto evenements = LitJsonEvenements(c.texte, rapport);
-    EXPECT_EQ(rapide.has_value(), c.rapide) << c.texte;
-    if (rapide) {
-      EXPECT_EQ(rapide, evenements) << c.texte;
+    for (const std::size_t morceau : {kTailleMorceau, std::size_t{1}}) {
+      const auto rapide = LitJsonRapide(c.texte, morceau);
+      EXPECT_EQ(rapide.has_value(), c.rapide) << c.texte;
+      if (rapide) {
+        EXPECT_EQ(rapide, evenements) << c.texte;
+      }
     }
     Rapport r;
     EXPECT_EQ(LitJson(c.texte, r), evenements) << c.texte;
     EXPECT_EQ(r.problemes(), rapport.problemes()) << c.texte;
+  }
+}
+
+// Letters one per line are read in pieces that end at a line: a piece must hold letters, and
+// the commas between pieces join them as the array does; "[" and "]" in texts, letters over
+// several lines and members after the letters change nothing.
+TEST(Robustesse, FastReaderReadsPiecesAsTheWholeArray) {
+  const std::string a = R"({"code": 12003, "value": "[a], {b}"})", b = R"({"code": 12140, "index": {"300": 0}, "value": "1"})";
+  const std::string c = "{\"code\": 12103,\n \"index\": {\"300\": 0},\n \"value\": \"2\"}";
+  const auto lignes = [](const std::vector<std::string>& l, const std::string& fin = "\n  ]\n}\n") {
+    std::string t = R"({"format": "sci2072-declaration", "version": 1, "letters": [)";
+    for (const std::string& x : l) t += "\n    " + x;
+    return t + fin;
+  };
+  const struct {
+    std::string texte;
+    bool rapide;
+  } cas[] = {
+      {lignes({a + ",", b + ",", c}), true},
+      {lignes({a + ",", b + ",", c}, "\n  ], \"year\": 2012}"), true},
+      {lignes({a + ",", "", b + " ,  ", c}), true},
+      {lignes({a + ",", b + ",", c + ","}), false},           // a comma after the last letter
+      {lignes({a + ",", ",", b}), false},                      // an empty element
+      {lignes({a, b}), false},                                 // no comma between letters
+      {lignes({a + ",", b}, "\n  ], \"x]\": 1}"), false},     // a member the format lacks
+      {lignes({a + ",", "{\"code\": 12140, \"value\": \"1\n\"}"}), false},  // a line end in a text
+  };
+  for (const auto& x : cas) {
+    Rapport rapport;
+    const auto evenements = LitJsonEvenements(x.texte, rapport);
+    EXPECT_EQ(evenements.has_value(), x.rapide) << x.texte;
+    for (const std::size_t morceau : {std::size_t{1}, std::size_t{40}, kTailleMorceau}) {
+      const auto rapide = LitJsonRapide(x.texte, morceau);
+      EXPECT_EQ(rapide.has_value(), x.rapide) << x.texte;
+      if (rapide) {
+        EXPECT_EQ(rapide, evenements) << x.texte;
+      }
+    }
   }
 }
 

@@ -46,6 +46,7 @@ class LettreTemporaire {
 // letter's type (a mode held as an integer behind an amount letter) would otherwise change a
 // value silently.
 bool MemeValeur(char type, const std::string& donne, const char* relu) {
+  if (donne == relu) return true;  // the checks have read the value given
   switch (type) {
     case 'D': {
       double a = 0, b = 0;

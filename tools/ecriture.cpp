@@ -127,9 +127,9 @@ class Ecrivain {
     const std::size_t avant = nombre;
     for (std::size_t k = 0; k < entrees.size(); ++k) {
       const int code = entrees[k]->lettre.code;
-      const char* valeur = m_lu.Lit(enregistrement, code, t);
-      if (k == 0) m_premier = valeur;
-      if (m_toutes || (*groupe.defauts)[k] != valeur) Ajoute(code, index, valeur);
+      const std::string_view valeur = m_lu.Lit(enregistrement, code, t);
+      if (k == 0 && doitApparaitre) m_premier = valeur;
+      if (m_toutes || std::string_view((*groupe.defauts)[k]) != valeur) Ajoute(code, index, valeur);
     }
     if (doitApparaitre && nombre == avant && !entrees.empty()) Ajoute(entrees.front()->lettre.code, index, m_premier);
   }
@@ -151,7 +151,7 @@ class Ecrivain {
     Lecture& operator=(const Lecture&) = delete;
     ~Lecture() { std::free(m_lettre.valeur); }
     template <class R>
-    const char* Lit(R& enregistrement, int code, const TIndex& index) {
+    std::string_view Lit(R& enregistrement, int code, const TIndex& index) {
       m_lettre.code = static_cast<std::int16_t>(code);
       if (m_lettre.valeur != nullptr) m_lettre.valeur[0] = '\0';
       enregistrement.TransfertUneLettre(&m_lettre, index, 1);

@@ -384,12 +384,6 @@ class Lecteur : public nlohmann::json_sax<json> {
 
 }  // namespace
 
-std::optional<FichierDeclaration> LitJson(const std::string& texte, Rapport& rapport) {
-  if (texte.capacity() < texte.size() + kRembourrage) return LitJson(std::string_view(texte), rapport);
-  if (auto fichier = LitJsonRapide(texte.data(), texte.size(), texte.capacity())) return fichier;
-  return LitJsonEvenements(texte, rapport);
-}
-
 std::optional<FichierDeclaration> LitJson(std::string_view texte, Rapport& rapport) {
   if (auto fichier = LitJsonRapide(texte)) return fichier;
   return LitJsonEvenements(texte, rapport);

@@ -15,10 +15,8 @@ namespace hote2072 {
 // Reads a file's shape: malformed JSON (with its line and column), missing, mistyped or
 // repeated members, index keys outside 300 to 310, positions outside 0 to kPositionMax. Letters are
 // not yet checked against the dictionary. Empty when the report has a problem.
-// A file in the plain shape this program writes is read at full speed, in place when the
-// string has room for the fast reader's padding (LitFichier leaves it); any other goes event
+// A file in the plain shape this program writes is read at full speed; any other goes event
 // by event, which names every problem.
-std::optional<FichierDeclaration> LitJson(const std::string& texte, Rapport& rapport);
 std::optional<FichierDeclaration> LitJson(std::string_view texte, Rapport& rapport);
 // The event reader alone (any nesting depth, every problem named).
 std::optional<FichierDeclaration> LitJsonEvenements(std::string_view texte, Rapport& rapport);

@@ -9,8 +9,6 @@
 #include <cstring>
 #include <vector>
 
-#include "lecturerapide.h"
-
 namespace hote2072 {
 
 namespace {
@@ -102,7 +100,7 @@ std::string LitFichier(const std::string& chemin) {
   if (fd < 0) throw ErreurFichier(Erreur("cannot open", nom));
   std::string contenu;
   struct stat s {};
-  if (::fstat(fd, &s) == 0 && S_ISREG(s.st_mode) && s.st_size > 0) contenu.reserve(static_cast<std::size_t>(s.st_size) + kRembourrage);
+  if (::fstat(fd, &s) == 0 && S_ISREG(s.st_mode) && s.st_size > 0) contenu.reserve(static_cast<std::size_t>(s.st_size));
   std::vector<char> bloc(1 << 16);
   int erreur = 0;
   for (;;) {
@@ -114,7 +112,6 @@ std::string LitFichier(const std::string& chemin) {
   }
   if (!entree) ::close(fd);
   if (erreur != 0) throw ErreurFichier(Erreur("cannot read", nom, erreur));
-  contenu.reserve(contenu.size() + kRembourrage);  // room for the fast JSON reader, no copy
   return contenu;
 }
 

@@ -14,8 +14,6 @@ namespace {
 
 using namespace simdjson;
 
-static_assert(kRembourrage >= SIMDJSON_PADDING);
-
 // A string's text. A lone surrogate escape (\ud800) decodes to bytes that are not UTF-8, which
 // the event reader refuses; such a text leaves the fast path.
 bool Texte(ondemand::value valeur, std::string_view& texte) {
@@ -103,9 +101,7 @@ bool LitLettre(ondemand::value valeur, LettreFichier& lettre) {
   return (vus & (1u << kCode)) != 0 && (vus & (1u << kValeur)) != 0;
 }
 
-bool LitLettres(ondemand::value valeur, std::vector<LettreFichier>& lettres) {
-  ondemand::array tableau;
-  if (valeur.get_array().get(tableau)) return false;
+bool LitLettres(ondemand::array tableau, std::vector<LettreFichier>& lettres) {
   for (auto element : tableau) {
     ondemand::value v;
     if (std::move(element).get(v)) return false;
@@ -116,52 +112,118 @@ bool LitLettres(ondemand::value valeur, std::vector<LettreFichier>& lettres) {
   return true;
 }
 
-}  // namespace
+// The fast reader works on copies of its own, padded as simdjson asks.
+class Tampon {
+ public:
+  padded_string_view Vue() const { return padded_string_view(m_texte.data(), m_texte.size(), m_texte.capacity()); }
+  void Prend(std::string_view debut, std::string_view milieu, std::string_view fin) {
+    const std::size_t taille = debut.size() + milieu.size() + fin.size();
+    m_texte.reserve(taille + SIMDJSON_PADDING);
+    m_texte.resize(taille);
+    char* p = m_texte.data();
+    for (const std::string_view partie : {debut, milieu, fin}) p = std::copy(partie.begin(), partie.end(), p);
+  }
 
-std::optional<FichierDeclaration> LitJsonRapide(const char* texte, std::size_t taille, std::size_t capacite) {
-  if (capacite < taille + kRembourrage) return std::nullopt;
-  ondemand::parser parser;
+ private:
+  std::string m_texte;
+};
+
+// The root object with an empty letters array: every member but the letters, checked.
+bool LitRacine(ondemand::parser& parser, const Tampon& tampon, FichierDeclaration& fichier) {
   ondemand::document document;
-  if (parser.iterate(padded_string_view(texte, taille, capacite)).get(document)) return std::nullopt;
+  if (parser.iterate(tampon.Vue()).get(document)) return false;
   ondemand::object racine;
-  if (document.get_object().get(racine)) return std::nullopt;
-  FichierDeclaration fichier;
-  fichier.lettres.reserve(taille / 64);  // a letter takes some 60 to 120 bytes
+  if (document.get_object().get(racine)) return false;
   enum { kCleFormat, kCleVersion, kCleAnnee, kCleLettres };
   unsigned vus = 0;
   for (auto element : racine) {
     ondemand::field champ;
-    if (std::move(element).get(champ)) return std::nullopt;
+    if (std::move(element).get(champ)) return false;
     std::string_view format;
+    ondemand::array lettres;
     long long n = 0;
     switch (Membre(champ, {"format", "version", "year", "letters"}, vus)) {
       case kCleFormat:
-        if (!Texte(champ.value(), format) || format != kFormat) return std::nullopt;
+        if (!Texte(champ.value(), format) || format != kFormat) return false;
         break;
       case kCleVersion:
-        if (!Entier(champ.value(), kVersion, kVersion, n)) return std::nullopt;
+        if (!Entier(champ.value(), kVersion, kVersion, n)) return false;
         break;
       case kCleAnnee:
-        if (!Entier(champ.value(), 1, 9999, n)) return std::nullopt;
+        if (!Entier(champ.value(), 1, 9999, n)) return false;
         fichier.annee = static_cast<long>(n);
         break;
       case kCleLettres:
-        if (!LitLettres(champ.value(), fichier.lettres)) return std::nullopt;
+        if (champ.value().get_array().get(lettres) || !LitLettres(lettres, fichier.lettres)) return false;
         break;
-      default: return std::nullopt;
+      default: return false;
     }
   }
   // Every member the format requires, and nothing after the root object.
   const unsigned requis = 1u << kCleFormat | 1u << kCleVersion | 1u << kCleLettres;
-  if ((vus & requis) != requis || document.current_location().error() != OUT_OF_BOUNDS) return std::nullopt;
-  return fichier;
+  return (vus & requis) == requis && document.current_location().error() == OUT_OF_BOUNDS;
 }
 
-std::optional<FichierDeclaration> LitJsonRapide(std::string_view texte) {
-  std::string copie;
-  copie.reserve(texte.size() + kRembourrage);
-  copie.assign(texte);
-  return LitJsonRapide(copie.data(), copie.size(), copie.capacity());
+bool Blanc(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+// Where the piece of `corps` starting at `debut` ends: the comma that ends a line, before a
+// line starting with "{", once the piece holds `taille` bytes; the end of `corps` when there
+// is none. Scans stop at line ends, so that this stays linear whatever the file.
+std::size_t FinDuMorceau(std::string_view corps, std::size_t debut, std::size_t taille) {
+  if (taille >= corps.size() - debut) return corps.size();
+  for (std::size_t q = debut + std::max<std::size_t>(taille, 1); q < corps.size(); ++q) {
+    q = corps.find('\n', q);
+    if (q == std::string_view::npos) break;
+    std::size_t virgule = q;
+    while (virgule > debut && corps[virgule - 1] != '\n' && Blanc(corps[virgule - 1])) --virgule;
+    if (virgule == debut || corps[virgule - 1] != ',') continue;
+    std::size_t suite = q + 1;
+    while (suite < corps.size() && Blanc(corps[suite])) ++suite;
+    if (suite < corps.size() && corps[suite] == '{') return virgule - 1;
+  }
+  return corps.size();
+}
+
+// The letters, `corps` being the text inside the letters array, piece by piece: each piece
+// read as an array of its own must hold letters; the commas between pieces join them. Pieces
+// of a megabyte keep the index simdjson builds (some 90 bytes a letter) to the size of one,
+// reused from piece to piece.
+bool LitCorps(ondemand::parser& parser, std::string_view corps, std::size_t taille,
+              std::vector<LettreFichier>& lettres) {
+  if (std::all_of(corps.begin(), corps.end(), Blanc)) return true;
+  Tampon morceau;
+  for (std::size_t debut = 0;;) {
+    const std::size_t fin = FinDuMorceau(corps, debut, taille);
+    morceau.Prend("[", corps.substr(debut, fin - debut), "]");
+    ondemand::document document;
+    ondemand::array tableau;
+    const std::size_t avant = lettres.size();
+    if (parser.iterate(morceau.Vue()).get(document) || document.get_array().get(tableau) ||
+        !LitLettres(tableau, lettres) || lettres.size() == avant || document.current_location().error() != OUT_OF_BOUNDS)
+      return false;
+    if (fin == corps.size()) return true;
+    debut = fin + 1;
+  }
+}
+
+}  // namespace
+
+// The text is read as three parts: the root up to the first "[" and from the last "]",
+// joined as a root whose letters array is empty, and the text between them, the letters.
+// Accepting both means the whole is the same root holding those letters: the first "[" can
+// only open the letters (no member the root accepts holds one before it), and the letters
+// are a list of values between the two.
+std::optional<FichierDeclaration> LitJsonRapide(std::string_view texte, std::size_t tailleMorceau) {
+  const std::size_t ouvre = texte.find('['), ferme = texte.rfind(']');
+  if (ouvre == std::string_view::npos || ferme == std::string_view::npos || ferme < ouvre) return std::nullopt;
+  ondemand::parser parser;
+  FichierDeclaration fichier;
+  Tampon racine;
+  racine.Prend(texte.substr(0, ouvre + 1), {}, texte.substr(ferme));
+  if (!LitRacine(parser, racine, fichier)) return std::nullopt;
+  fichier.lettres.reserve(texte.size() / 64);  // a letter takes some 60 to 120 bytes
+  if (!LitCorps(parser, texte.substr(ouvre + 1, ferme - ouvre - 1), tailleMorceau, fichier.lettres)) return std::nullopt;
+  return fichier;
 }
 
 }  // namespace hote2072

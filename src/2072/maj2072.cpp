@@ -46,6 +46,8 @@ TAssocie2072 NouvelAssocie(const std::vector<TPropriete2072>& proprietes, const 
   TAssocie2072 associe;
   associe.setCodeAssocie(KLX::GenerateStringGUID());
   TBulletin2072& bulletin = associe.getBulletin2072();
+  bulletin.getQuotePartPropriete().reserve(proprietes.size());
+  bulletin.getRepartitionOperationsSociete().reserve(cessions.size());
   for (const TPropriete2072& p : proprietes) {
     TQuotePartPropriete quote;
     quote.setCodeAssocie(associe.getCodeAssocie());

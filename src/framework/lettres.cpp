@@ -1,11 +1,13 @@
 #include "lettres.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <malloc.h>
 #include <new>
 
 namespace {
@@ -19,13 +21,17 @@ char* DupliqueTexte(const char* texte) {
   return copie;
 }
 
-// Replaces a letter's heap value, reusing its block.
+// Replaces a letter's heap value, reusing its block: a letter read again and again keeps it
+// while the texts fit.
 void EcritValeur(char** valeur, const std::string& texte) {
   if (valeur == nullptr) return;
-  char* bloc = static_cast<char*>(std::realloc(*valeur, texte.size() + 1));
-  if (bloc == nullptr) throw std::bad_alloc();
+  char* bloc = *valeur;
+  if (bloc == nullptr || malloc_usable_size(bloc) < texte.size() + 1) {
+    bloc = static_cast<char*>(std::realloc(bloc, texte.size() + 1));
+    if (bloc == nullptr) throw std::bad_alloc();
+    *valeur = bloc;
+  }
   std::memcpy(bloc, texte.c_str(), texte.size() + 1);
-  *valeur = bloc;
 }
 
 const char* Lu(char** valeur) { return (valeur != nullptr && *valeur != nullptr) ? *valeur : ""; }
@@ -81,10 +87,14 @@ void TransfertDate(long* variable, char** valeur, long sens) {
 namespace lettres {
 
 bool LitReel(const char* texte, double& valeur) {
-  std::string v(SansBlancs(texte ? texte : ""));
+  std::string_view v = SansBlancs(texte ? texte : "");
   if (v.empty()) return false;
-  for (char& c : v)
-    if (c == ',') c = '.';
+  std::string point;  // a decimal comma reads as a point
+  if (v.find(',') != std::string_view::npos) {
+    point.assign(v);
+    std::replace(point.begin(), point.end(), ',', '.');
+    v = point;
+  }
   std::size_t debut = (v[0] == '+') ? 1 : 0;
   if (debut < v.size() && (v[debut] == '+' || v[debut] == '-') && debut == 1) return false;
   double lu = 0;
