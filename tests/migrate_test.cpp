@@ -59,23 +59,15 @@ TEST(Migration, TwoPartnersAndTwoPropertiesAreConvertedRecordByRecord) {
   TDonnee2072& r = *m.racine;
   ASSERT_EQ(r.NbAssocie(), 2);
   ASSERT_EQ(r.NbPropriete(), 2);
-  // The partners' fillers (a signature date of zeros) do not overwrite the declaration's.
-  EXPECT_EQ(Lit(r, 12518), "05/03/2009");
-  EXPECT_EQ(Lit(r, 12541, A0), "27");
-  EXPECT_EQ(Lit(r, 12541, A1), "29");
-  EXPECT_EQ(Lit(r, 12521, A0), "01/02/1970");
-  EXPECT_EQ(Lit(r, 12521, A1), "03/04/1980");
-  EXPECT_EQ(Lit(r, 12061, A1), "22");
-  EXPECT_EQ(Lit(r, 12074, A0), "79");
-  EXPECT_EQ(Lit(r, 12546, A0), "123456789");
-  EXPECT_EQ(Lit(r, 12547, A1), "00034");
-  EXPECT_EQ(Lit(r, 12507, P0), "rue du Mail");
-  EXPECT_EQ(Lit(r, 12507, P1), "quai Nord");
-  // The property steps worked on the loaded properties.
-  EXPECT_EQ(Lit(r, 12392, P0), "1");
-  EXPECT_EQ(Lit(r, 12149, P0), "3");
-  EXPECT_EQ(Lit(r, 12392, P1), "25");
-  EXPECT_EQ(Lit(r, 12149, P1), "25");
+  // The partners' fillers (a signature date of zeros) do not overwrite the declaration's 12518;
+  // the property steps (12392, 12149) worked on the loaded properties.
+  const std::tuple<short, Index, const char*> kValeurs[] = {
+      {12518, {}, "05/03/2009"},  {12541, A0, "27"},          {12541, A1, "29"},         {12521, A0, "01/02/1970"},
+      {12521, A1, "03/04/1980"},  {12061, A1, "22"},          {12074, A0, "79"},         {12546, A0, "123456789"},
+      {12547, A1, "00034"},       {12507, P0, "rue du Mail"}, {12507, P1, "quai Nord"},  {12392, P0, "1"},
+      {12149, P0, "3"},           {12392, P1, "25"},          {12149, P1, "25"}};
+  for (const auto& [code, index, valeur] : kValeurs)
+    EXPECT_EQ(Lit(r, code, index), valeur) << code << (index.empty() ? "" : " at " + std::to_string(index[0].second));
   ASSERT_EQ(r.getPropriete2072()[0].getLocataire().size(), 1u);
   EXPECT_EQ(r.getPropriete2072()[1].getLocataire().at(0).getNom(), "BERNARD");
   EXPECT_EQ(m.notes, (std::vector<std::string>{

@@ -82,15 +82,11 @@ TEST(Manager, VersionsCompareAsYearAndReleaseAndUnreadableOnesRunNothing) {
 
 TEST(Manager, TheRootRunsTheStepsLaterThanTheFile) {
   const Lettres anciennes{{12029, "  .  .  .  .  "}, {12026, "rue Neuve"}, {12050, "123456789"}, {12075, "10"}};
-  const Lettres tout = Racine("2008.2", anciennes);
-  EXPECT_EQ(tout.at(12029), "");
-  EXPECT_EQ(tout.at(12458), "rue Neuve");
-  EXPECT_EQ(tout.at(12544), "123456789");
-  EXPECT_EQ(tout.at(12742), "10");
-  const Lettres depuis2010 = Racine("2010.1", anciennes);  // 2010.2 and 2011.2 only
-  EXPECT_EQ(depuis2010.at(12029), "  .  .  .  .  ");
-  EXPECT_EQ(depuis2010.at(12026), "rue Neuve");
-  EXPECT_EQ(depuis2010.at(12544), "123456789");
+  const Lettres tout = Racine("2008.2", anciennes), depuis2010 = Racine("2010.1", anciennes);  // 2010.2, 2011.2
+  for (const auto& [code, texte] : Lettres{{12029, ""}, {12458, "rue Neuve"}, {12544, "123456789"}, {12742, "10"}})
+    EXPECT_EQ(tout.at(code), texte) << code;
+  for (const auto& [code, texte] : Lettres{{12029, "  .  .  .  .  "}, {12026, "rue Neuve"}, {12544, "123456789"}})
+    EXPECT_EQ(depuis2010.at(code), texte) << code;
   EXPECT_EQ(Racine("2011.2", anciennes), anciennes);
   EXPECT_EQ(Racine("2011", anciennes), anciennes);  // never guessed
 }
@@ -107,11 +103,17 @@ TEST(Etape2009_1, TelephoneMasksBecomeEmpty) {
   EXPECT_EQ(Apres<TMoulinetteDonnee2009_1>({{12029, " .  .  .  .  "}}), (Lettres{{12029, " .  .  .  .  "}}));
 }
 
-// Every letter the signature and birth dates add when their parts are missing.
-Lettres AvecDates(Lettres l) {
-  l.emplace(12518, "00/00/   0");
-  l.emplace(12521, "00/00/   0");
-  return l;
+// Cases of step 2010.1, whose signature and birth dates come on top when their parts are missing.
+struct Cas {
+  Lettres anciennes, attendues;
+};
+void Verifie2010_1(const std::vector<Cas>& cas) {
+  for (std::size_t k = 0; k < cas.size(); ++k) {
+    Lettres attendues = cas[k].attendues;
+    attendues.emplace(12518, "00/00/   0"), attendues.emplace(12521, "00/00/   0");
+    EXPECT_EQ(Apres<TMoulinetteDonnee2010_1>(cas[k].anciennes), attendues)
+        << "case " << k << ", from " << cas[k].anciennes.begin()->first;
+  }
 }
 
 TEST(Etape2010_1, RenamesAddressesAndDates) {
@@ -119,56 +121,47 @@ TEST(Etape2010_1, RenamesAddressesAndDates) {
   const short renommages[][2] = {{12026, 12458}, {12334, 12465}, {12343, 12472}, {12013, 12479}, {12393, 12493},
                                  {12031, 12500}, {12352, 12509}, {12107, 12507}, {12068, 12512}};
   for (const auto& r : renommages) anciennes[r[0]] = attendues[r[1]] = "t" + std::to_string(r[0]);
-  EXPECT_EQ(Apres<TMoulinetteDonnee2010_1>(anciennes), AvecDates(attendues));
+  Verifie2010_1({{anciennes, attendues}});
 
   // The earlier seat alone stays in slot 0; a 45-character street keeps 30.
   std::vector<TMoulinetteInfo::Note> notes;
   EXPECT_EQ(Apres<TMoulinetteDonnee2010_1>({{12378, "7"}, {12379, "Quater"}, {12380, "av."}, {12381, k45},
                                             {12390, "Bat B"}, {12007, "13100"}, {12008, "AIX"}},
                                            &notes),
-            AvecDates({{12438, "7"}, {12439, "4"}, {12550, "av."}, {12440, k45.substr(0, 30)}, {12442, "Bat B"},
-                       {12007, "13100"}, {12008, "AIX"}}));
+            (Lettres{{12438, "7"}, {12439, "4"}, {12550, "av."}, {12440, k45.substr(0, 30)}, {12442, "Bat B"},
+                     {12007, "13100"}, {12008, "AIX"}, {12518, "00/00/   0"}, {12521, "00/00/   0"}}));
   ASSERT_EQ(notes.size(), 1u);
   EXPECT_EQ(notes[0].code, 12440);
   EXPECT_EQ(notes[0].evenement, TMoulinetteInfo::Evenement::Coupe);
-  EXPECT_EQ(Apres<TMoulinetteDonnee2010_1>({{12379, "BIS"}, {12380, ""}}), AvecDates({{12439, "2"}}));
-  EXPECT_EQ(Apres<TMoulinetteDonnee2010_1>({{12379, "b"}}), AvecDates({}));
-  EXPECT_EQ(Apres<TMoulinetteDonnee2010_1>({{12379, "Ter"}}), AvecDates({{12439, "3"}}));
-  // Newer-seat letters all empty (a lone "b" names no complement): the seat stays in slot 0.
-  EXPECT_EQ(Apres<TMoulinetteDonnee2010_1>({{12381, "rue Haute"}, {12008, "AIX"}, {12399, ""}, {12400, ""},
-                                            {12401, "b"}, {12402, ""}, {12403, ""}, {12404, ""}, {12405, ""}}),
-            AvecDates({{12440, "rue Haute"}, {12008, "AIX"}, {12399, ""}, {12400, ""}, {12401, "b"}, {12402, ""},
-                       {12403, ""}, {12404, ""}, {12405, ""}}));
-
-  // The company moved: the earlier seat goes to slot 1, the newer one to slot 0.
-  EXPECT_EQ(Apres<TMoulinetteDonnee2010_1>({{12378, "7"}, {12379, "bis"}, {12380, "rue"}, {12381, k45},
-                                            {12390, "Bat B"}, {12007, "13100"}, {12008, "AIX"}, {12399, "Esc 2"},
-                                            {12400, "15"}, {12401, "quater"}, {12402, "bd"}, {12403, "Carnot"},
-                                            {12404, "69001"}, {12405, "LYON"}}),
-            AvecDates({{12444, "7"}, {12445, "2"}, {12551, "rue"}, {12446, k45.substr(0, 30)}, {12448, "Bat B"},
-                       {12011, "13100"}, {12012, "AIX"}, {12438, "15"}, {12439, "4"}, {12550, "bd"},
-                       {12440, "Carnot"}, {12442, "Esc 2"}, {12007, "69001"}, {12008, "LYON"}, {12404, ""},
-                       {12405, ""}}));
-  EXPECT_EQ(Apres<TMoulinetteDonnee2010_1>({{12400, "15"}}), AvecDates({{12438, "15"}, {12440, ""}}));
-
-  // The partner's street; the addressee's postal code and town are emptied.
-  EXPECT_EQ(Apres<TMoulinetteDonnee2010_1>({{12071, "é" + k45}, {12069, "TER"}, {12070, "allée"}, {12021, "69001"},
-                                            {12022, "LYON"}}),
-            AvecDates({{12514, "é" + k45.substr(0, 29)}, {12513, "3"}, {12561, "allée"}, {12021, ""}, {12022, ""}}));
-
-  // Dates from their parts.
-  EXPECT_EQ(Apres<TMoulinetteDonnee2010_1>({{12017, "5"}, {12018, "3"}, {12406, "2009"}, {12058, "14"}, {12059, "07"},
-                                            {12060, "1961"}}),
-            (Lettres{{12518, "05/03/2009"}, {12521, "14/07/1961"}}));
-  EXPECT_EQ(Apres<TMoulinetteDonnee2010_1>({{12018, "x"}, {12406, "2009"}}),
-            (Lettres{{12518, "00/00/2009"}, {12521, "00/00/   0"}}));
+  Verifie2010_1({
+      {{{12379, "BIS"}, {12380, ""}}, {{12439, "2"}}},
+      {{{12379, "b"}}, {}},
+      {{{12379, "Ter"}}, {{12439, "3"}}},
+      // Newer-seat letters all empty (a lone "b" names no complement): the seat stays in slot 0.
+      {{{12381, "rue Haute"}, {12008, "AIX"}, {12399, ""}, {12400, ""}, {12401, "b"}, {12402, ""}, {12403, ""},
+        {12404, ""}, {12405, ""}},
+       {{12440, "rue Haute"}, {12008, "AIX"}, {12399, ""}, {12400, ""}, {12401, "b"}, {12402, ""}, {12403, ""},
+        {12404, ""}, {12405, ""}}},
+      // The company moved: the earlier seat goes to slot 1, the newer one to slot 0.
+      {{{12378, "7"}, {12379, "bis"}, {12380, "rue"}, {12381, k45}, {12390, "Bat B"}, {12007, "13100"},
+        {12008, "AIX"}, {12399, "Esc 2"}, {12400, "15"}, {12401, "quater"}, {12402, "bd"}, {12403, "Carnot"},
+        {12404, "69001"}, {12405, "LYON"}},
+       {{12444, "7"}, {12445, "2"}, {12551, "rue"}, {12446, k45.substr(0, 30)}, {12448, "Bat B"}, {12011, "13100"},
+        {12012, "AIX"}, {12438, "15"}, {12439, "4"}, {12550, "bd"}, {12440, "Carnot"}, {12442, "Esc 2"},
+        {12007, "69001"}, {12008, "LYON"}, {12404, ""}, {12405, ""}}},
+      {{{12400, "15"}}, {{12438, "15"}, {12440, ""}}},
+      // The partner's street; the addressee's postal code and town are emptied.
+      {{{12071, "é" + k45}, {12069, "TER"}, {12070, "allée"}, {12021, "69001"}, {12022, "LYON"}},
+       {{12514, "é" + k45.substr(0, 29)}, {12513, "3"}, {12561, "allée"}, {12021, ""}, {12022, ""}}},
+      // Dates from their parts.
+      {{{12017, "5"}, {12018, "3"}, {12406, "2009"}, {12058, "14"}, {12059, "07"}, {12060, "1961"}},
+       {{12518, "05/03/2009"}, {12521, "14/07/1961"}}},
+      {{{12018, "x"}, {12406, "2009"}}, {{12518, "00/00/2009"}}},
+  });
 }
 
 TEST(Etape2010_1, KindTitleIdentificationCountryDepartmentAndTitles) {
-  struct Cas {
-    Lettres anciennes, attendues;
-  };
-  const Cas cas[] = {
+  Verifie2010_1({
       {{{12053, "1"}, {12054, "0"}}, {{12053, "1"}, {12520, "1"}, {12054, "29"}, {12541, "29"}}},
       {{{12053, "1"}, {12054, "1"}}, {{12053, "1"}, {12520, "1"}, {12054, "26"}, {12541, "26"}}},
       {{{12053, "1"}, {12054, "2"}}, {{12053, "1"}, {12520, "1"}, {12054, "27"}, {12541, "27"}}},
@@ -198,12 +191,7 @@ TEST(Etape2010_1, KindTitleIdentificationCountryDepartmentAndTitles) {
       {{{12061, "99999999999999999999"}}, {{12061, "1"}}},
       {{{12023, "0"}, {12331, "1"}, {12340, "7"}}, {{12524, "29"}, {12529, "26"}, {12534, "7"}}},
       {{{12023, ""}, {12331, "2"}}, {{12529, "27"}}},
-  };
-  for (const Cas& c : cas) {
-    Lettres avant = c.anciennes;
-    EXPECT_EQ(Apres<TMoulinetteDonnee2010_1>(c.anciennes), AvecDates(c.attendues))
-        << "from " << avant.begin()->first << " " << avant.begin()->second;
-  }
+  });
   std::vector<TMoulinetteInfo::Note> notes;
   Apres<TMoulinetteDonnee2010_1>({{12074, "ALLEMAGNE"}, {12053, "2"}, {12061, "500"}, {12066, "1234567890001299"}},
                                  &notes);

@@ -2,6 +2,7 @@
 // follows its partner through the computation.
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "codes2072.h"
@@ -13,75 +14,44 @@ namespace {
 
 using namespace zorfiscal2072;
 
-// Records every failed assertion while it lives.
-class JournalAssertions {
- public:
-  JournalAssertions()
-      : m_precedent(kel::InstalleGestionnaireAssertion([this](const kel::RapportAssertion& r) { m_rapports.push_back(r); })) {}
-  ~JournalAssertions() { kel::InstalleGestionnaireAssertion(m_precedent); }
-  const std::vector<kel::RapportAssertion>& rapports() const { return m_rapports; }
-
- private:
-  std::vector<kel::RapportAssertion> m_rapports;
-  kel::GestionnaireAssertion m_precedent;
-};
-
 void RemplitRue(TAdresse2072& a) {
-  a.setNumeroVoie("12");
-  a.setComplementNumeroVoie(2);
-  a.setTypeVoie("rue");
-  a.setTypeEtNomVoie("du Chateau");
+  a.setNumeroVoie("12"), a.setComplementNumeroVoie(2), a.setTypeVoie("rue"), a.setTypeEtNomVoie("du Chateau");
 }
 
 TEST(Textes, UpdateTexteComposesStreetLinesDesignationsAndSiretNumbers) {
   TDonnee2072 d;
   TInfogene2072& ig = d.getInfogene2072();
-  const std::vector<TAdresse2072*> adressesInfogene{
+  std::vector<TAdresse2072*> adresses{
       &ig.getAdresseGerant(),      &ig.getAdresseComptable(),           &ig.getAdresseAdministrateur(),
       &ig.getAdresseDeclarant(),   &ig.getAdresseDestinataire(),        &ig.getAdresseNouveauDestinataire(),
       &ig.getAdresseCDI(),         &ig.getAdresseConseil(),             &ig.getSocieteAdresseSiege().at(0),
       &ig.getSocieteAdresseSiege().at(1), &ig.getSocieteAdresseSiege().at(2)};
-  for (TAdresse2072* a : adressesInfogene) RemplitRue(*a);
-  ig.setNumeroSIREN("123456789");
-  ig.setNumeroNIC("12345");
-  ig.setNumeroSIRET("stale");
+  ig.setNumeroSIREN("123456789"), ig.setNumeroNIC("12345"), ig.setNumeroSIRET("stale");
 
-  d.AjoutePropriete();
-  d.AjouteAssocie();
-  d.AjouteAssocie();
+  d.AjoutePropriete(), d.AjouteAssocie(), d.AjouteAssocie();
   TAssocie2072& physique = d.getAssocie2072()[0];
-  physique.setNom("A");
-  physique.setNumeroSIREN("123456789");
-  RemplitRue(physique.getAdresse());
-  RemplitRue(physique.getAdresseAvantDemenagement());
+  physique.setNom("A"), physique.setNumeroSIREN("123456789");
   TAssocie2072& morale = d.getAssocie2072()[1];
-  morale.setType(TypePersonne::Morale);
-  morale.setNom("ignored for a legal person");
-  morale.setDenomination("SCI  DU   PARC");
-  morale.setNumeroSIREN("987654321");
-  morale.setNumeroNIC("00012");
+  morale.setType(TypePersonne::Morale), morale.setNom("ignored for a legal person");
+  morale.setDenomination("SCI  DU   PARC"), morale.setNumeroSIREN("987654321"), morale.setNumeroNIC("00012");
   TPropriete2072& p = d.getPropriete2072()[0];
-  RemplitRue(p.getAdresse());
+  adresses.insert(adresses.end(), {&physique.getAdresse(), &physique.getAdresseAvantDemenagement(), &p.getAdresse()});
+  for (TAdresse2072* a : adresses) RemplitRue(*a);
   TBeneficiaire& b = p.getBeneficiaire().emplace_back();
-  b.setSIRENBeneficiaire("111222333");
-  b.setNICBeneficiaire("44444");
+  b.setSIRENBeneficiaire("111222333"), b.setNICBeneficiaire("44444");
   TCessionParts& c = d.getCessionsPartsSociete().getCessionParts().emplace_back();
-  c.setSIRENCessionnaire("555666777");
-  c.setNICCessionnaire("88888");
-  c.setSIRENCedant("123123123");
+  c.setSIRENCessionnaire("555666777"), c.setNICCessionnaire("88888"), c.setSIRENCedant("123123123");
 
   d.UpdateTexte();
-  for (TAdresse2072* a : adressesInfogene) EXPECT_EQ(a->getNumeroTypeEtNomVoie(), "12 bis rue du Chateau");
+  for (std::size_t k = 0; k < adresses.size(); ++k)
+    EXPECT_EQ(adresses[k]->getNumeroTypeEtNomVoie(), "12 bis rue du Chateau") << "address " << k;
   EXPECT_EQ(ig.getNumeroSIRET(), "12345678912345");
   EXPECT_EQ(physique.getDesignation(), "A");
   EXPECT_EQ(physique.getNumeroSIRET(), "123456789");  // an empty NIC gives the SIREN alone
-  EXPECT_EQ(physique.getAdresse().getNumeroTypeEtNomVoie(), "12 bis rue du Chateau");
-  EXPECT_EQ(physique.getAdresseAvantDemenagement().getNumeroTypeEtNomVoie(), "12 bis rue du Chateau");
   EXPECT_EQ(morale.getDesignation(), "SCI DU PARC");
   EXPECT_EQ(d.getCessionsPartsSociete().getListeAssocieCedant().at(1).get_libelle(), "SCI DU PARC");
   EXPECT_EQ(d.getCessionsPartsSociete().getListeAssocieCessionnaire().at(0).get_libelle(), "A");
   EXPECT_EQ(morale.getNumeroSIRET(), "98765432100012");
-  EXPECT_EQ(p.getAdresse().getNumeroTypeEtNomVoie(), "12 bis rue du Chateau");
   EXPECT_EQ(p.getBeneficiaire()[0].getSIRETBeneficiaire(), "11122233344444");
   const TCessionParts& composee = d.getCessionsPartsSociete().getCessionParts()[0];
   EXPECT_EQ(composee.getSIRETCessionnaire(), "55566677788888");
@@ -103,31 +73,30 @@ TEST(Textes, TokensInTheirOrderWithThreeDecimalsAndSixSignificantDigits) {
   d.UpdateStaticsManager(&statics);
   EXPECT_EQ(statics.Ordre(), (std::vector<std::string>{"#SocieteNom#", "#NB_TOTAL_PARTS#",
                                                         "#NB_TOTAL_PARTS_CALCUL#", "#QUOTE_PART_RESULTATS#"}));
-  EXPECT_EQ(*statics.TrouveToken("#SocieteNom#"), "SCI  Éole & fils ");
-  EXPECT_EQ(*statics.TrouveToken("#NB_TOTAL_PARTS#"), "2000.123");
-  EXPECT_EQ(*statics.TrouveToken("#NB_TOTAL_PARTS_CALCUL#"), "0.063");
-  EXPECT_EQ(*statics.TrouveToken("#QUOTE_PART_RESULTATS#"), "33.3333");
+  const auto valeurs = [&] {
+    std::vector<std::string> v;
+    for (const std::string& token : statics.Ordre()) v.push_back(*statics.TrouveToken(token));
+    return v;
+  };
+  EXPECT_EQ(valeurs(), (std::vector<std::string>{"SCI  Éole & fils ", "2000.123", "0.063", "33.3333"}));
 
   // A second update replaces the values; each stream starts empty.
   ig.setNombrePartsTotalCalcul(-0.0625);
   ig.setQuotePartResultatsTotal(100);
   d.UpdateStaticsManager(&statics);
   EXPECT_EQ(statics.Ordre().size(), 4u);
-  EXPECT_EQ(*statics.TrouveToken("#NB_TOTAL_PARTS_CALCUL#"), "-0.063");
-  EXPECT_EQ(*statics.TrouveToken("#QUOTE_PART_RESULTATS#"), "100");
-  EXPECT_EQ(*statics.TrouveToken("#NB_TOTAL_PARTS#"), "2000.123");
+  EXPECT_EQ(valeurs(), (std::vector<std::string>{"SCI  Éole & fils ", "2000.123", "-0.063", "100"}));
 }
 
 TEST(Textes, NullStaticsManagerIsReportedAtItsPlace) {
-  JournalAssertions journal;
-  TDonnee2072 d;
-  d.UpdateStaticsManager(nullptr);
-  ASSERT_EQ(journal.rapports().size(), 1u);
-  const kel::RapportAssertion& r = journal.rapports()[0];
-  EXPECT_EQ(r.expression, "staticsManager");
-  EXPECT_EQ(r.message, "Le static manager de la donnée 2072 est NULL");
-  EXPECT_EQ(r.fichier, "tdonnee2072");
-  EXPECT_EQ(r.ligne, 388);
+  std::vector<kel::RapportAssertion> rapports;
+  const auto precedent = kel::InstalleGestionnaireAssertion([&](const kel::RapportAssertion& r) { rapports.push_back(r); });
+  TDonnee2072().UpdateStaticsManager(nullptr);
+  kel::InstalleGestionnaireAssertion(precedent);
+  ASSERT_EQ(rapports.size(), 1u);
+  const kel::RapportAssertion& r = rapports[0];
+  EXPECT_EQ(std::tie(r.expression, r.message, r.fichier, r.ligne),
+            std::make_tuple("staticsManager", "Le static manager de la donnée 2072 est NULL", "tdonnee2072", 388));
 }
 
 // The computation's coherence pass copies a partner's SIREN and NIC into the transfers
@@ -150,13 +119,10 @@ template <class Racine>
 void VerifieSiretCession() {
   Racine d;
   d.AjouteAssocie();
-  d.getAssocie2072()[0].setNumeroSIREN("123456789");
-  d.getAssocie2072()[0].setNumeroNIC("12345");
+  d.getAssocie2072()[0].setNumeroSIREN("123456789"), d.getAssocie2072()[0].setNumeroNIC("12345");
   TCessionParts& saisie = d.getCessionsPartsSociete().getCessionParts().emplace_back();
-  saisie.setAssocieCedant(0);
-  saisie.setAssocieCessionnaire(1);  // "Autre"
-  saisie.setSIRENCedant("999999999");  // entered before the partner's identity
-  saisie.setNICCedant("99999");
+  saisie.setAssocieCedant(0), saisie.setAssocieCessionnaire(1);  // "Autre"
+  saisie.setSIRENCedant("999999999"), saisie.setNICCedant("99999");  // entered before the partner's identity
   d.Update();
   const TCessionParts& c = d.getCessionsPartsSociete().getCessionParts().at(0);
   EXPECT_EQ(c.getSIRETCedant(), c.getSIRENCedant() + c.getNICCedant());
