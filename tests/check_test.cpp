@@ -34,9 +34,7 @@ TEST(IndexControle, KeysPositionsAndRefusals) {
 TEST(ControleDeclaration, EachMessageOnceAtItsRecordInRecordOrder) {
   zorfiscal2072::TDonnee2072 d;  // default general information: 109 ... 116
   d.getInfogene2072().setDateClotureExercice(20100101);
-  d.AjouteCession();
-  d.AjouteAssocie();
-  d.AjoutePropriete(), d.AjoutePropriete();
+  d.AjouteCession(), d.AjouteAssocie(), d.AjoutePropriete(), d.AjoutePropriete();
   auto& p = d.getPropriete2072()[1];
   p.setNom("Maison"), p.setCodePropriete("P2");
   p.setLocataire(std::vector<zorfiscal2072::TLocataire>(2));
@@ -100,7 +98,7 @@ constexpr const char* kFautes = R"(,
     {"code": 12297, "index": {"300": 0}, "value": "1000"},
     {"code": 12596, "index": {"300": 0, "303": 0}, "value": "1"})";
 
-TEST_F(Check, WholeDeclarationScreensAndJson) {
+TEST_F(Check, WholeDeclarationScreensJsonAndTheExitStatusOfUsageErrorsAndBadFiles) {
   Ecrit("propre.json", "");
   Resultat r = Lance("check propre.json");
   EXPECT_EQ(r.statut, 0) << r.sortie << r.erreur;
@@ -145,15 +143,13 @@ TEST_F(Check, WholeDeclarationScreensAndJson) {
   EXPECT_EQ(r.statut, 0);
   EXPECT_EQ(r.erreur, "2 messages: run sci2072 check on this file to list them\n");
   EXPECT_EQ(Lance("compute propre.json").erreur, "");
-}
 
-TEST_F(Check, ExitStatusOfBadFilesAndUsage) {
-  Ecrit("propre.json", "");
+  // Exit status of usage errors and bad files.
   for (const char* usage : {"--stop", "--index 299=0", "--index 300=0,300=1", "--index 300=x", "--index"})
     EXPECT_EQ(Lance(std::string("check propre.json ") + usage).statut, 2) << usage;
   EXPECT_EQ(Lance("check absent.json").statut, 1);
   Ecrit("faux.json", R"(, {"code": 12043, "value": "mille"})");
-  const Resultat r = Lance("check faux.json");
+  r = Lance("check faux.json");
   EXPECT_EQ(r.statut, 1);
   EXPECT_NE(r.erreur.find("not an amount"), std::string::npos) << r.erreur;
   EXPECT_EQ(r.sortie, "");

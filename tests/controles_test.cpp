@@ -40,7 +40,8 @@ struct Declaration : TDonnee2072 {
     TInfogene2072& i = getInfogene2072();
     i.setSocieteNom("SCI DU PARC"), i.setCapital(1000), i.setNombrePartsTotal(100);
     i.setNomGerant("DURAND"), i.setPrenomGerant("Jeanne"), i.setNomComptable("MARTIN"), i.setPrenomComptable("Paul");
-    i.setNomConseil("PETIT"), i.setPrenomConseil("Anne"), i.setNomAdministrateur("LEROY"), i.setPrenomAdministrateur("Marc");
+    i.setNomConseil("PETIT"), i.setPrenomConseil("Anne");
+    i.setNomAdministrateur("LEROY"), i.setPrenomAdministrateur("Marc");
   }
 };
 

@@ -62,18 +62,15 @@ TEST(Rapport, PdfWithoutABrowserFailsNamingWhatToInstall) {
   EXPECT_EQ(Lance("'" + kProgramme + "' report '" + kExemples + "/sci-du-parc.json' --pdf 2>/dev/null"), 2);
 }
 
-std::vector<std::string> Pages(const std::string& texte) {
-  std::vector<std::string> pages;
+// Pages of the printed text whose first words are `debut`.
+std::size_t PagesCommencant(const std::string& texte, const std::string& debut) {
+  std::size_t n = 0;
   std::stringstream flux(texte);
-  for (std::string page; std::getline(flux, page, '\f');) pages.push_back(page);
-  return pages;
-}
-
-std::string PremiereLigne(const std::string& page) {
-  std::istringstream flux(page);
-  for (std::string l; std::getline(flux, l);)
-    if (l.find_first_not_of(" \t") != std::string::npos) return l.substr(l.find_first_not_of(" \t"));
-  return {};
+  for (std::string page; std::getline(flux, page, '\f');) {
+    const auto mot = page.find_first_not_of(" \t\n");
+    n += mot != std::string::npos && page.compare(mot, debut.size(), debut) == 0;
+  }
+  return n;
 }
 
 TEST(Rapport, PrintedReportsCarryTheFiguresAPagePerStatementAndFitThePage) {
@@ -114,10 +111,7 @@ TEST(Rapport, PrintedReportsCarryTheFiguresAPagePerStatementAndFitThePage) {
     for (auto p = page.find("class=\"associe\""); p != std::string::npos; p = page.find("class=\"associe\"", p + 1))
       ++associes;
     ASSERT_GT(associes, 0u);
-    std::size_t enTete = 0;
-    for (const std::string& page : Pages(texte))
-      if (PremiereLigne(page).rfind("Déclaration individuelle", 0) == 0) ++enTete;
-    EXPECT_EQ(enTete, associes);
+    EXPECT_EQ(PagesCommencant(texte, "Déclaration individuelle"), associes);
     // Nothing beyond the page's width: every word's box inside the page.
     ASSERT_EQ(Lance("pdftotext -bbox '" + pdf + "' '" + pdf + ".bbox'"), 0);
     std::istringstream boites(LitFichier(pdf + ".bbox"));

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <sstream>
+#include <regex>
 
 #include "fichierjson.h"
 #include "fichiers.h"
@@ -60,16 +60,10 @@ std::string IndexJson(const Index& index) {
 
 // The decision of each letter (code, index) in the output of select --json.
 std::map<std::pair<int, std::string>, std::string> Decisions(const std::string& json) {
+  static const std::regex ligne(R"re(\{"code": (\d+), "index": (\{[^}]*\}), .*"decision": "(\w+)")re");
   std::map<std::pair<int, std::string>, std::string> decisions;
-  std::istringstream lignes(json);
-  for (std::string l; std::getline(lignes, l);) {
-    const std::size_t code = l.find("{\"code\": "), index = l.find("\"index\": "), fin = l.find('}', index);
-    const std::size_t decision = l.find("\"decision\": \"");
-    if (code == std::string::npos || index == std::string::npos || decision == std::string::npos) continue;
-    const std::size_t debut = decision + 13;
-    decisions[{std::stoi(l.substr(code + 9)), l.substr(index + 9, fin + 1 - index - 9)}] =
-        l.substr(debut, l.find('"', debut) - debut);
-  }
+  for (std::sregex_iterator it(json.begin(), json.end(), ligne), fin; it != fin; ++it)
+    decisions[{std::stoi((*it)[1]), (*it)[2]}] = (*it)[3];
   return decisions;
 }
 

@@ -31,15 +31,9 @@ struct Liste {
 // of the sale), a sale, and a transfer of shares from partner 0 to partner 1.
 D Declaration() {
   D d;
-  d.AjoutePropriete();
-  d.AjoutePropriete();
-  d.AjouteAssocie();
-  d.AjouteAssocie();
-  d.AjouteCession();
-  TCessionParts c;
-  c.setAssocieCedant(0);
-  c.setAssocieCessionnaire(1);
-  d.getCessionsPartsSociete().getCessionParts().push_back(c);
+  d.AjoutePropriete(), d.AjoutePropriete(), d.AjouteAssocie(), d.AjouteAssocie(), d.AjouteCession();
+  TCessionParts& c = d.getCessionsPartsSociete().getCessionParts().emplace_back();
+  c.setAssocieCedant(0), c.setAssocieCessionnaire(1);
   return d;
 }
 TPropriete2072& P(D& d) { return d.getPropriete2072()[1]; }

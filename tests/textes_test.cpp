@@ -90,7 +90,8 @@ TEST(Textes, TokensInTheirOrderWithThreeDecimalsAndSixSignificantDigits) {
 
 TEST(Textes, NullStaticsManagerIsReportedAtItsPlace) {
   std::vector<kel::RapportAssertion> rapports;
-  const auto precedent = kel::InstalleGestionnaireAssertion([&](const kel::RapportAssertion& r) { rapports.push_back(r); });
+  const auto precedent =
+      kel::InstalleGestionnaireAssertion([&](const kel::RapportAssertion& r) { rapports.push_back(r); });
   TDonnee2072().UpdateStaticsManager(nullptr);
   kel::InstalleGestionnaireAssertion(precedent);
   ASSERT_EQ(rapports.size(), 1u);
