@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
-#include <cstring>
 #include <map>
 #include <unordered_map>
 #include <unordered_set>
@@ -29,10 +28,7 @@ class LettreTemporaire {
   LettreTemporaire(const LettreTemporaire&) = delete;
   LettreTemporaire& operator=(const LettreTemporaire&) = delete;
   structLettre* Prend(long long code, const std::string& valeur) {
-    char* bloc = static_cast<char*>(std::realloc(m_lettre.valeur, valeur.size() + 1));
-    if (bloc == nullptr) throw std::bad_alloc();
-    std::memcpy(bloc, valeur.c_str(), valeur.size() + 1);
-    m_lettre.valeur = bloc;
+    ModifieLettre(&m_lettre, valeur.c_str());
     m_lettre.code = static_cast<std::int16_t>(code);
     return &m_lettre;
   }
