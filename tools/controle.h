@@ -34,7 +34,7 @@ std::vector<MessageTrouve> ControleEcran(TDonnee2072& racine, const Index& index
 // the messages of that record's kind, so that each message comes once.
 std::vector<MessageTrouve> ControleDeclaration(TDonnee2072& racine);
 
-// A short explanation in French of a message, for the accountant.
+// The French text of a message, as the engine gives it ("" outside 1 to 168).
 const char* ExplicationMessage(int numero);
 
 // "property 1 "Maison" (code P2)": the record a message concerns.
