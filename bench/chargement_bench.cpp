@@ -8,9 +8,9 @@
 #include <memory>
 #include <string>
 
-#include "chargement.h"
-#include "ecriture.h"
-#include "fichierjson.h"
+#include "chargement/chargement.h"
+#include "format/ecriture.h"
+#include "format/fichierjson.h"
 #include "grande_declaration.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "codes2072.h"
-#include "controle.h"
+#include "services/controle.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "fichierjson.h"
+#include "format/fichierjson.h"
 #include "grande_declaration.h"
 
 int main(int argc, char** argv) {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "declaration.h"
+#include "format/declaration.h"
 
 namespace bench2072 {
 

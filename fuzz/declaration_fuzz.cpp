@@ -5,11 +5,11 @@
 #include <cstdint>
 #include <string_view>
 
-#include "bornes.h"
-#include "chargement.h"
-#include "ecriture.h"
-#include "fichierjson.h"
-#include "lecturerapide.h"
+#include "chargement/chargement.h"
+#include "format/bornes.h"
+#include "format/ecriture.h"
+#include "format/fichierjson.h"
+#include "format/lecturerapide.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
   using namespace hote2072;

@@ -9,10 +9,10 @@
 #include <iterator>
 #include <string_view>
 
-#include "chargement.h"
-#include "ecriture.h"
-#include "fichierjson.h"
-#include "migration.h"
+#include "chargement/chargement.h"
+#include "format/ecriture.h"
+#include "format/fichierjson.h"
+#include "services/migration.h"
 
 namespace {
 

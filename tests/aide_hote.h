@@ -5,9 +5,9 @@
 #include <string>
 
 #include "aide_lettres.h"
-#include "declaration.h"
+#include "chargement/verification.h"
 #include "dictionnaire2072.h"
-#include "verification.h"
+#include "format/declaration.h"
 
 namespace aide {
 

@@ -1,6 +1,8 @@
 // sci2072: runs the 2072 engine on declaration files.
-// Each command is one registration function (tools/commandes/) listed once in kCommandes.
+// Each command is one function (tools/commandes/) listed once in kCommandes; this file alone
+// turns their descriptions into the command-line parser.
 #include <CLI/CLI.hpp>
+#include <map>
 
 #include "commandes.h"
 
@@ -8,17 +10,39 @@ namespace {
 
 using namespace hote2072;
 
-constexpr void (*kCommandes[])(CLI::App&, int&) = {
-    EnregistreCompute,
-    EnregistreDictionary,
-    EnregistreCheck,
-    EnregistreSample,
-    EnregistreTokens,
-    EnregistreMigrate,
-    EnregistreSelect,
-    EnregistreSummary,
-    EnregistreReport,
+constexpr Commande (*kCommandes[])() = {
+    CommandeCompute,
+    CommandeDictionary,
+    CommandeCheck,
+    CommandeSample,
+    CommandeTokens,
+    CommandeMigrate,
+    CommandeSelect,
+    CommandeSummary,
+    CommandeReport,
 };
+
+// Adds one command to the parser; its exit status goes to `statut` once it has run.
+void Enregistre(CLI::App& app, Commande commande, int& statut) {
+  CLI::App* c = app.add_subcommand(commande.nom, commande.aide);
+  std::map<std::string, CLI::Option*> declarees;
+  std::vector<std::pair<CLI::Option*, bool*>> donnees;
+  for (const Option& o : commande.options) {
+    CLI::Option* option = std::holds_alternative<bool*>(o.cible)
+                              ? c->add_flag(o.noms, *std::get<bool*>(o.cible), o.aide)
+                              : c->add_option(o.noms, *std::get<std::string*>(o.cible), o.aide);
+    if (o.requise) option->required();
+    if (o.verifie)
+      option->check(CLI::Validator([verifie = o.verifie](std::string& texte) { return verifie(texte); }, o.forme));
+    if (!o.requiert.empty()) option->needs(declarees.at(o.requiert));
+    if (o.donnee != nullptr) donnees.emplace_back(option, o.donnee);
+    declarees.emplace(o.noms, option);
+  }
+  c->callback([execute = std::move(commande.execute), donnees, &statut] {
+    for (const auto& [option, donnee] : donnees) *donnee = option->count() > 0;
+    statut = execute();
+  });
+}
 
 }  // namespace
 
@@ -36,7 +60,7 @@ int main(int argc, char** argv) {
   app.set_version_flag("--version", std::string("sci2072 ") + SCI2072_VERSION);
   app.require_subcommand(1);
   int statut = kSucces;
-  for (auto enregistre : kCommandes) enregistre(app, statut);
+  for (auto commande : kCommandes) Enregistre(app, commande(), statut);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

@@ -1,12 +1,12 @@
-// The commands of sci2072: each is one registration function in a file of its own, listed once
-// in kCommandes (sci2072.cpp), and shares the helpers below.
+// The commands of sci2072: each is one function in a file of its own, describing its options
+// and what it runs, listed once in kCommandes (sci2072.cpp); they share the helpers below.
 #pragma once
 
-#include <CLI/CLI.hpp>
 #include <functional>
 #include <memory>
 #include <string>
 
+#include "commande.h"
 #include "tdonnee2072.h"
 
 namespace hote2072 {
@@ -25,16 +25,16 @@ int Execute(const std::function<int()>& commande);
 std::unique_ptr<TDonnee2072> ChargeDeclaration(const std::string& chemin);
 
 // The IN argument every command that reads a declaration takes.
-void AjouteEntree(CLI::App& commande, std::string& entree);
+Option Entree(std::string& entree);
 
-void EnregistreCompute(CLI::App& app, int& statut);
-void EnregistreDictionary(CLI::App& app, int& statut);
-void EnregistreCheck(CLI::App& app, int& statut);
-void EnregistreSample(CLI::App& app, int& statut);
-void EnregistreTokens(CLI::App& app, int& statut);
-void EnregistreMigrate(CLI::App& app, int& statut);
-void EnregistreSelect(CLI::App& app, int& statut);
-void EnregistreSummary(CLI::App& app, int& statut);
-void EnregistreReport(CLI::App& app, int& statut);
+Commande CommandeCompute();
+Commande CommandeDictionary();
+Commande CommandeCheck();
+Commande CommandeSample();
+Commande CommandeTokens();
+Commande CommandeMigrate();
+Commande CommandeSelect();
+Commande CommandeSummary();
+Commande CommandeReport();
 
 }  // namespace hote2072

@@ -1,11 +1,11 @@
 #include <exception>
 #include <iostream>
 
-#include "chargement.h"
+#include "chargement/chargement.h"
 #include "commandes.h"
-#include "fichierjson.h"
-#include "fichiers.h"
-#include "saisieproprietes.h"
+#include "format/fichierjson.h"
+#include "services/saisieproprietes.h"
+#include "systeme/fichiers.h"
 
 namespace hote2072 {
 
@@ -53,8 +53,8 @@ std::unique_ptr<TDonnee2072> ChargeDeclaration(const std::string& chemin) {
   return racine;
 }
 
-void AjouteEntree(CLI::App& commande, std::string& entree) {
-  commande.add_option("IN", entree, "declaration file to read, - for standard input")->required();
+Option Entree(std::string& entree) {
+  return {.noms = "IN", .aide = "declaration file to read, - for standard input", .cible = &entree, .requise = true};
 }
 
 }  // namespace hote2072

@@ -2,11 +2,11 @@
 #include <iostream>
 
 #include "commandes.h"
-#include "ecriture.h"
-#include "fichierjson.h"
-#include "fichiers.h"
-#include "migration.h"
+#include "format/ecriture.h"
+#include "format/fichierjson.h"
 #include "moulinette.h"
+#include "services/migration.h"
+#include "systeme/fichiers.h"
 
 namespace hote2072 {
 
@@ -24,41 +24,44 @@ void AfficheLignes(const std::string& source, const std::string& prefixe, const 
 
 }  // namespace
 
-void EnregistreMigrate(CLI::App& app, int& statut) {
+Commande CommandeMigrate() {
   struct Options {
     std::string entree, version, sortie = "-";
   };
   auto o = std::make_shared<Options>();
-  CLI::App* c = app.add_subcommand(
-      "migrate", "Convert a declaration saved by an earlier engine into a declaration of today's format");
-  AjouteEntree(*c, o->entree);
-  c->add_option("--from", o->version, "version of the engine that saved IN, YEAR.RELEASE (for instance 2009.2)")
-      ->required()
-      ->check(CLI::Validator(
-          [](std::string& v) {
-            return LitVersionMoulinette(v) ? std::string()
-                                           : "not a version: expected YEAR.RELEASE, such as 2009.2 or 2011.2";
-          },
-          "YEAR.RELEASE"));
-  c->add_option("-o,--output", o->sortie, "file to write, - (the default) for standard output");
-  c->callback([o, &statut] {
-    statut = Execute([&] {
-      const std::string source = o->entree == "-" ? "<stdin>" : o->entree;
-      Rapport rapport;
-      Migration migration;
-      if (const auto ancien = LitJson(LitFichier(o->entree), rapport)) migration = Migre(*ancien, o->version, rapport);
-      AfficheLignes(source, "note: ", migration.notes, "notes");
-      if (!migration.racine) {
-        const auto problemes = rapport.problemes();
-        AfficheLignes(source, "", problemes, "problems");
-        std::cerr << source << ": " << problemes.size() << (problemes.size() == 1 ? " problem" : " problems")
-                  << "; nothing written\n";
-        return kEntreeInvalide;
-      }
-      EcritFichier(o->sortie, EcritJson(Ecrit(*migration.racine, false)));
-      return kSucces;
-    });
-  });
+  return {"migrate",
+          "Convert a declaration saved by an earlier engine into a declaration of today's format",
+          {Entree(o->entree),
+           {.noms = "--from",
+            .aide = "version of the engine that saved IN, YEAR.RELEASE (for instance 2009.2)",
+            .cible = &o->version,
+            .requise = true,
+            .verifie =
+                [](const std::string& v) {
+                  return LitVersionMoulinette(v) ? std::string()
+                                                 : "not a version: expected YEAR.RELEASE, such as 2009.2 or 2011.2";
+                },
+            .forme = "YEAR.RELEASE"},
+           {"-o,--output", "file to write, - (the default) for standard output", &o->sortie}},
+          [o] {
+            return Execute([&] {
+              const std::string source = o->entree == "-" ? "<stdin>" : o->entree;
+              Rapport rapport;
+              Migration migration;
+              if (const auto ancien = LitJson(LitFichier(o->entree), rapport))
+                migration = Migre(*ancien, o->version, rapport);
+              AfficheLignes(source, "note: ", migration.notes, "notes");
+              if (!migration.racine) {
+                const auto problemes = rapport.problemes();
+                AfficheLignes(source, "", problemes, "problems");
+                std::cerr << source << ": " << problemes.size() << (problemes.size() == 1 ? " problem" : " problems")
+                          << "; nothing written\n";
+                return kEntreeInvalide;
+              }
+              EcritFichier(o->sortie, EcritJson(Ecrit(*migration.racine, false)));
+              return kSucces;
+            });
+          }};
 }
 
 }  // namespace hote2072

@@ -5,8 +5,8 @@
 
 #include "commandes.h"
 #include "dictionnaire2072.h"
-#include "fichiers.h"
-#include "selection.h"
+#include "services/selection.h"
+#include "systeme/fichiers.h"
 
 namespace hote2072 {
 
@@ -67,38 +67,46 @@ std::string LitCodes(const std::string& texte, std::set<int>& codes) {
 
 }  // namespace
 
-void EnregistreSelect(CLI::App& app, int& statut) {
+Commande CommandeSelect() {
   struct Options {
     std::string entree, index, codes;
-    bool json = false;
+    bool json = false, parIndex = false, parCodes = false;
   };
   auto o = std::make_shared<Options>();
-  CLI::App* c = app.add_subcommand(
-      "select", "Load and compute a declaration, then show which letters of each record the form keeps, drops or marks");
-  AjouteEntree(*c, o->entree);
-  c->add_option("--index", o->index, "only the record at this index, e.g. 301=0 or 300=0,303=1")
-      ->check(CLI::Validator([](std::string& t) { Index i; return LitIndex(t, i); }, "KEY=POS[,...]"));
-  c->add_option("--codes", o->codes, "only these letters, e.g. 12055,12064")
-      ->check(CLI::Validator([](std::string& t) { std::set<int> s; return LitCodes(t, s); }, "C1,C2,..."));
-  c->add_flag("--json", o->json, "write a JSON array instead of a table");
-  c->callback([o, c, &statut] {
-    statut = Execute([&] {
-      std::optional<Index> seul;
-      std::set<int> codes;
-      if (c->count("--index") > 0) LitIndex(o->index, seul.emplace());
-      if (c->count("--codes") > 0) LitCodes(o->codes, codes);
-      auto racine = ChargeDeclaration(o->entree);
-      if (!racine) return kEntreeInvalide;
-      racine->Update();
-      const auto lettres = Selectionne(*racine, seul, codes);
-      if (!lettres) {
-        std::cerr << "sci2072 select: --index " << DecritIndex(*seul) << " names no record of the declaration\n";
-        return kUsage;
-      }
-      EcritFichier("-", o->json ? SelectionJson(*lettres) : SelectionTexte(*lettres));
-      return kSucces;
-    });
-  });
+  return {"select",
+          "Load and compute a declaration, then show which letters of each record the form keeps, drops or marks",
+          {Entree(o->entree),
+           {.noms = "--index",
+            .aide = "only the record at this index, e.g. 301=0 or 300=0,303=1",
+            .cible = &o->index,
+            .verifie = [](const std::string& t) { Index i; return LitIndex(t, i); },
+            .forme = "KEY=POS[,...]",
+            .donnee = &o->parIndex},
+           {.noms = "--codes",
+            .aide = "only these letters, e.g. 12055,12064",
+            .cible = &o->codes,
+            .verifie = [](const std::string& t) { std::set<int> s; return LitCodes(t, s); },
+            .forme = "C1,C2,...",
+            .donnee = &o->parCodes},
+           {"--json", "write a JSON array instead of a table", &o->json}},
+          [o] {
+            return Execute([&] {
+              std::optional<Index> seul;
+              std::set<int> codes;
+              if (o->parIndex) LitIndex(o->index, seul.emplace());
+              if (o->parCodes) LitCodes(o->codes, codes);
+              auto racine = ChargeDeclaration(o->entree);
+              if (!racine) return kEntreeInvalide;
+              racine->Update();
+              const auto lettres = Selectionne(*racine, seul, codes);
+              if (!lettres) {
+                std::cerr << "sci2072 select: --index " << DecritIndex(*seul) << " names no record of the declaration\n";
+                return kUsage;
+              }
+              EcritFichier("-", o->json ? SelectionJson(*lettres) : SelectionTexte(*lettres));
+              return kSucces;
+            });
+          }};
 }
 
 }  // namespace hote2072

@@ -1,72 +1,34 @@
 // tokens IN [--json]
-#include <nlohmann/json.hpp>
-
 #include "commandes.h"
 #include "composant2072.h"
-#include "fichiers.h"
+#include "presentation/jetons.h"
+#include "systeme/fichiers.h"
 
 namespace hote2072 {
 
-namespace {
-
-// One token per line: the value's backslashes and control characters are escaped so that a
-// value never breaks the line or the tab that separates it from its token.
-std::string Echappe(const std::string& valeur) {
-  static constexpr char kHex[] = "0123456789abcdef";
-  std::string texte;
-  for (const char c : valeur) {
-    const auto u = static_cast<unsigned char>(c);
-    if (c == '\\') texte += "\\\\";
-    else if (c == '\t') texte += "\\t";
-    else if (c == '\n') texte += "\\n";
-    else if (c == '\r') texte += "\\r";
-    else if (u < 0x20 || u == 0x7f) texte += {'\\', 'x', kHex[u >> 4], kHex[u & 15]};
-    else texte += c;
-  }
-  return texte;
-}
-
-std::string EcritJetons(const TStaticsManager& statics, bool json) {
-  std::string texte;
-  if (!json) {
-    for (const std::string& jeton : statics.Ordre())
-      texte += jeton + "\t" + Echappe(*statics.TrouveToken(jeton)) + "\n";
-    return texte;
-  }
-  // One object per line, as the dictionary writes its entries.
-  texte = "[";
-  for (const std::string& jeton : statics.Ordre()) {
-    const nlohmann::ordered_json entree{{"token", jeton}, {"value", *statics.TrouveToken(jeton)}};
-    texte += (texte.size() > 1 ? ",\n " : "\n ") + entree.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-  }
-  return texte + "\n]\n";
-}
-
-}  // namespace
-
-void EnregistreTokens(CLI::App& app, int& statut) {
+Commande CommandeTokens() {
   struct Options {
     std::string entree;
     bool json = false;
   };
   auto o = std::make_shared<Options>();
-  CLI::App* c = app.add_subcommand(
-      "tokens", "Load a declaration, update it and print the text tokens the engine hands the host's screens");
-  AjouteEntree(*c, o->entree);
-  c->add_flag("--json", o->json, "write a JSON array of {\"token\", \"value\"} instead of tab-separated lines");
-  c->callback([o, &statut] {
-    statut = Execute([&] {
-      auto racine = ChargeDeclaration(o->entree);
-      if (!racine) return kEntreeInvalide;
-      TComposantZR2072 composant;
-      composant.set_donnee(racine.get());
-      TDonnee2072& donnee = *composant.donnee2072();
-      donnee.Update();
-      donnee.UpdateStaticsManager(composant.get_staticsManager());
-      EcritFichier("-", EcritJetons(*composant.get_staticsManager(), o->json));
-      return kSucces;
-    });
-  });
+  return {"tokens",
+          "Load a declaration, update it and print the text tokens the engine hands the host's screens",
+          {Entree(o->entree),
+           {"--json", "write a JSON array of {\"token\", \"value\"} instead of tab-separated lines", &o->json}},
+          [o] {
+            return Execute([&] {
+              auto racine = ChargeDeclaration(o->entree);
+              if (!racine) return kEntreeInvalide;
+              TComposantZR2072 composant;
+              composant.set_donnee(racine.get());
+              TDonnee2072& donnee = *composant.donnee2072();
+              donnee.Update();
+              donnee.UpdateStaticsManager(composant.get_staticsManager());
+              EcritFichier("-", EcritJetons(*composant.get_staticsManager(), o->json));
+              return kSucces;
+            });
+          }};
 }
 
 }  // namespace hote2072

@@ -1,0 +1,213 @@
+#include "chargement/verification.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+#include <limits>
+
+#include "dictionnaire2072.h"
+#include "lettres.h"
+
+namespace hote2072 {
+
+using zorfiscal2072::EntreeDictionnaire;
+
+namespace {
+
+std::string NomNiveau(int cle) {
+  const Niveau* n = TrouveNiveau(cle);
+  return std::to_string(cle) + " (" + (n ? n->nom : "?") + ")";
+}
+
+std::string NiveauxAttendus(const std::vector<int>& niveaux) {
+  if (niveaux.empty()) return "this letter belongs to the declaration itself and takes no index";
+  std::string texte = "its index must hold ";
+  for (std::size_t k = 0; k < niveaux.size(); ++k)
+    texte += (k ? (k + 1 == niveaux.size() ? " and " : ", ") : "") + NomNiveau(niveaux[k]);
+  return texte;
+}
+
+std::string ProblemeEntier(const std::string& valeur, long long min, long long max) {
+  long long v = 0;
+  double reel = 0;  // the letter library would drop a fraction silently
+  if (!lettres::LitEntier(valeur.c_str(), v) || (lettres::LitReel(valeur.c_str(), reel) && reel != std::trunc(reel)))
+    return "not an integer; expected a whole number such as 2";
+  if (v < min || v > max)
+    return "integer out of range; this field holds " + std::to_string(min) + " to " + std::to_string(max);
+  return {};
+}
+
+// Problems of the code, of the index and of the value.
+void VerifieLettre(const LettreFichier& l, Rapport& rapport) {
+  const EntreeDictionnaire* e =
+      (l.code >= 0 && l.code <= 32767) ? zorfiscal2072::EntreeDictionnaire2072(static_cast<int>(l.code)) : nullptr;
+  if (e == nullptr) {
+    rapport.Ajoute(l, "unknown code: no letter of the form has it (`sci2072 dictionary` lists them)");
+    return;
+  }
+  if (!e->parLaRacine) {
+    rapport.Ajoute(l, std::string("this letter belongs to ") + e->enregistrement +
+                          ", a cumulative record that no declaration holds: it cannot be loaded");
+    return;
+  }
+  for (int cle : e->niveaux)
+    if (PositionDans(l.index, cle) < 0)
+      rapport.Ajoute(l, "the index lacks level " + NomNiveau(cle) + "; " + NiveauxAttendus(e->niveaux));
+  for (const auto& [cle, position] : l.index)
+    if (std::find(e->niveaux.begin(), e->niveaux.end(), cle) == e->niveaux.end())
+      rapport.Ajoute(l, "the index names level " + NomNiveau(cle) + ", which this letter cannot have; " +
+                            NiveauxAttendus(e->niveaux));
+  if (std::string p = ProblemeValeur(e->lettre, l.valeur); !p.empty()) rapport.Ajoute(l, p);
+}
+
+// A letter's index and code in one integer: two levels of 4 bits (the key less 299, 0 for
+// none) each with a position of 17 bits, then 16 bits of code, so that a file written record
+// by record is nearly sorted. Indexes of more levels, codes out of range: none (no letter of
+// the form has them; they are reported anyway).
+std::optional<std::uint64_t> Empreinte(const LettreFichier& l) {
+  if (l.code < 0 || l.code > 0xFFFF || l.index.size() > 2) return std::nullopt;
+  std::uint64_t e = 0;
+  for (std::size_t k = 0; k < 2; ++k) {
+    e <<= 21;
+    if (k >= l.index.size()) continue;
+    const auto [cle, position] = l.index[k];
+    if (cle < 300 || cle > 310 || position < 0 || position >= (1 << 17)) return std::nullopt;
+    e |= static_cast<std::uint64_t>(cle - 299) << 17 | static_cast<std::uint64_t>(position);
+  }
+  return e << 16 | static_cast<std::uint64_t>(l.code);
+}
+
+// Sorts a vector whose runs of equal index are already in order of index, as a file written
+// record by record is: each run is put in order by itself, the whole sorted only if the runs
+// are out of order.
+void TriePresqueTrie(std::vector<std::pair<std::uint64_t, std::size_t>>& empreintes) {
+  const auto index = [](std::uint64_t e) { return e >> 16; };
+  for (std::size_t debut = 0, fin = 0; debut < empreintes.size(); debut = fin) {
+    for (fin = debut + 1; fin < empreintes.size() && index(empreintes[fin].first) == index(empreintes[debut].first);) ++fin;
+    std::sort(empreintes.begin() + static_cast<std::ptrdiff_t>(debut), empreintes.begin() + static_cast<std::ptrdiff_t>(fin));
+  }
+  if (!std::is_sorted(empreintes.begin(), empreintes.end())) std::sort(empreintes.begin(), empreintes.end());
+}
+
+// The same letter (code and index) given twice, reported at the later one. Sorting one integer
+// per letter keeps this fast and small for a million letters.
+void VerifieDoublons(const FichierDeclaration& fichier, Rapport& rapport) {
+  std::vector<std::pair<std::uint64_t, std::size_t>> empreintes;  // (index and code, position in the file)
+  empreintes.reserve(fichier.lettres.size());
+  std::map<std::pair<long long, Index>, std::size_t> autres;
+  for (std::size_t k = 0; k < fichier.lettres.size(); ++k) {
+    const LettreFichier& l = fichier.lettres[k];
+    if (const auto e = Empreinte(l)) {
+      empreintes.emplace_back(*e, k);
+    } else if (const auto [it, nouvelle] = autres.try_emplace({l.code, l.index}, l.rang); !nouvelle) {
+      rapport.Ajoute(l, "the same letter (code and index) is already given by letter " + std::to_string(it->second));
+    }
+  }
+  TriePresqueTrie(empreintes);
+  for (std::size_t k = 1, premiere = 0; k < empreintes.size(); ++k) {
+    if (empreintes[k].first != empreintes[k - 1].first) {
+      premiere = k;
+      continue;
+    }
+    rapport.Ajoute(fichier.lettres[empreintes[k].second], "the same letter (code and index) is already given by letter " +
+                                                             std::to_string(fichier.lettres[empreintes[premiere].second].rang));
+  }
+}
+
+}  // namespace
+
+int PositionDans(const Index& index, int cle) {
+  for (const auto& [k, position] : index)
+    if (k == cle) return position;
+  return -1;
+}
+
+Effectifs CompteEffectifs(const FichierDeclaration& fichier) {
+  Effectifs effectifs;
+  // The count last updated at each level (slot key % 16): a record's letters usually follow
+  // each other, so most letters update the counts the letter before them did.
+  struct Dernier {
+    int cle = 0;
+    int proprietaire = -1;
+    std::size_t* nombre = nullptr;
+  };
+  std::array<Dernier, 16> derniers{};
+  for (const LettreFichier& l : fichier.lettres)
+    for (const auto& [cle, position] : l.index) {
+      const Niveau* n = TrouveNiveau(cle);
+      const int proprietaire = n->parent == 0 ? 0 : PositionDans(l.index, n->parent);
+      if (proprietaire < 0) continue;  // reported: the index lacks the owner's level
+      Dernier& d = derniers[static_cast<std::size_t>(cle) % derniers.size()];
+      if (d.nombre == nullptr || d.cle != cle || d.proprietaire != proprietaire)
+        d = {cle, proprietaire, &effectifs[{cle, proprietaire}]};
+      *d.nombre = std::max(*d.nombre, static_cast<std::size_t>(position) + 1);
+    }
+  return effectifs;
+}
+
+std::string ProblemeValeur(const lettres::DescriptionLettre& d, const std::string& valeur) {
+  using lettres::Primitive;
+  switch (d.primitive) {
+    case Primitive::Texte: {
+      const std::size_t n = lettres::NombreCaracteres(valeur);
+      if (d.taille >= 1 && n > static_cast<std::size_t>(d.taille - 1))
+        return "text of " + std::to_string(n) + " characters; this field holds at most " + std::to_string(d.taille - 1);
+      return {};
+    }
+    case Primitive::Court:
+      return ProblemeEntier(valeur, std::numeric_limits<short>::min(), std::numeric_limits<short>::max());
+    case Primitive::MoisJour:
+    case Primitive::SiecleAnnee:
+      if (valeur.empty()) return {};  // how the letter library writes a day, month or year not entered
+      [[fallthrough]];
+    case Primitive::Long:
+      return ProblemeEntier(valeur, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+    case Primitive::Reel:
+    case Primitive::ReelFormat: {
+      double v = 0;
+      if (!lettres::LitReel(valeur.c_str(), v)) return "not an amount; expected a number such as 1234.56 or 1234,56";
+      if (d.primitive == Primitive::Reel) return {};
+      // The field is written back with a fixed count of decimals: more would not survive.
+      const int decimales = d.taille == 5 ? 5 : 2;
+      char texte[400];
+      std::snprintf(texte, sizeof texte, "%.*f", decimales, v);
+      double relu = 0;
+      if (!lettres::LitReel(texte, relu) || relu != v)
+        return "more decimals than this field keeps; it is written with " + std::to_string(decimales) + " decimals";
+      return {};
+    }
+    case Primitive::Date: {
+      long date = 0;
+      if (!lettres::LitDate(valeur.c_str(), date))
+        return "not a date; expected a real calendar date written DD/MM/YYYY";
+      return {};
+    }
+  }
+  return {};
+}
+
+void Verifie(const FichierDeclaration& fichier, Rapport& rapport) {
+  for (const LettreFichier& l : fichier.lettres) VerifieLettre(l, rapport);
+  VerifieDoublons(fichier, rapport);
+  // A share names a property, and a distribution a sale, by position.
+  const Effectifs effectifs = CompteEffectifs(fichier);
+  for (const LettreFichier& l : fichier.lettres)
+    for (const auto& [cle, position] : l.index) {
+      const Niveau* n = TrouveNiveau(cle);
+      if (n->parPositionDe == 0) continue;
+      const auto it = effectifs.find({n->parPositionDe, 0});
+      const std::size_t nombre = it == effectifs.end() ? 0 : it->second;
+      if (static_cast<std::size_t>(position) < nombre) continue;
+      const Niveau* de = TrouveNiveau(n->parPositionDe);
+      rapport.Ajoute(l, std::string(n->nom) + " " + std::to_string(position) + " does not exist: a partner has one " +
+                            n->nom + " per " + de->nom + ", named by the " + de->nom +
+                            "'s position, and the file names " +
+                            (nombre == 0 ? std::string("no ") + de->nom
+                                         : std::to_string(nombre) + " " + (nombre == 1 ? de->nom : de->pluriel)));
+    }
+}
+
+}  // namespace hote2072

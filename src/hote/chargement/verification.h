@@ -1,0 +1,32 @@
+// What can be said of a file's letters before any record exists: each letter against the
+// dictionary, shares and distributions against the properties and sales the file names,
+// and letters given twice.
+#pragma once
+
+#include <cstddef>
+#include <map>
+#include <string>
+#include <utility>
+
+#include "format/declaration.h"
+#include "tablelettres.h"
+
+namespace hote2072 {
+
+// Number of records a file names at each level under each owner:
+// (level key, position of the owner or 0 for the root) -> count.
+using Effectifs = std::map<std::pair<int, int>, std::size_t>;
+Effectifs CompteEffectifs(const FichierDeclaration& fichier);
+
+// Position at a level of the index, or -1 when the index lacks it.
+int PositionDans(const Index& index, int cle);
+
+// Why a text does not read as a value of the letter, or empty when it does: the letter
+// library's own readers decide, plus the bounds the field sets (text length, integer range,
+// decimals that a fixed-decimal amount keeps).
+std::string ProblemeValeur(const lettres::DescriptionLettre& description, const std::string& valeur);
+
+// Adds every problem found to the report.
+void Verifie(const FichierDeclaration& fichier, Rapport& rapport);
+
+}  // namespace hote2072

@@ -1,0 +1,114 @@
+#include "services/selection.h"
+
+#include <cstdio>
+#include <memory>
+
+#include "dictionnaire2072.h"
+#include "format/ecriture.h"
+#include "lettres.h"
+
+namespace hote2072 {
+
+namespace {
+
+struct LibereListe {
+  void operator()(structListeLettres* liste) const { LibereListeLettres(&liste); }
+};
+using Liste = std::unique_ptr<structListeLettres, LibereListe>;
+
+const char* Champ(int code) {
+  const auto* entree = zorfiscal2072::EntreeDictionnaire2072(code);
+  return entree != nullptr ? entree->lettre.champ : "";
+}
+
+// One record's letters, in order, through Select with the record's index.
+void SelectionneEnregistrement(TDonnee2072& racine, std::vector<LettreSelectionnee>::iterator debut,
+                               std::vector<LettreSelectionnee>::iterator fin) {
+  if (debut == fin) return;
+  structListeLettres* brute = nullptr;
+  Liste liste;
+  for (auto it = debut; it != fin; ++it) {
+    AjouteLettre(&brute, static_cast<short>(it->code), it->valeur.c_str(), 0, 0, 1, 0);
+    if (!liste) liste.reset(brute);  // owns the list from its first letter on
+    const auto* entree = zorfiscal2072::EntreeDictionnaire2072(it->code);
+    brute->courante->type = entree != nullptr ? entree->lettre.type() : 0;
+  }
+  TIndex index;
+  for (const auto& [cle, position] : debut->index) index.setValeurIndex(cle, position);
+  racine.Select(liste.get(), index);
+  auto it = debut;
+  for (structLettre* l = VaPremiereLettre(liste.get()); !FinListeLettre(l) && it != fin; l = VaLettreSuivante(l), ++it) {
+    it->decision = l->flag;
+    it->valeur = l->valeur != nullptr ? l->valeur : "";
+  }
+}
+
+}  // namespace
+
+std::optional<std::vector<LettreSelectionnee>> Selectionne(TDonnee2072& racine, const std::optional<Index>& seul,
+                                                           const std::set<int>& codes) {
+  // Every letter of every record, read from the declaration; a record's letters are adjacent.
+  FichierDeclaration tout = Ecrit(racine, true);
+  std::vector<LettreSelectionnee> lettres;
+  bool nomme = !seul;
+  for (LettreFichier& l : tout.lettres) {
+    if (seul && l.index != *seul) continue;
+    nomme = true;
+    const int code = static_cast<int>(l.code);
+    if (!codes.empty() && codes.count(code) == 0) continue;
+    lettres.push_back({code, std::move(l.index), kGardee, std::move(l.valeur)});
+  }
+  if (!nomme) return std::nullopt;
+  for (auto debut = lettres.begin(); debut != lettres.end();) {
+    auto fin = debut;
+    while (fin != lettres.end() && fin->index == debut->index) ++fin;
+    SelectionneEnregistrement(racine, debut, fin);
+    debut = fin;
+  }
+  return lettres;
+}
+
+FichierDeclaration EcritSelection(TDonnee2072& racine) {
+  FichierDeclaration fichier;
+  fichier.annee = racine.getAnnee();
+  auto lettres = Selectionne(racine, std::nullopt, {});
+  for (LettreSelectionnee& l : *lettres)
+    if (l.decision != kEcartee)
+      fichier.lettres.push_back({fichier.lettres.size() + 1, l.code, std::move(l.index), std::move(l.valeur)});
+  return fichier;
+}
+
+const char* NomDecision(short decision) {
+  switch (decision) {
+    case kEcartee: return "dropped";
+    case kGardee: return "kept";
+    case kMarquee: return "marked";
+    default: return "unknown";
+  }
+}
+
+std::string SelectionTexte(const std::vector<LettreSelectionnee>& lettres) {
+  std::string texte = "code   index              field                                    decision value\n";
+  for (const LettreSelectionnee& l : lettres) {
+    char ligne[256];
+    std::snprintf(ligne, sizeof ligne, "%-6d %-18s %-40s %-8s ", l.code, DecritIndex(l.index).c_str(), Champ(l.code),
+                  NomDecision(l.decision));
+    texte += ligne + TexteJson(l.valeur) + "\n";
+  }
+  return texte;
+}
+
+std::string SelectionJson(const std::vector<LettreSelectionnee>& lettres) {
+  std::string texte = "[";
+  for (const LettreSelectionnee& l : lettres) {
+    std::string index = "{";
+    for (const auto& [cle, position] : l.index)
+      index += (index.size() > 1 ? ", \"" : "\"") + std::to_string(cle) + "\": " + std::to_string(position);
+    texte += (texte.size() > 1 ? ",\n " : "\n ");
+    texte += "{\"code\": " + std::to_string(l.code) + ", \"index\": " + index + "}, \"field\": \"" + Champ(l.code) +
+             "\", \"decision\": \"" + NomDecision(l.decision) + "\", \"value\": " + TexteJson(l.valeur) + "}";
+  }
+  return texte + "\n]\n";
+}
+
+}  // namespace hote2072

@@ -1,0 +1,43 @@
+// Letter selection as the host runs it: each record's letters are read from the declaration
+// and handed, with the record's index, to the root's Select.
+#pragma once
+
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "format/declaration.h"
+
+namespace hote2072 {
+
+// Flags the selection gives a letter.
+inline constexpr short kEcartee = 0, kGardee = 1, kMarquee = 2;
+
+struct LettreSelectionnee {
+  int code = 0;
+  Index index;
+  short decision = kGardee;
+  std::string valeur;  // after selection: a dropped letter's is cleared
+};
+
+// The letters of every record of the declaration, or of the one record `seul` names (its
+// levels sorted by key); each record's letters are the dictionary's codes for its levels, in
+// dictionary order, or only those in `codes` when it is not empty. Records come in the order
+// they are written. Nothing when `seul` names no record.
+std::optional<std::vector<LettreSelectionnee>> Selectionne(TDonnee2072& racine, const std::optional<Index>& seul,
+                                                           const std::set<int>& codes);
+
+// The declaration as the form shows it: every letter the selection keeps or marks, default
+// values included, record by record. Loading it gives that view, not the declaration entered.
+FichierDeclaration EcritSelection(TDonnee2072& racine);
+
+// "kept", "dropped" or "marked".
+const char* NomDecision(short decision);
+
+// One line per letter: code, index, field, decision and value (quoted), under a header.
+std::string SelectionTexte(const std::vector<LettreSelectionnee>& lettres);
+// [{"code": 12055, "index": {"301": 0}, "field": "Nom", "decision": "dropped", "value": ""}, ...]
+std::string SelectionJson(const std::vector<LettreSelectionnee>& lettres);
+
+}  // namespace hote2072

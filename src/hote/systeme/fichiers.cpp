@@ -1,0 +1,168 @@
+#include "systeme/fichiers.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace hote2072 {
+
+namespace {
+
+std::string Erreur(const std::string& quoi, const std::string& chemin, int erreur = errno) {
+  return quoi + " " + chemin + ": " + std::strerror(erreur);
+}
+
+bool EcritTout(int fd, std::string_view contenu) {
+  std::size_t fait = 0;
+  while (fait < contenu.size()) {
+    const ssize_t n = ::write(fd, contenu.data() + fait, contenu.size() - fait);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    fait += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+// Collects the pieces into large writes; the first failure is kept and later pieces dropped.
+class Tampon {
+ public:
+  explicit Tampon(int fd) : m_fd(fd) { m_texte.reserve(kTaille); }
+  void Ajoute(std::string_view piece) {
+    if (m_erreur != 0) return;
+    if (m_texte.size() + piece.size() > kTaille) Vide();
+    if (piece.size() >= kTaille) {
+      if (!EcritTout(m_fd, piece)) m_erreur = errno ? errno : EIO;
+    } else {
+      m_texte.append(piece);
+    }
+  }
+  // errno of the first failure, 0 when everything was written.
+  int Termine() {
+    Vide();
+    return m_erreur;
+  }
+
+ private:
+  static constexpr std::size_t kTaille = 1 << 20;
+  void Vide() {
+    if (m_erreur == 0 && !m_texte.empty() && !EcritTout(m_fd, m_texte)) m_erreur = errno ? errno : EIO;
+    m_texte.clear();
+  }
+  int m_fd;
+  int m_erreur = 0;
+  std::string m_texte;
+};
+
+int Produit(int fd, const Producteur& produit) {
+  Tampon tampon(fd);
+  produit([&](std::string_view piece) { tampon.Ajoute(piece); });
+  return tampon.Termine();
+}
+
+std::string Dossier(const std::string& chemin) {
+  const auto barre = chemin.rfind('/');
+  return barre == std::string::npos ? "" : chemin.substr(0, barre + 1);
+}
+
+// The file a path names once its symbolic links are followed (it may not exist yet).
+std::string Cible(const std::string& chemin) {
+  std::string cible = chemin;
+  for (int sauts = 0; sauts < 40; ++sauts) {
+    struct stat s {};
+    if (::lstat(cible.c_str(), &s) != 0 || !S_ISLNK(s.st_mode)) return cible;
+    std::vector<char> lien(static_cast<std::size_t>(s.st_size > 0 ? s.st_size : 255) + 1);
+    const ssize_t n = ::readlink(cible.c_str(), lien.data(), lien.size());
+    if (n < 0 || static_cast<std::size_t>(n) >= lien.size()) throw ErreurFichier(Erreur("cannot follow the link", cible));
+    const std::string vers(lien.data(), static_cast<std::size_t>(n));
+    cible = vers.front() == '/' ? vers : Dossier(cible) + vers;
+  }
+  throw ErreurFichier(Erreur("cannot follow the link", chemin, ELOOP));
+}
+
+void EcritDirectement(const std::string& chemin, const Producteur& produit) {
+  const int fd = ::open(chemin.c_str(), O_WRONLY | O_TRUNC);
+  if (fd < 0) throw ErreurFichier(Erreur("cannot open", chemin));
+  const int erreur = Produit(fd, produit);
+  if (::close(fd) != 0 || erreur != 0) throw ErreurFichier(Erreur("cannot write", chemin, erreur ? erreur : errno));
+}
+
+}  // namespace
+
+std::string LitFichier(const std::string& chemin) {
+  const bool entree = chemin == "-";
+  const std::string nom = entree ? "standard input" : chemin;
+  const int fd = entree ? STDIN_FILENO : ::open(chemin.c_str(), O_RDONLY);
+  if (fd < 0) throw ErreurFichier(Erreur("cannot open", nom));
+  std::string contenu;
+  struct stat s {};
+  if (::fstat(fd, &s) == 0 && S_ISREG(s.st_mode) && s.st_size > 0) contenu.reserve(static_cast<std::size_t>(s.st_size));
+  std::vector<char> bloc(1 << 16);
+  int erreur = 0;
+  for (;;) {
+    const ssize_t n = ::read(fd, bloc.data(), bloc.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) erreur = errno;
+    if (n <= 0) break;
+    contenu.append(bloc.data(), static_cast<std::size_t>(n));
+  }
+  if (!entree) ::close(fd);
+  if (erreur != 0) throw ErreurFichier(Erreur("cannot read", nom, erreur));
+  return contenu;
+}
+
+void EcritFichier(const std::string& chemin, const Producteur& produit) {
+  if (chemin == "-") {
+    if (const int erreur = Produit(STDOUT_FILENO, produit); erreur != 0)
+      throw ErreurFichier(Erreur("cannot write", "standard output", erreur));
+    return;
+  }
+  const std::string cible = Cible(chemin);
+  struct stat existant {};
+  const bool existe = ::stat(cible.c_str(), &existant) == 0;
+  if (existe && !S_ISREG(existant.st_mode)) return EcritDirectement(cible, produit);
+
+  std::vector<char> modele(cible.begin(), cible.end());
+  for (char c : std::string(".tmp-XXXXXX")) modele.push_back(c);
+  modele.push_back('\0');
+  const int fd = ::mkstemp(modele.data());
+  if (fd < 0) throw ErreurFichier(Erreur("cannot create a temporary file beside", cible));
+  const std::string temporaire(modele.data());
+  // mkstemp makes the file private: give it the target's bits, or those of a new file.
+  mode_t bits = existant.st_mode & 07777;
+  if (!existe) {
+    const mode_t masque = ::umask(0);
+    ::umask(masque);
+    bits = 0666 & ~masque;
+  }
+  ::fchmod(fd, bits);
+  int erreur = 0;
+  try {
+    erreur = Produit(fd, produit);
+  } catch (...) {
+    ::close(fd);
+    ::unlink(temporaire.c_str());
+    throw;
+  }
+  if (erreur == 0 && ::fsync(fd) != 0) erreur = errno;
+  if (::close(fd) != 0 && erreur == 0) erreur = errno;
+  if (erreur != 0) {
+    ::unlink(temporaire.c_str());
+    throw ErreurFichier(Erreur("cannot write", temporaire, erreur));
+  }
+  if (std::rename(temporaire.c_str(), cible.c_str()) != 0) {
+    const int e = errno;
+    ::unlink(temporaire.c_str());
+    throw ErreurFichier(Erreur("cannot rename the temporary file to", cible, e));
+  }
+}
+
+void EcritFichier(const std::string& chemin, const std::string& contenu) {
+  EcritFichier(chemin, [&](const auto& ecrit) { ecrit(contenu); });
+}
+
+}  // namespace hote2072

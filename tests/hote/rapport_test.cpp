@@ -1,0 +1,141 @@
+// The report end to end: escaped and self-contained HTML, the PDF printed by headless chromium
+// read back with pdftotext (figures, a page per statement, nothing beyond the page width), and
+// the PNG screenshot; the printing test is skipped only where chromium is not installed.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+#include <stdexcept>
+
+#include "presentation/resume.h"
+#include "presentation/resumehtml.h"
+#include "systeme/fichiers.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace hote2072;
+
+int Lance(const std::string& commande) {
+  const int brut = std::system(commande.c_str());
+  return WIFEXITED(brut) ? WEXITSTATUS(brut) : -1;
+}
+
+const std::string kProgramme = SCI2072_PROGRAMME, kExemples = SCI2072_EXEMPLES;
+// A folder of this run's own: two runs at once (a browser profile, the screenshot) must not meet.
+struct DossierTemporaire {
+  std::string chemin;
+  DossierTemporaire() {
+    std::string modele = (fs::temp_directory_path() / "sci2072-rapport-XXXXXX").string();
+    if (mkdtemp(modele.data()) == nullptr) throw std::runtime_error("cannot create a temporary folder");
+    chemin = modele + "/";
+  }
+  ~DossierTemporaire() {
+    std::error_code ignore;
+    fs::remove_all(chemin, ignore);
+  }
+};
+const DossierTemporaire kTemporaire;
+const std::string& kDossier = kTemporaire.chemin;
+
+TEST(Rapport, HtmlIsSelfContainedAndEscapesTexts) {
+  TDonnee2072 racine;
+  racine.getInfogene2072().setSocieteNom("SCI <b>\"A&B\"</b>");
+  racine.AssocieNumero(racine.AjouteAssocie())->setNom("<script>x</script>");
+  racine.Update();
+  const std::string html = ResumeHtml(ConstruitResume(racine, false));
+  EXPECT_NE(html.find("SCI &lt;b&gt;&quot;A&amp;B&quot;&lt;/b&gt;"), std::string::npos);
+  EXPECT_EQ(html.find("<script"), std::string::npos);
+  EXPECT_EQ(html.find("<b>"), std::string::npos);
+  EXPECT_EQ(html.find("http://www.w3.org/2000/svg"), html.find("http"));  // no link but the SVG namespace
+  EXPECT_NE(html.find("@page"), std::string::npos);
+}
+
+TEST(Rapport, PdfWithoutABrowserFailsNamingWhatToInstall) {
+  const std::string sortie = kDossier + "sans-navigateur.pdf", erreur = kDossier + "sans-navigateur.err";
+  EXPECT_EQ(Lance("PATH=/nonexistent '" + kProgramme + "' report '" + kExemples + "/sci-du-parc.json' --pdf -o '" +
+                  sortie + "' 2>'" + erreur + "'"),
+            1);
+  EXPECT_NE(LitFichier(erreur).find("install chromium"), std::string::npos);
+  EXPECT_FALSE(fs::exists(sortie));
+  EXPECT_EQ(Lance("'" + kProgramme + "' report '" + kExemples + "/sci-du-parc.json' --pdf 2>/dev/null"), 2);
+}
+
+// Pages of the printed text whose first words are `debut`.
+std::size_t PagesCommencant(const std::string& texte, const std::string& debut) {
+  std::size_t n = 0;
+  std::stringstream flux(texte);
+  for (std::string page; std::getline(flux, page, '\f');) {
+    const auto mot = page.find_first_not_of(" \t\n");
+    n += mot != std::string::npos && page.compare(mot, debut.size(), debut) == 0;
+  }
+  return n;
+}
+
+TEST(Rapport, PrintedReportsCarryTheFiguresAPagePerStatementAndFitThePage) {
+  if (Lance("command -v chromium >/dev/null 2>&1") != 0) GTEST_SKIP() << "chromium is not installed";
+  ASSERT_EQ(Lance("command -v pdftotext >/dev/null 2>&1"), 0) << "pdftotext (poppler-utils) is missing";
+  const std::string echantillon = kDossier + "echantillon.json";
+  ASSERT_EQ(Lance("'" + kProgramme + "' sample -o '" + echantillon + "'"), 0);
+  for (const std::string& entree :
+       {kExemples + "/sci-du-parc.json", kExemples + "/sci-les-restanques.json", echantillon}) {
+    SCOPED_TRACE(entree);
+    const std::string pdf = kDossier + "rapport.pdf", html = kDossier + "rapport.html", png = kDossier + "rapport.png";
+    ASSERT_EQ(Lance("'" + kProgramme + "' report '" + entree + "' --pdf -o '" + pdf + "'"), 0);
+    ASSERT_EQ(Lance("'" + kProgramme + "' report '" + entree + "' -o '" + html + "'"), 0);
+    ASSERT_EQ(Lance("pdftotext -layout '" + pdf + "' '" + pdf + ".txt'"), 0);
+    const std::string texte = LitFichier(pdf + ".txt");
+    // The printed text's digits without the spaces the PDF puts for the narrow separators.
+    const auto sansBlancs = [](std::string t) {
+      for (const char* blanc : {"\u202F", " ", "\n", "\f"})
+        for (auto p = t.find(blanc); p != std::string::npos; p = t.find(blanc)) t.erase(p, std::string(blanc).size());
+      return t;
+    };
+    const std::string compact = sansBlancs(texte);
+    // Key figures: the summary's totals and CRL lines, as printed.
+    const std::string resume = kDossier + "resume.txt";
+    ASSERT_EQ(Lance("'" + kProgramme + "' summary '" + entree + "' > '" + resume + "'"), 0);
+    std::istringstream lignes(LitFichier(resume));
+    int chiffres = 0;
+    for (std::string l; std::getline(lignes, l);)
+      for (const char* libelle : {"Revenu net ou déficit  ", "Montant de la contribution", "Recettes soumises"})
+        if (l.find(libelle) != std::string::npos) {
+          EXPECT_NE(compact.find(sansBlancs(l)), std::string::npos) << l;  // the label, then its amount
+          ++chiffres;
+        }
+    EXPECT_GE(chiffres, 3);
+    // Each statement starts a page.
+    const std::string page = LitFichier(html);
+    std::size_t associes = 0;
+    for (auto p = page.find("class=\"associe\""); p != std::string::npos; p = page.find("class=\"associe\"", p + 1))
+      ++associes;
+    ASSERT_GT(associes, 0u);
+    EXPECT_EQ(PagesCommencant(texte, "Déclaration individuelle"), associes);
+    // Nothing beyond the page's width: every word's box inside the page.
+    ASSERT_EQ(Lance("pdftotext -bbox '" + pdf + "' '" + pdf + ".bbox'"), 0);
+    std::istringstream boites(LitFichier(pdf + ".bbox"));
+    double largeurPage = 0;
+    int mots = 0;
+    for (std::string l; std::getline(boites, l);) {
+      if (const auto p = l.find("<page width=\""); p != std::string::npos) largeurPage = std::stod(l.substr(p + 13));
+      if (const auto p = l.find("xMax=\""); p != std::string::npos) {
+        EXPECT_LE(std::stod(l.substr(p + 6)), largeurPage) << l;
+        ++mots;
+      }
+    }
+    EXPECT_GT(mots, 50);
+    // The screenshot at the width of an A4 page.
+    fs::remove(png);
+    Lance("chromium --headless --no-sandbox --disable-gpu --hide-scrollbars --user-data-dir='" + kDossier +
+          "profil' --window-size=794,1600 --screenshot='" + png + "' 'file://" + html + "' >/dev/null 2>&1");
+    const std::string image = LitFichier(png);
+    ASSERT_GT(image.size(), 24u);
+    EXPECT_EQ(image.substr(1, 3), "PNG");
+    const auto octet = [&](std::size_t k) { return static_cast<unsigned>(static_cast<unsigned char>(image[k])); };
+    EXPECT_EQ((octet(16) << 24) | (octet(17) << 16) | (octet(18) << 8) | octet(19), 794u);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,193 @@
+// The built sci2072 run on files: examples, round trips, every kind of bad input, usage.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "aide_hote.h"
+#include "aide_programme.h"
+#include "format/fichierjson.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using aide::Resultat;
+
+class Sci2072 : public aide::Programme {
+ protected:
+  // Files the program left in the folder, besides its captured output.
+  std::vector<std::string> Fichiers() const {
+    std::vector<std::string> noms;
+    for (const auto& e : fs::directory_iterator(m_dossier)) noms.push_back(e.path().filename().string());
+    std::sort(noms.begin(), noms.end());
+    return noms;
+  }
+};
+
+// The figures of each example, as committed next to it: any change of a figure shows here.
+// After a deliberate change: sci2072 compute examples/X.json -o examples/X.computed.json
+TEST_F(Sci2072, ExamplesComputeToTheirCommittedFiguresThroughFilesPipesAndCompactOutput) {
+  for (const char* exemple : {"sci-du-parc", "sci-les-restanques"}) {
+    const std::string source = std::string(SCI2072_EXEMPLES) + "/" + exemple + ".json";
+    const Resultat r = Lance("compute '" + source + "' -o out.json");
+    ASSERT_EQ(r.statut, 0) << exemple << ": " << r.erreur;
+    EXPECT_EQ(r.sortie, "");
+    // Standard error names only the count of the messages that check lists.
+    const Resultat check = Lance("check '" + source + "'");
+    const auto n = std::count(check.sortie.begin(), check.sortie.end(), '\n');
+    EXPECT_EQ(r.erreur, n == 0   ? ""
+                        : n == 1 ? "1 message: run sci2072 check on this file to list them\n"
+                                 : std::to_string(n) + " messages: run sci2072 check on this file to list them\n");
+    // The first line that differs, rather than two whole files.
+    const std::string sortie = Lit("out.json");
+    std::istringstream calcule(sortie), attendu(aide::Contenu(source.substr(0, source.size() - 5) + ".computed.json"));
+    std::string a, b;
+    for (int ligne = 1; calcule || attendu; ++ligne) {
+      a.clear(), b.clear();
+      std::getline(calcule, a), std::getline(attendu, b);
+      ASSERT_EQ(a, b) << exemple << ".computed.json, line " << ligne;
+    }
+    // Standard input and output give the same text; computing the output again changes nothing.
+    const Resultat tuyau = Lance("compute - < out.json");
+    EXPECT_EQ(tuyau.statut, 0) << tuyau.erreur;
+    EXPECT_EQ(tuyau.sortie, sortie) << exemple;
+    // The compact form leaves out the names and reads back the same.
+    ASSERT_EQ(Lance("compute '" + source + "' --compact -o compact.json").statut, 0);
+    const std::string compact = Lit("compact.json");
+    EXPECT_EQ(compact.find("\"field\""), std::string::npos);
+    EXPECT_LT(compact.size(), sortie.size());
+    EXPECT_EQ(Lance("compute compact.json").sortie, sortie) << exemple;
+  }
+}
+
+TEST_F(Sci2072, EveryRecordKindRoundTripsThroughTheProgram) {
+  Ecrit("complet.json", hote2072::EcritJson(aide::DeclarationComplete()));
+  for (const std::string option : {"", " --all"}) {
+    ASSERT_EQ(Lance("compute complet.json -o un.json" + option).statut, 0);
+    ASSERT_EQ(Lance("compute un.json -o deux.json" + option).statut, 0);
+    EXPECT_EQ(Lit("un.json"), Lit("deux.json")) << option;
+  }
+}
+
+TEST_F(Sci2072, BadInputIsReportedWithItsLetterAndNothingIsWritten) {
+  const std::string tete = R"({"format": "sci2072-declaration", "version": 1, "letters": [)";
+  const std::string autres = R"({"code": 12003, "value": "SCI DES ORMES"}, )";
+  struct Cas {
+    std::string lettres;
+    std::string attendu;  // in the message, after the letter's description
+  };
+  const Cas cas[] = {
+      {R"({"code": 12004, "value": "x"})", "letter 2: code 12004, index {}, value \"x\": unknown code"},
+      {R"({"code": 12593, "index": {"303": 0}, "value": "GIRARD"})",
+       "Nom of TLocataire), index {303: 0}, value \"GIRARD\": the index lacks level 300 (property)"},
+      {R"({"code": 12055, "index": {"301": 0, "303": 0}, "value": "MARTIN"})",
+       "names level 303 (tenant), which this letter cannot have"},
+      {R"({"code": 12140, "index": {"300": 0}, "value": "6O000"})",
+       "letter 2: code 12140 (LoyerBrut of TDonneeProprieteFoncierPropriete), index {300: 0}, value \"6O000\": not an "
+       "amount"},
+      {R"({"code": 12386, "index": {"300": 0}, "value": "douze"})", "not an integer"},
+      {R"({"code": 12596, "index": {"300": 0, "303": 0}, "value": "70000"})",
+       "integer out of range; this field holds -32768 to 32767"},
+      {R"({"code": 12117, "index": {"300": 0}, "value": "29/02/2011"})", "not a date"},
+      {R"({"code": 12075, "index": {"301": 0}, "value": "33.333333"})", "more decimals than this field keeps"},
+      {R"({"code": 12655, "index": {"300": 0}, "value": "CODE-BIEN-BEAUCOUP-TROP-LONG"})",
+       "text of 28 characters; this field holds at most 20"},
+      {R"({"code": 12820, "value": "1.5"})", "the field cannot hold this value exactly: it keeps \"1\""},
+      {R"({"code": 12172, "value": "100"})",
+       "TDonneeProprieteFoncierCumul, a cumulative record that no declaration holds"},
+      {R"({"code": 12655, "index": {"300": 0}, "value": "B1"}, {"code": 12655, "index": {"300": 1}, "value": "B1"})",
+       "letter 3: code 12655 (CodePropriete of TPropriete2072), index {300: 1}, value \"B1\": duplicate code: property "
+       "0 already has code \"B1\""},
+      {R"({"code": 12692, "index": {"301": 0, "310": 0}, "value": "B9"})",
+       "value \"B9\": names property \"B9\", which no property has"},
+      {R"({"code": 12767, "index": {"301": 0, "306": 0}, "value": "B1"})", "share 0 does not exist"},
+      {R"({"code": 12763, "index": {"309": 0}, "value": "4"})",
+       "names partner position 4, but the file has no partner"},
+      {R"({"code": 12003, "value": "SCI DES CHÊNES"})",
+       "letter 2: code 12003 (SocieteNom of TInfogene2072), index {}, value \"SCI DES CHÊNES\": the same letter (code "
+       "and index) is already given by letter 1"},
+      {R"({"code": 12003 "value": "x"})", "malformed JSON at line 1, column 125"},
+      {R"({"code": 12140, "index": {"300": 0}, "value": 1e400})", "malformed JSON at line 1, column 154: number \"1e400\" is out of range"},
+      {R"({"code": 12103, "index": {"300": 0}, "value": "2.5"})", "value \"2.5\": not an integer"},
+      {R"({"code": 12103, "code": 12102, "index": {"300": 0}, "value": "2"})", "letter 2: duplicate member \"code\""},
+  };
+  for (const Cas& c : cas) {
+    Ecrit("entree.json", tete + autres + c.lettres + "]}");
+    Ecrit("sortie.json", "old");
+    const Resultat r = Lance("compute entree.json -o sortie.json");
+    EXPECT_EQ(r.statut, 1) << c.lettres;
+    EXPECT_NE(r.erreur.find("entree.json: "), std::string::npos) << r.erreur;
+    EXPECT_NE(r.erreur.find(c.attendu), std::string::npos) << "expected: " << c.attendu << "\ngot: " << r.erreur;
+    EXPECT_EQ(Lit("sortie.json"), "old") << c.lettres;
+    EXPECT_EQ(Fichiers(), (std::vector<std::string>{"entree.json", "sortie.json", "stderr.txt", "stdout.txt"}));
+    fs::remove(Chemin("sortie.json"));
+    EXPECT_EQ(Lance("compute entree.json -o sortie.json").statut, 1);
+    EXPECT_FALSE(fs::exists(Chemin("sortie.json"))) << c.lettres;
+  }
+  EXPECT_EQ(Lance("compute absent.json").statut, 1);
+  fs::create_directory(Chemin("dossier"));
+  const Resultat dossier = Lance("compute dossier");
+  EXPECT_EQ(dossier.statut, 1);
+  EXPECT_EQ(dossier.erreur, "sci2072: cannot read dossier: Is a directory\n");
+}
+
+TEST_F(Sci2072, UsageHelpVersionAndDictionary) {
+  for (const char* usage : {"", "compute", "compute a.json --vite", "migrate a.json"})
+    EXPECT_EQ(Lance(usage).statut, 2) << usage;
+  for (const char* aide : {"--help", "compute --help", "dictionary --help"}) {
+    const Resultat r = Lance(aide);
+    EXPECT_EQ(r.statut, 0) << aide;
+    EXPECT_NE(r.sortie.find("Usage:"), std::string::npos) << aide;
+  }
+  const Resultat version = Lance("--version");
+  EXPECT_EQ(version.statut, 0);
+  EXPECT_EQ(version.sortie.rfind("sci2072 ", 0), 0u) << version.sortie;
+
+  const Resultat json = Lance("dictionary --json");
+  ASSERT_EQ(json.statut, 0);
+  EXPECT_EQ(std::count(json.sortie.begin(), json.sortie.end(), '\n'), 663 + 2);
+  EXPECT_NE(
+      json.sortie.find(
+          R"({"code":12593,"type":"S","record":"TLocataire","field":"Nom","levels":[300,303],"maxLength":91,"inDeclaration":true})"),
+      std::string::npos);
+  const Resultat table = Lance("dictionary");
+  ASSERT_EQ(table.statut, 0);
+  EXPECT_NE(table.sortie.find("12140  D     300"), std::string::npos);
+}
+
+// Value of one letter of a written declaration; "" when it is not written.
+std::string Valeur(const std::string& texte, long long code, const hote2072::Index& index = {}) {
+  hote2072::Rapport rapport;
+  const auto fichier = hote2072::LitJson(texte, rapport);
+  EXPECT_TRUE(fichier) << texte;
+  if (fichier)
+    for (const auto& l : fichier->lettres)
+      if (l.code == code && l.index == index) return l.valeur;
+  return "";
+}
+
+TEST_F(Sci2072, PropertiesGetTheirContributionReceiptsAndDeductionOptionUnlessTheFileGivesThem) {
+  Ecrit("biens.json", R"({"format": "sci2072-declaration", "version": 1, "letters": [
+    {"code": 12650, "index": {"300": 0}, "value": "1"}, {"code": 12140, "index": {"300": 0}, "value": "8000"},
+    {"code": 12143, "index": {"300": 0}, "value": "500"},
+    {"code": 12650, "index": {"300": 1}, "value": "1"}, {"code": 12140, "index": {"300": 1}, "value": "8000"},
+    {"code": 12358, "index": {"300": 1}, "value": "5000"},
+    {"code": 12392, "index": {"300": 2}, "value": "6"},
+    {"code": 12392, "index": {"300": 3}, "value": "6"}, {"code": 12149, "index": {"300": 3}, "value": "8"},
+    {"code": 12358, "index": {"300": 4}, "value": "4000"}, {"code": 12359, "index": {"300": 4}, "value": "4000"}]})");
+  const Resultat r = Lance("compute biens.json");
+  ASSERT_EQ(r.statut, 0) << r.erreur;
+  EXPECT_EQ(Valeur(r.sortie, 12358, {{300, 0}}), "8500");  // rents and charges borne by the tenants
+  EXPECT_EQ(Valeur(r.sortie, 12358, {{300, 1}}), "5000");  // as given
+  EXPECT_EQ(Valeur(r.sortie, 12149, {{300, 2}}), "5");  // Besson ancien: 26 %
+  EXPECT_EQ(Valeur(r.sortie, 12150, {{300, 2}}), "0.26");
+  EXPECT_EQ(Valeur(r.sortie, 12149, {{300, 3}}), "8");  // as given
+  // Not subject to the contribution: its old figure is still written, and not charged.
+  EXPECT_EQ(Valeur(r.sortie, 12359, {{300, 4}}), "4000");
+  EXPECT_EQ(Valeur(r.sortie, 12322), "13500");
+  EXPECT_EQ(Valeur(r.sortie, 12323), "338");  // 337.5
+}
+
+}  // namespace
