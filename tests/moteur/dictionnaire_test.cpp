@@ -134,8 +134,9 @@ TEST(Catalogue, LibellesListesEtUsages) {
     EXPECT_GE(std::string(d.libelle).size(), 3u) << quoi;
     const auto [autre, nouveau] = libelles.emplace(d.libelle, d.code);
     EXPECT_TRUE(nouveau || autre->second == d.code) << quoi << " has the label of " << autre->second;
-    if (d.primitive == lettres::Primitive::Court || codesLongsOuReels.count(d.champ) != 0)
+    if (d.primitive == lettres::Primitive::Court || codesLongsOuReels.count(d.champ) != 0) {
       EXPECT_TRUE(d.codee()) << quoi << " names no list";
+    }
     if (!d.codee()) continue;
     EXPECT_EQ(d.unite, lettres::Unite::Aucune) << quoi;
     for (lettres::Liste l : {d.liste, d.listeMorale}) {

@@ -182,11 +182,6 @@ std::string DecritEnregistrementFrancais(const TDonnee2072& racine, const Messag
   return Decrit(racine, message, true);
 }
 
-const char* ExplicationMessage(int numero) {
-  const auto* message = DonneMessage(numero);
-  return message != nullptr ? message->texte : "";
-}
-
 std::string MessagesTexte(const TDonnee2072& racine, const std::vector<MessageTrouve>& messages) {
   std::string texte;
   for (const MessageTrouve& m : messages) {
