@@ -37,7 +37,7 @@ TEST(Resume, BeyondTwentyPartnersTheLargestHoldingsAreListedAndTheRestCounted) {
   EXPECT_EQ(choisis.associesOmis, 5u);
   std::vector<std::string> noms;
   for (const Tableau& t : choisis.tableaux)
-    if (t.titre.rfind("Déclaration individuelle : ", 0) == 0) noms.push_back(t.titre.substr(28, t.titre.find(' ', 28) - 28));
+    if (t.genre == Tableau::Genre::Bulletin) noms.push_back(t.titre.substr(28, t.titre.find(' ', 28) - 28));
   ASSERT_EQ(noms.size(), 20u);
   EXPECT_EQ(noms.front(), "A24");  // 22 parts
   EXPECT_EQ(noms[1], "A22");       // 21 parts, before A23 (21 parts) in file order
@@ -53,7 +53,7 @@ TEST(Resume, BeyondTwentyPartnersTheLargestHoldingsAreListedAndTheRestCounted) {
 // Figures of one table end in the same character column whatever the accents and separators.
 TEST(Resume, FiguresAlignByCharactersNotBytes) {
   Resume r;
-  r.tableaux.push_back({"T", {}, {{"Intérêts d'emprunts", {FormateMontant(1234567)}}, {"Total", {"0"}}}});
+  r.tableaux.push_back({Tableau::Genre::Totaux, "T", {}, {{"Intérêts d'emprunts", {FormateMontant(1234567)}}, {"Total", {"0"}}}});
   std::istringstream lignes(ResumeTexte(r));
   std::vector<std::size_t> fins;
   for (std::string l; std::getline(lignes, l);)

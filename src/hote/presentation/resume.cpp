@@ -6,6 +6,7 @@
 #include <numeric>
 
 #include "codes2072.h"
+#include "figuresresultat2072.h"
 #include "lettres.h"
 #include "services/controle.h"
 #include "services/explications.h"
@@ -47,7 +48,7 @@ Tableau::Ligne Texte(std::string libelle, std::string valeur) { return {std::mov
 
 Tableau Identification(const TDonnee2072& racine) {
   const TInfogene2072& g = racine.getInfogene2072();
-  Tableau t{"Identification de la société", {}, {}};
+  Tableau t{Tableau::Genre::Identification, "Identification de la société", {}, {}};
   t.lignes = {Texte("Dénomination", g.getSocieteNom()),
               Texte("SIREN", g.getNumeroSIREN()),
               Texte("Année", std::to_string(racine.getAnnee())),
@@ -79,7 +80,7 @@ void Proprietes(const TDonnee2072& racine, std::vector<Tableau>& tableaux, std::
   int numero = 0;
   for (const TPropriete2072& p : racine.getPropriete2072()) {
     ++numero;
-    Tableau t{"Immeuble " + std::to_string(numero) + " : " + p.getNom() + " (code " + p.getCodePropriete() + ")",
+    Tableau t{Tableau::Genre::Immeuble, "Immeuble " + std::to_string(numero) + " : " + p.getNom() + " (code " + p.getCodePropriete() + ")",
               {}, {}};
     t.lignes.push_back(Texte("Catégorie", Libelle(tables->ListeCategoriesBienAbregees, p.getCategorie())));
     t.lignes.push_back(Texte("Régime fiscal", Libelle(tables->ListeOptionsAbregees, p.getOptionFiscale())));
@@ -93,15 +94,14 @@ void Proprietes(const TDonnee2072& racine, std::vector<Tableau>& tableaux, std::
 
 Tableau Totaux(const TDonnee2072& racine) {
   const auto& r = racine.getResultatGlobalARepartir();
-  Tableau t{"Totaux de la société", {}, {}};
-  t.lignes = {Montant("Revenus bruts", r.getRevenuBrut()), Montant("Frais et charges", r.getCharge()),
-              Montant("Intérêts d'emprunts", r.getInteretsEmprunts()),
-              Montant("Revenu net ou déficit", r.getRevenuNetOuDeficit())};
+  Tableau t{Tableau::Genre::Totaux, "Totaux de la société", {}, {}};
+  for (const zorfiscal2072::FigureResultat& f : zorfiscal2072::kFiguresResultat)
+    if (f.societe != nullptr) t.lignes.push_back(Montant(f.libelle, (r.*f.societe)()));
   return t;
 }
 
 Tableau CRL(const TInfogene2072& g) {
-  Tableau t{"Contribution sur les revenus locatifs (CRL)", {}, {}};
+  Tableau t{Tableau::Genre::CRL, "Contribution sur les revenus locatifs (CRL)", {}, {}};
   t.lignes = {Montant("Recettes soumises à la CRL", g.getRecetteSoumiseCRL()),
               Montant("Montant de la contribution (2,5 %)", g.getMontantCRL()),
               Montant("Acompte versé", g.getAcompteCRL()), Montant("Solde à payer", g.getSoldeCRL()),
@@ -110,7 +110,7 @@ Tableau CRL(const TInfogene2072& g) {
 }
 
 Tableau Lignes2072E(const TInfogene2072& g) {
-  Tableau t{"2072-E : détermination de la valeur ajoutée", {}, {}};
+  Tableau t{Tableau::Genre::Lignes2072E, "2072-E : détermination de la valeur ajoutée", {}, {}};
   t.lignes = {Montant("Loyers bruts", g.getD2072ELoyersBruts().getMontant()),
               Montant("Charges locatives supportées par les locataires", g.getD2072EChargeLocataires().getMontant()),
               Montant("Recettes diverses", g.getD2072ERecettesDiverses().getMontant()),
@@ -149,7 +149,7 @@ constexpr LigneIS kLignesIS[] = {
 };
 
 Tableau ColonnesIS(const TDonneeIS2072& is) {
-  Tableau t{"Résultat selon les règles BIC / IS et BA", {"BIC / IS", "BA"}, {}};
+  Tableau t{Tableau::Genre::ColonnesIS, "Résultat selon les règles BIC / IS et BA", {"BIC / IS", "BA"}, {}};
   for (const LigneIS& l : kLignesIS)
     t.lignes.push_back({l.libelle,
                         {FormateMontant(is.getMontant(l.ligne, TDonneeIS2072::kColonneBICIS)),
@@ -173,18 +173,16 @@ std::vector<std::size_t> AssociesListes(const TDonnee2072& racine, bool tous) {
 Tableau Bulletin(const TDonnee2072& racine, std::size_t position, bool colonnesIS) {
   const TAssocie2072& a = racine.getAssocie2072()[position];
   const auto& b = a.getBulletin2072();
-  Tableau t{"Déclaration individuelle : " + a.DonneDesignation() + " (code " + a.getCodeAssocie() + ")", {}, {}};
+  Tableau t{Tableau::Genre::Bulletin, "Déclaration individuelle : " + a.DonneDesignation() + " (code " + a.getCodeAssocie() + ")", {}, {}};
   t.lignes = {Texte("Régime fiscal", Libelle(TTables_2072::getInstance()->ListeRegimeFiscal, a.getRegimeFiscal())),
               {"Nombre de parts", {FormateNombre(a.getNombreParts(), 5)}},
               {"Pourcentage de détention", {Pourcentage(a.getPourcentageDetention())}},
-              {"Quote-part des résultats", {Pourcentage(a.getQuotePartResultats())}},
-              Montant("Revenus bruts", b.getTotalRevenuBrut()),
-              Montant("Frais et charges", b.getTotalCharge()),
-              Montant("Intérêts d'emprunts", b.getTotalInteretEmprunt()),
-              Montant("Déduction spécifique", b.getTotalDeductionSpecifique()),
-              Montant("Amortissement", b.getTotalAmortissement()),
-              Montant("Déduction mobilité", b.getTotalDeductionMobilite()),
-              Montant("Revenu net ou déficit", b.getTotalRevenuOuDeficit())};
+              {"Quote-part des résultats", {Pourcentage(a.getQuotePartResultats())}}};
+  for (const zorfiscal2072::FigureResultat& f : zorfiscal2072::kFiguresResultat) {
+    if (f.total == &zorfiscal2072::TBulletin2072::getTotalRevenuOuDeficit)  // the deduction comes off before it
+      t.lignes.push_back(Montant("Déduction mobilité", b.getTotalDeductionMobilite()));
+    t.lignes.push_back(Montant(f.libelle, (b.*f.total)()));
+  }
   for (const auto& q : b.getQuotePartPropriete()) {
     const TPropriete2072* p = const_cast<TDonnee2072&>(racine).GetDetailProprieteParCodePropriete(q.getCodePropriete());
     if (!p) continue;

@@ -13,11 +13,14 @@ namespace hote2072 {
 using zorfiscal2072::TDonnee2072;
 
 struct Tableau {
+  // What the table shows, so that a layout places it without reading its title.
+  enum class Genre { Identification, Immeuble, Totaux, CRL, Lignes2072E, ColonnesIS, Bulletin };
   struct Ligne {
     std::string libelle;
     std::vector<std::string> valeurs;  // one text per column, already formatted
     bool texte = false;                // a name or a label, left-aligned, not a figure
   };
+  Genre genre;
   std::string titre;
   std::vector<std::string> colonnes;  // headers of the value columns; empty for one column
   std::vector<Ligne> lignes;

@@ -127,7 +127,7 @@ std::string ResumeHtml(const Resume& resume) {
                      "</title><style>" + kStyle + "</style></head><body>\n<h1>" + Echappe(titre) + "</h1>\n";
   bool premierAssocie = true;
   for (const Tableau& t : resume.tableaux) {
-    const bool associe = t.titre.rfind("Déclaration individuelle", 0) == 0;
+    const bool associe = t.genre == Tableau::Genre::Bulletin;
     if (associe && premierAssocie) {
       html += "<h2>Quote-part des résultats par associé</h2>" + GraphiqueParts(resume.parts);
       if (resume.associesOmis > 0)
@@ -135,7 +135,7 @@ std::string ResumeHtml(const Resume& resume) {
                 std::to_string(kAssociesListes) + " plus fortes détentions sont listées).</p>\n";
       premierAssocie = false;
     }
-    if (t.titre == "Totaux de la société")
+    if (t.genre == Tableau::Genre::Totaux)
       html += "<h2>Recettes, charges et résultat par immeuble</h2>" + GraphiqueProprietes(resume.proprietes);
     html += associe ? "<section class=\"associe\"><h2>" : "<section><h2>";
     html += Echappe(t.titre) + "</h2>" + TableHtml(t) + "</section>\n";
