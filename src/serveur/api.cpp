@@ -71,9 +71,7 @@ std::string Ligne(const LigneEspace& l) {
   AjouteTexteJson(json, l.societe);
   json += ", \"siren\": ";
   AjouteTexteJson(json, l.siren);
-  char resultat[64];
-  std::snprintf(resultat, sizeof resultat, "%.17g", l.resultat);
-  json += ", \"year\": " + std::to_string(l.annee) + ", \"resultToDistribute\": " + resultat +
+  json += ", \"year\": " + std::to_string(l.annee) + ", \"resultToDistribute\": " + hote2072::NombreJson(l.resultat) +
           ", \"messages\": " + std::to_string(l.messages) + ", \"unsavedChanges\": " + (l.modifiee ? "true" : "false") + "}";
   return json;
 }
@@ -134,12 +132,12 @@ void InstalleApi(httplib::Server& http, EspaceTravail& espace, const Protection&
       res.set_content(json + "\n]\n", kJson);
     });
   });
-  http.Get("/api/declarations/([^/]+)", [&espace, protege](const httplib::Request& req, httplib::Response& res) {
+  http.Get("/api/declarations/(.+)", [&espace, protege](const httplib::Request& req, httplib::Response& res) {
     protege(req, res, [&] {
       res.set_content(espace.Accede(req.matches[1].str()).TexteEnregistre(), kJson);
     });
   });
-  http.Put("/api/declarations/([^/]+)", [&espace, protege](const httplib::Request& req, httplib::Response& res) {
+  http.Put("/api/declarations/(.+)", [&espace, protege](const httplib::Request& req, httplib::Response& res) {
     protege(req, res, [&] {
       auto acces = espace.Accede(req.matches[1].str());
       const bool existait = acces.Existe();
@@ -150,7 +148,7 @@ void InstalleApi(httplib::Server& http, EspaceTravail& espace, const Protection&
       res.set_content(json + "}\n", kJson);
     });
   });
-  http.Delete("/api/declarations/([^/]+)", [&espace, protege](const httplib::Request& req, httplib::Response& res) {
+  http.Delete("/api/declarations/(.+)", [&espace, protege](const httplib::Request& req, httplib::Response& res) {
     protege(req, res, [&] {
       espace.Accede(req.matches[1].str()).Supprime();
       res.status = 204;

@@ -389,14 +389,16 @@ void Blocs(Rendu& r) {
   std::vector<int> codes;
   for (const Bloc& b : def.blocs) codes.insert(codes.end(), b.codes.begin(), b.codes.end());
   const auto etats = Etats(r.racine, r.ecran.index, codes);
-  for (const Bloc& b : def.blocs) {
+  for (std::size_t k = 0; k < def.blocs.size(); ++k) {
+    const Bloc& b = def.blocs[k];
+    const std::string id = " id=\"bloc-" + std::to_string(k) + "\" data-bloc";
     const bool visible = std::any_of(b.codes.begin(), b.codes.end(), [&](int code) { return etats.at(code).decision != hote2072::kEcartee; });
     if (b.replie) {
       const bool ouvert = std::any_of(b.codes.begin(), b.codes.end(), [&](int code) { return r.fautifs.count(NomChamp(code, {})) != 0; });
-      r.h += std::string("<details class=\"bloc\"") + (ouvert ? " open" : "") + (visible ? "" : " hidden") + "><summary>" +
+      r.h += std::string("<details class=\"bloc\"") + id + (ouvert ? " open" : "") + (visible ? "" : " hidden") + "><summary>" +
              Echappe(b.titre) + "</summary><fieldset><legend class=\"visuellement-cache\">" + Echappe(b.titre) + "</legend>\n";
     } else {
-      r.h += std::string("<fieldset class=\"bloc\"") + (visible ? "" : " hidden") + "><legend>" + Echappe(b.titre) + "</legend>\n";
+      r.h += std::string("<fieldset class=\"bloc\"") + id + (visible ? "" : " hidden") + "><legend>" + Echappe(b.titre) + "</legend>\n";
     }
     for (int code : b.codes) ChampBloc(r, code, etats);
     r.h += b.replie ? "</fieldset></details>\n" : "</fieldset>\n";

@@ -10,8 +10,9 @@ namespace hote2072 {
 
 namespace {
 
-// The shortest text that reads back as the same number; null for what JSON cannot hold.
-std::string Nombre(double x) {
+}  // namespace
+
+std::string NombreJson(double x) {
   if (!std::isfinite(x)) return "null";
   char texte[64];
   for (int precision = 1; precision <= 17; ++precision) {
@@ -20,6 +21,8 @@ std::string Nombre(double x) {
   }
   return texte;
 }
+
+namespace {
 
 std::string Textes(const std::vector<std::string>& textes) {
   std::string json = "[";
@@ -52,14 +55,14 @@ std::string ResumeJson(const Resume& resume) {
     const Resume::Barres& b = resume.proprietes[k];
     json += k == 0 ? "\n {\"name\": " : ",\n {\"name\": ";
     AjouteTexteJson(json, b.nom);
-    json += ", \"receipts\": " + Nombre(b.recettes) + ", \"charges\": " + Nombre(b.charges) +
-            ", \"result\": " + Nombre(b.resultat) + "}";
+    json += ", \"receipts\": " + NombreJson(b.recettes) + ", \"charges\": " + NombreJson(b.charges) +
+            ", \"result\": " + NombreJson(b.resultat) + "}";
   }
   json += "],\n\"partners\": [";
   for (std::size_t k = 0; k < resume.parts.size(); ++k) {
     json += k == 0 ? "\n {\"name\": " : ",\n {\"name\": ";
     AjouteTexteJson(json, resume.parts[k].nom);
-    json += ", \"percentage\": " + Nombre(resume.parts[k].pourcentage) + "}";
+    json += ", \"percentage\": " + NombreJson(resume.parts[k].pourcentage) + "}";
   }
   json += "],\n\"partnersLeftOut\": " + std::to_string(resume.associesOmis) + ",\n\"messages\": " +
           Textes(resume.messages) + "\n}\n";

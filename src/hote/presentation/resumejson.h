@@ -13,4 +13,7 @@ namespace hote2072 {
 // summary shows them, the charts' figures as numbers.
 std::string ResumeJson(const Resume& resume);
 
+// The shortest text that reads back as the same number; null for what JSON cannot hold.
+std::string NombreJson(double x);
+
 }  // namespace hote2072
