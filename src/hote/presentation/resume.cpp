@@ -6,7 +6,6 @@
 #include <numeric>
 
 #include "codes2072.h"
-#include "dictionnaire2072.h"
 #include "figuresresultat2072.h"
 #include "lettres.h"
 #include "services/controle.h"
@@ -55,12 +54,6 @@ Tableau::Ligne Texte(std::string libelle, std::string valeur) {
 }
 Tableau::Ligne Intertitre(std::string libelle) { return {std::move(libelle), {}, Tableau::Style::Intertitre}; }
 
-// The field's label in the letter catalogue.
-std::string LibelleLettre(int code) {
-  const auto* entree = zorfiscal2072::EntreeDictionnaire2072(code);
-  return entree != nullptr ? entree->lettre.champ : std::to_string(code);  // SHIM until the catalogue lands
-}
-
 // An address on one line: street, complement, locality, postal code and town.
 std::string AdresseEnLigne(const TAdresse2072& a) {
   std::string ligne;
@@ -108,45 +101,45 @@ Tableau Identification(const TDonnee2072& racine) {
 
 // The lines of a property's annex, in its order: receipts, charges, then what comes off the
 // receipts besides the charges, then what goes back into the result. A line shows when it
-// is not 0; a total always. The label is the catalogue's unless given.
+// is not 0; a total always.
 using zorfiscal2072::TDonneeProprieteFoncierPropriete;
 struct LigneAnnexe {
   int code;
   double (*valeur)(const TDonneeProprieteFoncierPropriete&);
-  Tableau::Style style = Tableau::Style::Nombre;
-  const char* libelle = nullptr;
+  Tableau::Style style;
+  const char* libelle;
 };
 using F = TDonneeProprieteFoncierPropriete;
 constexpr auto kTotal = Tableau::Style::Total;
 const LigneAnnexe kLignesAnnexe[] = {
-    {12140, [](const F& f) { return f.getLoyerBrut(); }},
-    {12143, [](const F& f) { return f.getChargeLocataire(); }},
-    {12144, [](const F& f) { return f.getRecetteDiverse(); }},
-    {12142, [](const F& f) { return f.getRecettePossible(); }},
-    {12145, [](const F& f) { return f.getTotalRecette(); }, kTotal},
-    {12153, [](const F& f) { return f.getFraisGerance(); }},
+    {12140, [](const F& f) { return f.getLoyerBrut(); }, {}, "Loyers bruts encaissés"},
+    {12143, [](const F& f) { return f.getChargeLocataire(); }, {}, "Dépenses du propriétaire mises à la charge des locataires"},
+    {12144, [](const F& f) { return f.getRecetteDiverse(); }, {}, "Recettes diverses"},
+    {12142, [](const F& f) { return f.getRecettePossible(); }, {}, "Autres recettes"},
+    {12145, [](const F& f) { return f.getTotalRecette(); }, kTotal, "Total des recettes"},
+    {12153, [](const F& f) { return f.getFraisGerance(); }, {}, "Frais d'administration et de gestion"},
     {12396, [](const F& f) { return f.getForfaitGestion().getMontant(); }, {}, "Frais de gestion forfaitaires"},
-    {12154, [](const F& f) { return f.getAssurance(); }},
-    {12155, [](const F& f) { return f.getTravauxReparation(); }},
-    {12620, [](const F& f) { return f.getTravauxProprieteRurale(); }},
-    {12428, [](const F& f) { return f.getChargesEspacesNaturels(); }},
-    {12159, [](const F& f) { return f.getTravauxGrosseReparation(); }},
-    {12360, [](const F& f) { return f.getChargesRecuperable(); }},
-    {12147, [](const F& f) { return f.getIndemniteEtFrais(); }},
-    {12161, [](const F& f) { return f.getImpotEtTaxe(); }},
-    {12162, [](const F& f) { return f.getProvision(); }},
-    {12366, [](const F& f) { return -f.getRegularisation(); }},
-    {12163, [](const F& f) { return f.getTotalCharge(); }, kTotal},
-    {12158, [](const F& f) { return f.getTravauxTransformation(); }},
-    {12160, [](const F& f) { return f.getAssuranceFraisZR(); }},
-    {12164, [](const F& f) { return f.getInteretEmprunt(); }},
+    {12154, [](const F& f) { return f.getAssurance(); }, {}, "Primes d'assurance"},
+    {12155, [](const F& f) { return f.getTravauxReparation(); }, {}, "Dépenses de réparation et d'entretien"},
+    {12620, [](const F& f) { return f.getTravauxProprieteRurale(); }, {}, "Travaux des propriétés rurales"},
+    {12428, [](const F& f) { return f.getChargesEspacesNaturels(); }, {}, "Charges des espaces naturels"},
+    {12159, [](const F& f) { return f.getTravauxGrosseReparation(); }, {}, "Grosses réparations (nue-propriété)"},
+    {12360, [](const F& f) { return f.getChargesRecuperable(); }, {}, "Charges récupérables non récupérées au départ du locataire"},
+    {12147, [](const F& f) { return f.getIndemniteEtFrais(); }, {}, "Indemnités d'éviction et frais de relogement"},
+    {12161, [](const F& f) { return f.getImpotEtTaxe(); }, {}, "Impositions"},
+    {12162, [](const F& f) { return f.getProvision(); }, {}, "Provisions pour charges de copropriété"},
+    {12366, [](const F& f) { return -f.getRegularisation(); }, {}, "Régularisation des provisions de l'année précédente"},
+    {12163, [](const F& f) { return f.getTotalCharge(); }, kTotal, "Total des frais et charges"},
+    {12158, [](const F& f) { return f.getTravauxTransformation(); }, {}, "Travaux de transformation (secteurs sauvegardés)"},
+    {12160, [](const F& f) { return f.getAssuranceFraisZR(); }, {}, "Frais et assurances (monuments historiques)"},
+    {12164, [](const F& f) { return f.getInteretEmprunt(); }, {}, "Intérêts d'emprunts"},
     {12151, [](const F& f) { return f.getDeductionFraisDivers(); }, {}, "Déduction spécifique"},
-    {12152, [](const F& f) { return f.getDeductionAmortissement(); }},
-    {12165, [](const F& f) { return f.getRevenuOuDeficit(); }, kTotal},
-    {12166, [](const F& f) { return f.getReintegrationDeduction(); }},
-    {12169, [](const F& f) { return f.getRevenuAutreSI(); }},
-    {12168, [](const F& f) { return -f.getRemunerationNetteAssocie(); }},
-    {12170, [](const F& f) { return f.getResultat(); }, kTotal},
+    {12152, [](const F& f) { return f.getDeductionAmortissement(); }, {}, "Déduction au titre de l'amortissement"},
+    {12165, [](const F& f) { return f.getRevenuOuDeficit(); }, kTotal, "Revenu ou déficit net"},
+    {12166, [](const F& f) { return f.getReintegrationDeduction(); }, {}, "Déductions à réintégrer"},
+    {12169, [](const F& f) { return f.getRevenuAutreSI(); }, {}, "Autres revenus"},
+    {12168, [](const F& f) { return -f.getRemunerationNetteAssocie(); }, {}, "Rémunérations nettes des associés"},
+    {12170, [](const F& f) { return f.getResultat(); }, kTotal, "Résultat de l'immeuble"},
 };
 
 void Proprietes(const TDonnee2072& racine, const OptionsResume& options, std::vector<Tableau>& tableaux,
@@ -165,7 +158,7 @@ void Proprietes(const TDonnee2072& racine, const OptionsResume& options, std::ve
     for (const LigneAnnexe& l : kLignesAnnexe) {
       const double v = l.valeur(f);
       if (v == 0 && l.style != kTotal) continue;
-      std::string libelle = l.libelle != nullptr ? l.libelle : LibelleLettre(l.code);
+      std::string libelle = l.libelle;
       if (l.code == 12151 && f.getTauxDeduction() > 0) libelle += " (" + Pourcentage(100 * f.getTauxDeduction()) + ")";
       if (l.code == 12396)
         libelle += " (" + std::to_string(p.getTotalNombreLocaux()) + (p.getTotalNombreLocaux() > 1 ? " locaux)" : " local)");
@@ -218,7 +211,7 @@ Tableau Lignes2072E(const TInfogene2072& g) {
   return t;
 }
 
-struct LigneIS {  // SHIM until the catalogue lands
+struct LigneIS {
   const char* libelle;
   TDonneeIS2072::Ligne ligne;
 };
