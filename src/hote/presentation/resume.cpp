@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 #include <numeric>
+#include <string_view>
+#include <unordered_map>
 
 #include "codes2072.h"
 #include "figuresresultat2072.h"
@@ -252,6 +254,29 @@ std::vector<std::size_t> AssociesListes(const TDonnee2072& racine, bool tous) {
 
 // The other side of a transfer: a partner, by its position, or the person outside them named
 // on the transfer.
+// What the statements look up, found once for all of them: each property and sale by its code
+// (the first of a code, as the engine's own lookups find it), each partner's transfers of the
+// year by its position.
+struct Recherches {
+  std::unordered_map<std::string_view, const TPropriete2072*> proprietes;
+  std::unordered_map<std::string_view, const zorfiscal2072::TCession*> cessions;
+  std::unordered_map<long, std::vector<const zorfiscal2072::TCessionParts*>> transferts;
+
+  explicit Recherches(const TDonnee2072& racine) {
+    for (const TPropriete2072& p : racine.getPropriete2072()) proprietes.emplace(p.getCodePropriete(), &p);
+    for (const auto& c : racine.getOperationSociete().getCession()) cessions.emplace(c.getCodeCession(), &c);
+    for (const auto& c : racine.getCessionsPartsSociete().getCessionParts()) {
+      transferts[c.getAssocieCessionnaire()].push_back(&c);
+      if (c.getAssocieCedant() != c.getAssocieCessionnaire()) transferts[c.getAssocieCedant()].push_back(&c);
+    }
+  }
+  template <class T>
+  static const T* Cherche(const std::unordered_map<std::string_view, const T*>& m, const std::string& code) {
+    const auto it = m.find(code);
+    return it == m.end() ? nullptr : it->second;
+  }
+};
+
 std::string Contrepartie(const TDonnee2072& racine, long position, const std::string& nom, const std::string& prenom) {
   if (position >= 0 && static_cast<std::size_t>(position) < racine.getAssocie2072().size())
     return racine.getAssocie2072()[static_cast<std::size_t>(position)].DonneDesignation();
@@ -262,13 +287,16 @@ std::string Contrepartie(const TDonnee2072& racine, long position, const std::st
 
 // A partner's shares through the year: 1 January, each transfer in and out with its date and
 // counterparty, 31 December; a warning when they do not add up.
-void PartsDeLAnnee(const TDonnee2072& racine, std::size_t position, Tableau& t) {
+void PartsDeLAnnee(const TDonnee2072& racine, const Recherches& recherches, std::size_t position, Tableau& t) {
   const TAssocie2072& a = racine.getAssocie2072()[position];
   t.lignes.push_back(Intertitre("Parts de la société"));
   t.lignes.push_back(Parts("Parts au 1er janvier", a.getNombreParts1erJanvier()));
   double acquises = 0, cedees = 0;
   const long p = static_cast<long>(position);
-  for (const auto& c : racine.getCessionsPartsSociete().getCessionParts()) {
+  static const std::vector<const zorfiscal2072::TCessionParts*> aucun;
+  const auto siens = recherches.transferts.find(p);
+  for (const auto* transfert : siens == recherches.transferts.end() ? aucun : siens->second) {
+    const auto& c = *transfert;
     const std::string date = c.getDateCession() == 0 ? "" : " le " + Date(c.getDateCession());
     if (c.getAssocieCessionnaire() == p) {
       acquises += c.getNombreParts();
@@ -303,7 +331,7 @@ void PartsDeLAnnee(const TDonnee2072& racine, std::size_t position, Tableau& t) 
 }
 
 // The land-income figures: the statement's totals, and the share of each property.
-void RevenusFonciers(const TDonnee2072& racine, const TAssocie2072& a, const OptionsResume& options, Tableau& t) {
+void RevenusFonciers(const Recherches& recherches, const TAssocie2072& a, const OptionsResume& options, Tableau& t) {
   const auto& b = a.getBulletin2072();
   t.lignes.push_back(Intertitre("Revenus fonciers"));
   for (const zorfiscal2072::FigureResultat& f : zorfiscal2072::kFiguresResultat) {
@@ -313,14 +341,15 @@ void RevenusFonciers(const TDonnee2072& racine, const TAssocie2072& a, const Opt
     t.lignes.push_back(Montant(f.libelle, (b.*f.total)(), revenu ? kTotal : Tableau::Style::Nombre));
   }
   for (const auto& q : b.getQuotePartPropriete()) {
-    const TPropriete2072* p = const_cast<TDonnee2072&>(racine).GetDetailProprieteParCodePropriete(q.getCodePropriete());
+    const TPropriete2072* p = Recherches::Cherche(recherches.proprietes, q.getCodePropriete());
     if (!p) continue;
     t.lignes.push_back(Montant("dont " + p->getNom() + Code(q.getCodePropriete(), options, " ("), q.getRevenuOuDeficit(),
                                Tableau::Style::Detail));
   }
 }
 
-Tableau Bulletin(const TDonnee2072& racine, std::size_t position, const OptionsResume& options) {
+Tableau Bulletin(const TDonnee2072& racine, const Recherches& recherches, std::size_t position,
+                 const OptionsResume& options) {
   namespace RegimeFiscal = zorfiscal2072::RegimeFiscal;
   const TInfogene2072& g = racine.getInfogene2072();
   const TAssocie2072& a = racine.getAssocie2072()[position];
@@ -337,7 +366,7 @@ Tableau Bulletin(const TDonnee2072& racine, std::size_t position, const OptionsR
   AjouteAdresse("Adresse", a.getAdresse(), t);
   t.lignes.push_back(
       Texte("Régime fiscal", Libelle(TTables_2072::getInstance()->ListeRegimeFiscal, a.getRegimeFiscal())));
-  PartsDeLAnnee(racine, position, t);
+  PartsDeLAnnee(racine, recherches, position, t);
   // Only the figures of the partner's own regime: the engine says which share applies.
   switch (a.getRegimeFiscal()) {
     case RegimeFiscal::BIC:
@@ -350,14 +379,14 @@ Tableau Bulletin(const TDonnee2072& racine, std::size_t position, const OptionsR
       t.lignes.push_back(Intertitre("Bénéfices agricoles"));
       t.lignes.push_back(Montant("Quote-part du résultat BA", b.getRevenuTNSouIS(), kTotal));
       break;
-    default: RevenusFonciers(racine, a, options, t);
+    default: RevenusFonciers(recherches, a, options, t);
   }
   // What else the company distributes, when there is some.
   std::vector<Tableau::Ligne> autres;
   if (const double financiers = b.getQuotePartProduitsFinanciers().getMontant(); financiers != 0)
     autres.push_back(Montant("Quote-part des produits financiers", financiers));
   for (const auto& r : b.getRepartitionOperationsSociete()) {
-    const auto* cession = racine.getOperationSociete().GetDetailCessionParCodeCession(r.getCodeCession());
+    const auto* cession = Recherches::Cherche(recherches.cessions, r.getCodeCession());
     const std::string sur = cession != nullptr && !cession->getLibelle().empty() ? " sur " + cession->getLibelle() : "";
     if (r.getQuotePartPV().getMontant() != 0) autres.push_back(Montant("Quote-part de plus-value" + sur, r.getQuotePartPV().getMontant()));
     if (r.getQuotePartMV().getMontant() != 0) autres.push_back(Montant("Quote-part de moins-value" + sur, r.getQuotePartMV().getMontant()));
@@ -425,8 +454,9 @@ Resume ConstruitResume(TDonnee2072& racine, const OptionsResume& options) {
     r.tableaux.push_back(ColonnesIS(racine.getDonneeIS2072()));
   const auto positions = AssociesListes(racine, options.tousAssocies);
   r.associesOmis = racine.getAssocie2072().size() - positions.size();
+  const Recherches recherches(racine);
   for (std::size_t p : positions) {
-    r.tableaux.push_back(Bulletin(racine, p, options));
+    r.tableaux.push_back(Bulletin(racine, recherches, p, options));
     const TAssocie2072& a = racine.getAssocie2072()[p];
     r.parts.push_back({a.DonneDesignation(), a.getQuotePartResultats()});
   }
