@@ -32,6 +32,7 @@ void TAssocie2072::Destruct() {
 const lettres::TableLettres<TAssocie2072>& TAssocie2072::Lettres() {
   using R = TAssocie2072;
   using enum lettres::Liste;
+  using lettres::Gabarit;
   using lettres::Unite;
   static const lettres::TableLettres<R> table{
       LETTRE(12055, Nom, Texte, 41, "Nom"),
@@ -69,9 +70,11 @@ const lettres::TableLettres<TAssocie2072>& TAssocie2072::Lettres() {
       LETTRE(12520, Type, Court, 0, "Type de personne").Parmi(ListeTypePersonne),
       LETTRE(12521, DateNaissance, Date, 0, "Date de naissance"),
       LETTRE(12541, FormeJuridiqueOuTitre, Court, 0, "Civilité").Parmi(ListeTitres4),
-      LETTRE(12546, NumeroSIREN, Texte, 21, "Numéro SIREN de l'associé"),
-      LETTRE(12547, NumeroNIC, Texte, 21, "Numéro NIC de l'associé"),
-      LETTRE(12548, NumeroSIRET, Texte, 21, "Numéro SIRET de l'associé").Calcule(),
+      LETTRE(12546, NumeroSIREN, Texte, 21, "Numéro SIREN de l'associé").AuGabarit(Gabarit::Siren),
+      LETTRE(12547, NumeroNIC, Texte, 21, "Numéro NIC de l'associé").AuGabarit(Gabarit::Nic),
+      LETTRE(12548, NumeroSIRET, Texte, 21, "Numéro SIRET de l'associé")
+          .Calcule()
+          .AuGabarit(Gabarit::Siret, "NumeroSIREN", "NumeroNIC"),
       LETTRE(12562, FormeJuridique, Court, 0, "Forme juridique (personne morale)").Parmi(ListeFormesJuridiques4),
       LETTRE(12639, JouissanceGratuite, Court, 0, "Occupe gratuitement un immeuble de la société").Parmi(ListeOuiNon),
       LETTRE_CLE(12694, CodeAssocie, Texte, 21, "Code de l'associé"),

@@ -23,6 +23,15 @@ void AfficheProblemes(const std::string& source, const Rapport& rapport) {
             << "; nothing written\n";
 }
 
+// Warnings do not stop the loading: each is shown, none is dropped silently.
+void AfficheAvertissements(const std::string& source, const Rapport& rapport) {
+  const auto avertissements = rapport.avertissements();
+  for (std::size_t k = 0; k < avertissements.size() && k < kProblemesAffiches; ++k)
+    std::cerr << source << ": warning: " << avertissements[k] << "\n";
+  if (avertissements.size() > kProblemesAffiches)
+    std::cerr << source << ": warning: ... and " << avertissements.size() - kProblemesAffiches << " more warnings\n";
+}
+
 }  // namespace
 
 int Execute(const std::function<int()>& commande) {
@@ -50,6 +59,7 @@ std::unique_ptr<TDonnee2072> ChargeDeclaration(const std::string& chemin, std::u
     if (codesDonnes != nullptr) *codesDonnes = CodesDonnes(*fichier);
     if (racine) CompleteSaisieProprietes(*fichier, *racine);  // what entering the properties gives
   }
+  AfficheAvertissements(source, rapport);
   if (!racine) AfficheProblemes(source, rapport);
   return racine;
 }

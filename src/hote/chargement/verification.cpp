@@ -5,9 +5,13 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <optional>
 #include <limits>
+#include <optional>
+#include <set>
+#include <string_view>
 
+#include "chargement/valeurscodees.h"
+#include "codes2072.h"
 #include "dictionnaire2072.h"
 #include "lettres.h"
 
@@ -117,6 +121,103 @@ void VerifieDoublons(const FichierDeclaration& fichier, Rapport& rapport) {
   }
 }
 
+// The letter of field `champ` in the record that holds `e`; 0 when it has none.
+int CodeVoisin(const EntreeDictionnaire& e, const char* champ) {
+  if (champ == nullptr) return 0;
+  for (const EntreeDictionnaire& autre : zorfiscal2072::Dictionnaire2072())
+    if (autre.enregistrement == e.enregistrement && std::string_view(autre.lettre.champ) == champ)
+      return autre.lettre.code;
+  return 0;
+}
+
+// For each code, the letters of its record a check reads beside it: the person type of a
+// title or legal form, the SIREN and NIC of a SIRET, the country of a postal code.
+struct Voisins {
+  int type = 0;
+  int gabarit[2] = {0, 0};
+};
+const std::map<int, Voisins>& VoisinsDesCodes() {
+  static const auto voisins = [] {
+    std::map<int, Voisins> v;
+    for (const EntreeDictionnaire& e : zorfiscal2072::Dictionnaire2072()) {
+      const lettres::DescriptionLettre& d = e.lettre;
+      if (d.champType == nullptr && d.gabarit == lettres::Gabarit::Libre) continue;
+      Voisins& x = v[d.code];
+      x.type = CodeVoisin(e, d.champType);
+      for (int k = 0; k < 2; ++k) x.gabarit[k] = CodeVoisin(e, d.gabaritChamps[k]);
+    }
+    return v;
+  }();
+  return voisins;
+}
+
+long long Entier(const std::string& valeur) {
+  long long n = 0;
+  return lettres::LitEntier(valeur.c_str(), n) ? n : 0;
+}
+
+// Coded values against their lists (problems), and the shapes the form knows (warnings).
+void VerifieValeurs(const FichierDeclaration& fichier, Rapport& rapport) {
+  const auto& voisins = VoisinsDesCodes();
+  std::set<int> lus;  // the codes whose values another letter's check reads
+  for (const auto& [code, v] : voisins)
+    for (int c : {v.type, v.gabarit[0], v.gabarit[1]})
+      if (c != 0) lus.insert(c);
+  std::map<std::pair<int, Index>, const std::string*> valeurs;
+  for (const LettreFichier& l : fichier.lettres)
+    if (lus.count(static_cast<int>(l.code)) != 0) valeurs[{static_cast<int>(l.code), l.index}] = &l.valeur;
+  // A letter the file does not give keeps its default.
+  const auto valeur = [&](int code, const Index& index) -> const std::string& {
+    const auto it = valeurs.find({code, index});
+    return it != valeurs.end() ? *it->second : ValeurParDefaut(code);
+  };
+
+  for (const LettreFichier& l : fichier.lettres) {
+    const EntreeDictionnaire* e =
+        (l.code >= 0 && l.code <= 32767) ? zorfiscal2072::EntreeDictionnaire2072(static_cast<int>(l.code)) : nullptr;
+    // A value that does not read is reported by the value check, and is no code either.
+    if (e == nullptr || !e->parLaRacine) continue;
+    const lettres::DescriptionLettre& d = e->lettre;
+    if (!d.codee() && (d.gabarit == lettres::Gabarit::Libre || l.valeur.empty())) continue;
+    const auto v = voisins.find(d.code);
+    if (d.codee()) {
+      const bool morale = d.listeMorale != lettres::kAucuneListe &&
+                          Entier(valeur(v->second.type, l.index)) == zorfiscal2072::TypePersonne::Morale;
+      std::string probleme = ProblemeCode(d, morale ? d.listeMorale : d.liste, l.valeur);
+      if (!probleme.empty() && d.listeMorale != lettres::kAucuneListe)
+        probleme += std::string(" (") + d.champType + " " + (morale ? "2, a legal person" : "1, a natural person") + ")";
+      if (!probleme.empty()) rapport.Ajoute(l, probleme);
+    }
+    if (l.valeur.empty()) continue;
+    switch (d.gabarit) {
+      case lettres::Gabarit::Libre: break;
+      case lettres::Gabarit::Siren:
+        if (std::string p = ProblemeSiren(l.valeur); !p.empty()) rapport.Avertit(l, p);
+        break;
+      case lettres::Gabarit::Nic:
+        if (std::string p = ProblemeNic(l.valeur); !p.empty()) rapport.Avertit(l, p);
+        break;
+      case lettres::Gabarit::Siret: {
+        const std::string attendu = valeur(v->second.gabarit[0], l.index) + valeur(v->second.gabarit[1], l.index);
+        if (l.valeur != attendu)
+          rapport.Avertit(l, "a SIRET number is the SIREN followed by the NIC (" + CiteValeur(attendu) +
+                                 " here): the update writes that instead");
+        break;
+      }
+      case lettres::Gabarit::CodePostal: {
+        const long long pays = Entier(valeur(v->second.gabarit[0], l.index));
+        if (pays == zorfiscal2072::kPaysFrance || pays == zorfiscal2072::kEntreeVide)
+          if (std::string p = ProblemeCodePostal(l.valeur); !p.empty()) rapport.Avertit(l, p);
+        break;
+      }
+    }
+  }
+  if (fichier.annee != zorfiscal2072::kAnneeDeclarationDefaut)
+    rapport.Avertit("\"year\" " + std::to_string(fichier.annee) + ": this engine computes the " +
+                    std::to_string(zorfiscal2072::kAnneeDeclarationDefaut) + " return; the figures follow " +
+                    std::to_string(zorfiscal2072::kAnneeDeclarationDefaut) + "'s rules");
+}
+
 }  // namespace
 
 int PositionDans(const Index& index, int cle) {
@@ -192,6 +293,7 @@ std::string ProblemeValeur(const lettres::DescriptionLettre& d, const std::strin
 void Verifie(const FichierDeclaration& fichier, Rapport& rapport) {
   for (const LettreFichier& l : fichier.lettres) VerifieLettre(l, rapport);
   VerifieDoublons(fichier, rapport);
+  VerifieValeurs(fichier, rapport);
   // A share names a property, and a distribution a sale, by position.
   const Effectifs effectifs = CompteEffectifs(fichier);
   for (const LettreFichier& l : fichier.lettres)
