@@ -66,8 +66,8 @@ bool Entier(const std::string& valeur, long long& code) {
 }
 
 // A declaration holding one record at every level, as loading creates them.
-TDonnee2072 DeclarationParDefaut() {
-  TDonnee2072 d;
+zorfiscal2072::TDonnee2072 DeclarationParDefaut() {
+  zorfiscal2072::TDonnee2072 d;
   for (const zorfiscal2072::Niveau2072& n : zorfiscal2072::Niveaux2072()) {
     TIndex index;
     for (const zorfiscal2072::Niveau2072* p = &n; p->parent != 0;) {
@@ -89,7 +89,7 @@ const char* NomDesCodes(lettres::Liste liste) {
 const std::string& ValeurParDefaut(int code) {
   static const auto defauts = [] {
     std::map<int, std::string> v;
-    TDonnee2072 d = DeclarationParDefaut();
+    zorfiscal2072::TDonnee2072 d = DeclarationParDefaut();
     for (const zorfiscal2072::EntreeDictionnaire& e : zorfiscal2072::Dictionnaire2072()) {
       if (!e.parLaRacine || v.count(e.lettre.code) != 0) continue;
       TIndex index;
