@@ -1,10 +1,8 @@
 #include <exception>
 #include <iostream>
 
-#include "chargement/chargement.h"
 #include "commandes.h"
-#include "format/fichierjson.h"
-#include "services/saisieproprietes.h"
+#include "services/ouverture.h"
 #include "systeme/fichiers.h"
 
 namespace hote2072 {
@@ -37,19 +35,9 @@ int Execute(const std::function<int()>& commande) {
 }
 
 std::unique_ptr<TDonnee2072> ChargeDeclaration(const std::string& chemin) {
-  const std::string source = chemin == "-" ? "<stdin>" : chemin;
   Rapport rapport;
-  std::unique_ptr<TDonnee2072> racine;
-  std::optional<FichierDeclaration> fichier;
-  {
-    const std::string texte = LitFichier(chemin);
-    fichier = LitJson(texte, rapport);
-  }  // the text is gone before the records come
-  if (fichier) {
-    racine = Charge(*fichier, rapport);
-    if (racine) CompleteSaisieProprietes(*fichier, *racine);  // what entering the properties gives
-  }
-  if (!racine) AfficheProblemes(source, rapport);
+  auto racine = OuvreFichier(chemin, rapport);
+  if (!racine) AfficheProblemes(chemin == "-" ? "<stdin>" : chemin, rapport);
   return racine;
 }
 

@@ -50,6 +50,12 @@ TIndex IndexDuParent(int cle, int positionParent) {
 
 }  // namespace
 
+int PositionDans(const Index& index, int cle) {
+  for (const auto& [k, position] : index)
+    if (k == cle) return position;
+  return -1;
+}
+
 const std::vector<Niveau>& Niveaux() {
   static const std::vector<Niveau> niveaux = [] {
     std::vector<Niveau> n;

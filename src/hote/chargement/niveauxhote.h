@@ -16,6 +16,9 @@ using zorfiscal2072::TDonnee2072;
 // Index of a letter in a file: (level key, position) pairs, sorted by key.
 using Index = std::vector<std::pair<int, int>>;
 
+// Position at a level of the index, or -1 when the index lacks it.
+int PositionDans(const Index& index, int cle);
+
 // Highest position a file may name: a typing slip must not make the loader create millions
 // of records.
 inline constexpr int kPositionMax = 99999;

@@ -53,13 +53,7 @@ void VerifieLettre(const LettreFichier& l, Rapport& rapport) {
                           ", a cumulative record that no declaration holds: it cannot be loaded");
     return;
   }
-  for (int cle : e->niveaux)
-    if (PositionDans(l.index, cle) < 0)
-      rapport.Ajoute(l, "the index lacks level " + NomNiveau(cle) + "; " + NiveauxAttendus(e->niveaux));
-  for (const auto& [cle, position] : l.index)
-    if (std::find(e->niveaux.begin(), e->niveaux.end(), cle) == e->niveaux.end())
-      rapport.Ajoute(l, "the index names level " + NomNiveau(cle) + ", which this letter cannot have; " +
-                            NiveauxAttendus(e->niveaux));
+  for (std::string& probleme : ProblemesIndex(*e, l.index)) rapport.Ajoute(l, std::move(probleme));
   if (std::string p = ProblemeValeur(e->lettre, l.valeur); !p.empty()) rapport.Ajoute(l, p);
 }
 
@@ -119,10 +113,16 @@ void VerifieDoublons(const FichierDeclaration& fichier, Rapport& rapport) {
 
 }  // namespace
 
-int PositionDans(const Index& index, int cle) {
-  for (const auto& [k, position] : index)
-    if (k == cle) return position;
-  return -1;
+std::vector<std::string> ProblemesIndex(const EntreeDictionnaire& e, const Index& index) {
+  std::vector<std::string> problemes;
+  for (int cle : e.niveaux)
+    if (PositionDans(index, cle) < 0)
+      problemes.push_back("the index lacks level " + NomNiveau(cle) + "; " + NiveauxAttendus(e.niveaux));
+  for (const auto& [cle, position] : index)
+    if (std::find(e.niveaux.begin(), e.niveaux.end(), cle) == e.niveaux.end())
+      problemes.push_back("the index names level " + NomNiveau(cle) + ", which this letter cannot have; " +
+                          NiveauxAttendus(e.niveaux));
+  return problemes;
 }
 
 Effectifs CompteEffectifs(const FichierDeclaration& fichier) {

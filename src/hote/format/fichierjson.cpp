@@ -293,8 +293,9 @@ class Lecteur : public nlohmann::json_sax<json> {
         if (!(v.sorte == Valeur::Entier && v.entierValide && v.entier == kVersion)) m_problemes.push_back(MessageVersion(v.Decrit()));
         break;
       case kMAnnee:
-        if (v.sorte != Valeur::Entier || !v.entierValide || v.entier < 1 || v.entier > 9999)
-          m_problemes.push_back("\"year\" must be a year from 1 to 9999 (found " + v.Decrit() + ")");
+        if (v.sorte != Valeur::Entier || !v.entierValide || v.entier < kAnneeMin || v.entier > kAnneeMax)
+          m_problemes.push_back("\"year\" must be a year from " + std::to_string(kAnneeMin) + " to " +
+                                std::to_string(kAnneeMax) + " (found " + v.Decrit() + ")");
         else
           m_fichier.annee = static_cast<long>(v.entier);
         break;

@@ -150,7 +150,7 @@ bool LitRacine(ondemand::parser& parser, const Tampon& tampon, FichierDeclaratio
         if (!Entier(champ.value(), kVersion, kVersion, n)) return false;
         break;
       case kCleAnnee:
-        if (!Entier(champ.value(), 1, 9999, n)) return false;
+        if (!Entier(champ.value(), kAnneeMin, kAnneeMax, n)) return false;
         fichier.annee = static_cast<long>(n);
         break;
       case kCleLettres:

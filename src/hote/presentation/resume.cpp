@@ -42,7 +42,20 @@ std::string Libelle(const std::vector<TElement>& liste, long code) {
   return std::to_string(code);
 }
 
-Tableau::Ligne Montant(std::string libelle, double montant) { return {std::move(libelle), {FormateMontant(montant)}}; }
+Tableau::Ligne Montant(std::string libelle, double montant) {
+  return {std::move(libelle), {FormateMontant(montant)}, false, {TDonnee2072::Arrondi(montant)}};
+}
+// The figure kept with the decimals it is printed with.
+double Arrondit(double nombre, int decimales) {
+  const double echelle = std::pow(10.0, decimales);
+  return std::isfinite(nombre) ? std::round(nombre * echelle) / echelle : nombre;
+}
+Tableau::Ligne Nombre(std::string libelle, double nombre, int decimales) {
+  return {std::move(libelle), {FormateNombre(nombre, decimales)}, false, {Arrondit(nombre, decimales)}};
+}
+Tableau::Ligne Part(std::string libelle, double pourcentage) {
+  return {std::move(libelle), {Pourcentage(pourcentage)}, false, {Arrondit(pourcentage, 2)}};
+}
 Tableau::Ligne Texte(std::string libelle, std::string valeur) { return {std::move(libelle), {std::move(valeur)}, true}; }
 
 Tableau Identification(const TDonnee2072& racine) {
@@ -54,9 +67,9 @@ Tableau Identification(const TDonnee2072& racine) {
               Texte("Exercice", (g.getDateDebutExercice() == 0 ? "clos" : "du " + Date(g.getDateDebutExercice())) + " au " +
                                    Date(g.getDateClotureExercice())),
               Montant("Capital", g.getCapital()),
-              {"Nombre de parts", {FormateNombre(g.getNombrePartsTotal(), 5)}},
-              {"Nombre d'associés", {std::to_string(racine.NbAssocie())}},
-              {"Nombre d'immeubles", {std::to_string(racine.NbPropriete())}}};
+              Nombre("Nombre de parts", g.getNombrePartsTotal(), 5),
+              Nombre("Nombre d'associés", racine.NbAssocie(), 0),
+              Nombre("Nombre d'immeubles", racine.NbPropriete(), 0)};
   return t;
 }
 
@@ -150,10 +163,12 @@ constexpr LigneIS kLignesIS[] = {
 
 Tableau ColonnesIS(const TDonneeIS2072& is) {
   Tableau t{"Résultat selon les règles BIC / IS et BA", {"BIC / IS", "BA"}, {}};
-  for (const LigneIS& l : kLignesIS)
-    t.lignes.push_back({l.libelle,
-                        {FormateMontant(is.getMontant(l.ligne, TDonneeIS2072::kColonneBICIS)),
-                         FormateMontant(is.getMontant(l.ligne, TDonneeIS2072::kColonneBA))}});
+  for (const LigneIS& l : kLignesIS) {
+    const double bicis = is.getMontant(l.ligne, TDonneeIS2072::kColonneBICIS);
+    const double ba = is.getMontant(l.ligne, TDonneeIS2072::kColonneBA);
+    t.lignes.push_back({l.libelle, {FormateMontant(bicis), FormateMontant(ba)}, false,
+                        {TDonnee2072::Arrondi(bicis), TDonnee2072::Arrondi(ba)}});
+  }
   return t;
 }
 
@@ -175,9 +190,9 @@ Tableau Bulletin(const TDonnee2072& racine, std::size_t position, bool colonnesI
   const auto& b = a.getBulletin2072();
   Tableau t{"Déclaration individuelle : " + a.DonneDesignation() + " (code " + a.getCodeAssocie() + ")", {}, {}};
   t.lignes = {Texte("Régime fiscal", Libelle(TTables_2072::getInstance()->ListeRegimeFiscal, a.getRegimeFiscal())),
-              {"Nombre de parts", {FormateNombre(a.getNombreParts(), 5)}},
-              {"Pourcentage de détention", {Pourcentage(a.getPourcentageDetention())}},
-              {"Quote-part des résultats", {Pourcentage(a.getQuotePartResultats())}},
+              Nombre("Nombre de parts", a.getNombreParts(), 5),
+              Part("Pourcentage de détention", a.getPourcentageDetention()),
+              Part("Quote-part des résultats", a.getQuotePartResultats()),
               Montant("Revenus bruts", b.getTotalRevenuBrut()),
               Montant("Frais et charges", b.getTotalCharge()),
               Montant("Intérêts d'emprunts", b.getTotalInteretEmprunt()),
@@ -194,8 +209,8 @@ Tableau Bulletin(const TDonnee2072& racine, std::size_t position, bool colonnesI
     t.lignes.push_back(Montant("Quote-part BIC / IS", b.getRevenuBICIS()));
     t.lignes.push_back(Montant("Quote-part BA", b.getRevenuBA()));
   }
-  t.lignes.push_back({"Parts acquises dans l'année", {FormateNombre(b.getNbpartsAcquises(), 5)}});
-  t.lignes.push_back({"Parts cédées dans l'année", {FormateNombre(b.getNbpartsCedees(), 5)}});
+  t.lignes.push_back(Nombre("Parts acquises dans l'année", b.getNbpartsAcquises(), 5));
+  t.lignes.push_back(Nombre("Parts cédées dans l'année", b.getNbpartsCedees(), 5));
   return t;
 }
 

@@ -17,6 +17,7 @@ struct Tableau {
     std::string libelle;
     std::vector<std::string> valeurs;  // one text per column, already formatted
     bool texte = false;                // a name or a label, left-aligned, not a figure
+    std::vector<double> nombres{};     // the figures as printed (amounts in whole euros); none for a text
   };
   std::string titre;
   std::vector<std::string> colonnes;  // headers of the value columns; empty for one column
