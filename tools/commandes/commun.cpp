@@ -11,33 +11,33 @@ namespace {
 
 constexpr std::size_t kProblemesAffiches = 100;
 
-void AfficheProblemes(const std::string& source, const Rapport& rapport) {
+void AfficheProblemes(const std::string& source, const Rapport& rapport, std::ostream& erreurs) {
   const auto problemes = rapport.problemes();
   for (std::size_t k = 0; k < problemes.size() && k < kProblemesAffiches; ++k)
-    std::cerr << source << ": " << problemes[k] << "\n";
+    erreurs << source << ": " << problemes[k] << "\n";
   if (problemes.size() > kProblemesAffiches)
-    std::cerr << source << ": ... and " << problemes.size() - kProblemesAffiches << " more problems\n";
-  std::cerr << source << ": " << problemes.size() << (problemes.size() == 1 ? " problem" : " problems")
-            << "; nothing written\n";
+    erreurs << source << ": ... and " << problemes.size() - kProblemesAffiches << " more problems\n";
+  erreurs << source << ": " << problemes.size() << (problemes.size() == 1 ? " problem" : " problems")
+          << "; nothing written\n";
 }
 
 }  // namespace
 
-int Execute(const std::function<int()>& commande) {
+int Execute(const std::function<int()>& commande, std::ostream& erreurs) {
   try {
     return commande();
   } catch (const ErreurFichier& e) {
-    std::cerr << "sci2072: " << e.what() << "\n";
+    erreurs << "sci2072: " << e.what() << "\n";
   } catch (const std::exception& e) {
-    std::cerr << "sci2072: internal error: " << e.what() << "\n";
+    erreurs << "sci2072: internal error: " << e.what() << "\n";
   }
   return kEntreeInvalide;
 }
 
-std::unique_ptr<TDonnee2072> ChargeDeclaration(const std::string& chemin) {
+std::unique_ptr<TDonnee2072> ChargeDeclaration(const std::string& chemin, std::ostream& erreurs) {
   Rapport rapport;
   auto racine = OuvreFichier(chemin, rapport);
-  if (!racine) AfficheProblemes(chemin == "-" ? "<stdin>" : chemin, rapport);
+  if (!racine) AfficheProblemes(chemin == "-" ? "<stdin>" : chemin, rapport, erreurs);
   return racine;
 }
 

@@ -8,8 +8,7 @@ namespace hote2072 {
 Commande CommandeDictionary() {
   auto json = std::make_shared<bool>(false);
   return {"dictionary",
-          "List the form's letters with their types and index levels: 663 entries, one row each, for 661 distinct "
-          "codes (12564 and 12565 held by two records)",
+          "List the form's letters with their types and index levels: " + CompteDictionnaire(),
           {{"--json", "write a JSON array instead of a table", json.get()}},
           [json] {
             return Execute([&] {

@@ -22,10 +22,4 @@ bool MemeValeur(char type, const std::string& donne, const char* relu) {
   }
 }
 
-TIndex VersTIndex(const Index& index) {
-  TIndex t;
-  for (const auto& [cle, position] : index) t.setValeurIndex(cle, position);
-  return t;
-}
-
 }  // namespace hote2072

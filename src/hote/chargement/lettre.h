@@ -34,6 +34,4 @@ class LettreTemporaire {
 // value silently.
 bool MemeValeur(char type, const std::string& donne, const char* relu);
 
-TIndex VersTIndex(const Index& index);
-
 }  // namespace hote2072
