@@ -110,9 +110,11 @@ sci2072_statut sci2072_controle_ecran(sci2072_declaration* declaration, const sc
 sci2072_statut sci2072_selection(sci2072_declaration* declaration, char** json);
 sci2072_statut sci2072_selection_enregistrement(sci2072_declaration* declaration, const sci2072_niveau* index,
                                                 size_t niveaux, char** json);
-/* The figures the summary prints, as JSON: {"tables": [{"title", "columns", "rows": {label:
- * figure or text}}], "omittedPartners", "messages"}. `tous_associes` nonzero lists every
- * partner's statement, not only the largest holdings. */
+/* What the summary prints, as JSON: {"company", "year", "tables": [{"kind", "title", "columns",
+ * "rows": [{"label", "values", "style"}]}], "properties": [{"name", "receipts", "charges",
+ * "result"}], "partners": [{"name", "percentage"}], "partnersLeftOut", "messages"}; the tables'
+ * values as the summary shows them, the properties' and partners' figures as numbers.
+ * `tous_associes` nonzero lists every partner's statement, not only the largest holdings. */
 sci2072_statut sci2072_resume(sci2072_declaration* declaration, int tous_associes, char** json);
 /* The form's letters as JSON: {"code", "type", "record", "field", "levels", "maxLength",
  * "decimals", "inDeclaration"} each. */

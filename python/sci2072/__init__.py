@@ -230,7 +230,8 @@ class Declaration:
         return self._json(_bib.sci2072_selection_enregistrement, niveaux, n)
 
     def summary(self, all_partners=False):
-        """The figures the summary prints: {"tables": [{"title", "rows": {label: figure}}], ...}."""
+        """What the summary prints: {"tables": [{"kind", "title", "rows": [{"label", "values"}]}],
+        "properties": [{"name", "receipts", "charges", "result"}], "partners", "messages"}."""
         return self._json(_bib.sci2072_resume, int(bool(all_partners)))
 
     def text(self, annotated=True, all_letters=False):

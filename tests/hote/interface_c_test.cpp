@@ -195,9 +195,10 @@ TEST(InterfaceC, ChecksSelectionSummaryAndDictionaryAsJson) {
     EXPECT_EQ(sci2072_resume(h, 0, &json), SCI2072_OK);
     return Json::parse(Prend(json));
   }();
-  const Json& totaux = resume["tables"][3];
-  ASSERT_EQ(totaux["title"], "Totaux de la société");
-  EXPECT_TRUE(totaux["rows"]["Revenu net ou déficit"].is_number());
+  // The summary's tables as it prints them; the message of the partner without a name.
+  ASSERT_GE(resume["tables"].size(), 4u);
+  EXPECT_EQ(resume["tables"][0]["kind"], "identification");
+  EXPECT_EQ(resume["properties"].size(), 2u);
   EXPECT_EQ(resume["messages"].size(), 1u);
 
   EXPECT_EQ(Lit(sci2072_dictionnaire, h).size(), 663u);

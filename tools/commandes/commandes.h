@@ -6,6 +6,7 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <unordered_set>
 
 #include "commande.h"
 #include "tdonnee2072.h"
@@ -23,8 +24,11 @@ constexpr int kMessagesTrouves = 3;  // check: the declaration has messages
 int Execute(const std::function<int()>& commande, std::ostream& erreurs = std::cerr);
 
 // The declaration in a file ("-" for standard input), or null once its problems are said on
-// `erreurs`, each line under the file's name.
-std::unique_ptr<TDonnee2072> ChargeDeclaration(const std::string& chemin, std::ostream& erreurs = std::cerr);
+// `erreurs`, each line under the file's name; with `codesDonnes`, the codes the file gives its
+// records.
+std::unique_ptr<TDonnee2072> ChargeDeclaration(const std::string& chemin,
+                                               std::unordered_set<std::string>* codesDonnes = nullptr,
+                                               std::ostream& erreurs = std::cerr);
 
 // The IN argument every command that reads a declaration takes.
 Option Entree(std::string& entree);
@@ -38,5 +42,6 @@ Commande CommandeMigrate();
 Commande CommandeSelect();
 Commande CommandeSummary();
 Commande CommandeReport();
+Commande CommandeServe();
 
 }  // namespace hote2072

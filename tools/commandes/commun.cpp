@@ -34,9 +34,10 @@ int Execute(const std::function<int()>& commande, std::ostream& erreurs) {
   return kEntreeInvalide;
 }
 
-std::unique_ptr<TDonnee2072> ChargeDeclaration(const std::string& chemin, std::ostream& erreurs) {
+std::unique_ptr<TDonnee2072> ChargeDeclaration(const std::string& chemin, std::unordered_set<std::string>* codesDonnes,
+                                               std::ostream& erreurs) {
   Rapport rapport;
-  auto racine = OuvreFichier(chemin, rapport);
+  auto racine = OuvreFichier(chemin, rapport, codesDonnes);
   if (!racine) AfficheProblemes(chemin == "-" ? "<stdin>" : chemin, rapport, erreurs);
   return racine;
 }

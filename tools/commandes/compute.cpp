@@ -27,7 +27,7 @@ struct Options {
 int CalculeFichier(const Options& o, const std::string& entree, const std::string& sortie, std::ostream& erreurs) {
   return Execute(
       [&] {
-        auto racine = ChargeDeclaration(entree, erreurs);
+        auto racine = ChargeDeclaration(entree, nullptr, erreurs);
         if (!racine) return kEntreeInvalide;
         racine->Update();
         if (o.selection)

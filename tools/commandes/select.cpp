@@ -1,8 +1,9 @@
 // select IN [--index KEY=POS[,...]] [--codes C1,C2,...] [--json]
 #include <iostream>
 
-#include "commandes.h"
 #include "associe2072.h"
+#include "commandes.h"
+#include "dictionnaire2072.h"
 #include "services/selection.h"
 #include "systeme/fichiers.h"
 
@@ -54,6 +55,19 @@ Commande CommandeSelect() {
                 std::cerr << "sci2072 select: --index " << DecritIndex(*seul) << " names no record of the declaration\n";
                 return kUsage;
               }
+              // Each code asked for that the screen does not hold is named; with none held, there
+              // is nothing to show.
+              std::set<int> absents = codes;
+              for (const LettreSelectionnee& l : *lettres) absents.erase(l.code);
+              for (int code : absents) {
+                const auto& d = zorfiscal2072::EntreeDictionnaire2072(code);
+                std::cerr << "sci2072 select: letter " << code << " (" << d->lettre.champ << " of " << d->enregistrement
+                          << ") is "
+                          << (seul ? "not on the screen of --index " + (seul->empty() ? std::string("''") : EcritIndexTexte(*seul))
+                                   : std::string("on no record of the declaration"))
+                          << "\n";
+              }
+              if (!codes.empty() && absents.size() == codes.size()) return kUsage;
               EcritFichier("-", o->json ? SelectionJson(*lettres) : SelectionTexte(*lettres));
               return kSucces;
             });

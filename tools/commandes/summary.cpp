@@ -19,10 +19,11 @@ Commande CommandeSummary() {
             &o->tous}},
           [o] {
             return Execute([&] {
-              auto racine = ChargeDeclaration(o->entree);
+              OptionsResume options{.tousAssocies = o->tous, .codesDonnes = {}};
+              auto racine = ChargeDeclaration(o->entree, &options.codesDonnes);
               if (!racine) return kEntreeInvalide;
               racine->Update();
-              EcritFichier("-", ResumeTexte(ConstruitResume(*racine, o->tous)));
+              EcritFichier("-", ResumeTexte(ConstruitResume(*racine, options)));
               return kSucces;  // the checks' messages are shown, not failures
             });
           }};

@@ -11,9 +11,11 @@
 #include <new>
 #include <optional>
 #include <string>
+#include <unordered_set>
 
 #include "arbre2072.h"
 #include "chargement/modification.h"
+#include "dictionnaire2072.h"
 #include "format/ecriture.h"
 #include "format/fichierjson.h"
 #include "presentation/listedictionnaire.h"
@@ -28,6 +30,7 @@ using namespace hote2072;
 
 struct sci2072_declaration {
   std::unique_ptr<TDonnee2072> racine;
+  std::unordered_set<std::string> codesDonnes;  // the codes given to records, which the summary shows
   std::string message;
 };
 
@@ -98,10 +101,12 @@ std::string Problemes(const Rapport& rapport) {
   return texte + std::to_string(problemes.size()) + (problemes.size() == 1 ? " problem" : " problems");
 }
 
-sci2072_statut Charge(sci2072_declaration* d, std::unique_ptr<TDonnee2072> racine, const Rapport& rapport) {
+sci2072_statut Charge(sci2072_declaration* d, std::unique_ptr<TDonnee2072> racine, const Rapport& rapport,
+                      std::unordered_set<std::string> codesDonnes) {
   if (!racine) return Echec(d, SCI2072_INVALIDE, Problemes(rapport));
   racine->Update();
   d->racine = std::move(racine);
+  d->codesDonnes = std::move(codesDonnes);
   return SCI2072_OK;
 }
 
@@ -126,6 +131,7 @@ sci2072_statut Modifie(sci2072_declaration* d, int code, const sci2072_niveau* i
   const auto lu = LitIndex(d, index, niveaux);
   if (!lu) return SCI2072_USAGE;
   if (Issue issue = ChangeLettre(*d->racine, code, *lu, valeur); !issue.reussie()) return Echec(d, issue);
+  if (zorfiscal2072::EntreeDictionnaire2072(code)->lettre.role == lettres::Role::Cle) d->codesDonnes.insert(valeur);
   return SCI2072_OK;
 }
 
@@ -166,8 +172,9 @@ sci2072_statut sci2072_charge_fichier(sci2072_declaration* d, const char* chemin
   return Appel(d, [&] {
     if (chemin == nullptr) return Echec(d, SCI2072_USAGE, "the file's path is null");
     Rapport rapport;
-    auto racine = OuvreFichier(chemin, rapport);
-    return Charge(d, std::move(racine), rapport);
+    std::unordered_set<std::string> codes;
+    auto racine = OuvreFichier(chemin, rapport, &codes);
+    return Charge(d, std::move(racine), rapport, std::move(codes));
   });
 }
 
@@ -175,8 +182,9 @@ sci2072_statut sci2072_charge_texte(sci2072_declaration* d, const char* texte, s
   return Appel(d, [&] {
     if (texte == nullptr && taille > 0) return Echec(d, SCI2072_USAGE, "the text is null");
     Rapport rapport;
-    auto racine = OuvreTexte(std::string_view(texte == nullptr ? "" : texte, taille), rapport);
-    return Charge(d, std::move(racine), rapport);
+    std::unordered_set<std::string> codes;
+    auto racine = OuvreTexte(std::string_view(texte == nullptr ? "" : texte, taille), rapport, &codes);
+    return Charge(d, std::move(racine), rapport, std::move(codes));
   });
 }
 
@@ -316,7 +324,8 @@ sci2072_statut sci2072_selection_enregistrement(sci2072_declaration* d, const sc
 sci2072_statut sci2072_resume(sci2072_declaration* d, int tous_associes, char** json) {
   return Appel(d, [&] {
     if (json == nullptr) return Echec(d, SCI2072_USAGE, "no place for the JSON");
-    return Rend(d, ResumeJson(ConstruitResume(*d->racine, tous_associes != 0)), json);
+    return Rend(d, ResumeJson(ConstruitResume(*d->racine, {.tousAssocies = tous_associes != 0, .codesDonnes = d->codesDonnes})),
+                json);
   });
 }
 

@@ -6,11 +6,11 @@
 #include <unordered_map>
 #include <vector>
 
-#include "arbre2072.h"
 #include "chargement/codes.h"
 #include "chargement/lettre.h"
 #include "chargement/verification.h"
 #include "dictionnaire2072.h"
+#include "services/collections.h"
 
 namespace hote2072 {
 
@@ -106,23 +106,6 @@ std::string ProblemeCle(const Codes& codes, const Niveau& niveau, int position, 
   return {};
 }
 
-// Takes back the record a refused change created, the last of its level: through the
-// declaration for the levels it adds to itself (each partner's shares follow), from its owner's
-// list elsewhere.
-void RetireCree(TDonnee2072& racine, int cle, const Index& index) {
-  const int position = PositionDans(index, cle);
-  switch (cle) {
-    case zorfiscal2072::kNiveauPropriete: racine.SupprimePropriete(position); return;
-    case zorfiscal2072::kNiveauAssocie: racine.SupprimeAssocie(position); return;
-    case zorfiscal2072::kNiveauCession: racine.SupprimeCession(position); return;
-    default:
-      arbre::AtteintNiveau(racine, cle, VersTIndex(index), [&](auto& proprietaire, const auto& enfant) {
-        auto& vecteur = proprietaire.*enfant.champ;
-        if (!vecteur.empty()) vecteur.pop_back();
-      });
-  }
-}
-
 }  // namespace
 
 Issue CodeDuChamp(std::string_view champ, const Index& index, int& code) {
@@ -188,7 +171,7 @@ Issue ChangeLettre(TDonnee2072& racine, int code, Index index, const std::string
   racine.TransfertUneLettre(relue.Prend(code, {}), tindex, 1);
   if (!MemeValeur(e->lettre.type(), valeur, relue.valeur())) {
     if (nouveau)
-      RetireCree(racine, e->niveaux.back(), index);
+      SupprimeEnregistrement(racine, index);  // the record the change created
     else
       racine.TransfertUneLettre(donnee.Prend(code, avant), tindex, 0);
     return Refuse(Refus::Valeur, DecritLettre(lettre) + ": the field cannot hold this value exactly: it would keep " +

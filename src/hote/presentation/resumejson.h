@@ -1,4 +1,4 @@
-// The summary as data for programs: the figures it prints, by table and label.
+// The summary as data, for programs.
 #pragma once
 
 #include <string>
@@ -7,10 +7,13 @@
 
 namespace hote2072 {
 
-// {"tables": [{"title": ..., "columns": [...] (tables of several columns only),
-//              "rows": {label: figure, label: text, label: [figure per column]}}, ...],
-//  "omittedPartners": n, "messages": [...]}. Figures are numbers as printed: amounts in whole
-// euros, shares with 5 decimals, percentages with 2.
+// {"tables": [{"title", "columns", "rows": [{"label", "values", "text"}]}], "properties":
+// [{"name", "receipts", "charges", "result"}], "partners": [{"name", "percentage"}],
+// "partnersLeftOut", "messages"}: the summary's tables with their values formatted as the
+// summary shows them, the charts' figures as numbers.
 std::string ResumeJson(const Resume& resume);
+
+// The shortest text that reads back as the same number; null for what JSON cannot hold.
+std::string NombreJson(double x);
 
 }  // namespace hote2072
