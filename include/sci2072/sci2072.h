@@ -116,8 +116,9 @@ sci2072_statut sci2072_selection_enregistrement(sci2072_declaration* declaration
  * values as the summary shows them, the properties' and partners' figures as numbers.
  * `tous_associes` nonzero lists every partner's statement, not only the largest holdings. */
 sci2072_statut sci2072_resume(sci2072_declaration* declaration, int tous_associes, char** json);
-/* The form's letters as JSON: {"code", "type", "record", "field", "levels", "maxLength",
- * "decimals", "inDeclaration"} each. */
+/* The form's letters as JSON, as `sci2072 dictionary --json` writes them: {"entries": [{"code",
+ * "type", "record", "field", "levels", "maxLength", "decimals", "inDeclaration", "label", "role",
+ * "unit", "list"}], "lists": {name: [{"code", "label"}]}}. */
 sci2072_statut sci2072_dictionnaire(sci2072_declaration* declaration, char** json);
 
 /* Partners and properties, through the engine's own operations, which keep each partner's

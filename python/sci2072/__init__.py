@@ -276,6 +276,7 @@ class Declaration:
 
 
 def dictionary():
-    """The form's letters: code, type, record, field, levels, bounds."""
+    """The form's letters ("entries": code, type, record, field, levels, bounds, label, role,
+    unit, list) and the reference lists ("lists": name -> codes and labels)."""
     with Declaration() as d:
         return d._json(_bib.sci2072_dictionnaire)
