@@ -5,8 +5,8 @@ each field found by its label, then saved and compared, computed, with the commi
 then the checks on leaving a screen, a partner turned into a legal person, a linked element
 overridden, and a restart of the server.
 
-Run by ctest: ecrans_test.py PROGRAM EXAMPLES. Exits 77 (skipped) without selenium or
-chromium-driver. With SCI2072_CAPTURES=FOLDER, saves a screenshot of each kind of screen there.
+Run by ctest: ecrans_test.py PROGRAM EXAMPLES. Exits 77 (skipped) only when Chromium or its
+driver is not installed; with them but without Selenium or pytest, it fails. With SCI2072_CAPTURES=FOLDER, saves a screenshot of each kind of screen there.
 """
 import json
 import os
@@ -17,18 +17,28 @@ import sys
 import tempfile
 import urllib.request
 
-try:
-    import pytest
-    from selenium import webdriver
-    from selenium.webdriver.chrome.service import Service
-    from selenium.webdriver.common.by import By
-    from selenium.webdriver.common.keys import Keys
-    from selenium.webdriver.support import expected_conditions
-    from selenium.webdriver.support.ui import Select, WebDriverWait
-except ImportError:
-    pytest = None
-
 PILOTE = shutil.which("chromedriver") or "/usr/bin/chromedriver"
+CHROMIUM = shutil.which("chromium") or shutil.which("chromium-browser")
+if __name__ == "__main__":
+    if CHROMIUM is None or not os.path.exists(PILOTE):
+        print("skipped: Chromium and its driver (Debian's chromium, chromium-driver) are not installed")
+        sys.exit(77)
+    try:
+        import pytest
+        import selenium  # noqa: F401
+    except ImportError as e:
+        print("Chromium is installed but %s is missing for %s: install Debian's python3-selenium and "
+              "python3-pytest" % (e.name, sys.executable))
+        sys.exit(1)
+
+import pytest
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support import expected_conditions
+from selenium.webdriver.support.ui import Select, WebDriverWait
+
 PROGRAMME = os.environ.get("SCI2072_PROGRAMME", "")
 EXEMPLES = os.environ.get("SCI2072_EXEMPLES", "")
 CAPTURES = os.environ.get("SCI2072_CAPTURES", "")
@@ -132,9 +142,8 @@ def session():
     navigateur = webdriver.Chrome(service=Service(PILOTE), options=options)
     serveur = Serveur(dossier)
     try:
-        dictionnaire = serveur.api("/api/dictionary")
         libelles, calcules = {}, set()
-        for e in dictionnaire:
+        for e in serveur.api("/api/dictionary")["entries"]:
             libelles.setdefault(e["code"], e.get("label", e["field"]))
             if e.get("role", "entered") not in ("entered", "linked-used", "linked-mode"):
                 calcules.add(e["code"])
@@ -272,9 +281,6 @@ def test_apres_redemarrage_tout_est_comme_enregistre(session):
 
 
 if __name__ == "__main__":
-    if pytest is None or not os.path.exists(PILOTE):
-        print("skipped: python3-selenium, python3-pytest and chromium-driver are needed")
-        sys.exit(77)
     PROGRAMME, EXEMPLES = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
     os.environ["SCI2072_PROGRAMME"], os.environ["SCI2072_EXEMPLES"] = PROGRAMME, EXEMPLES
     sys.exit(pytest.main(["-q", "-x", "-p", "no:cacheprovider", __file__]))
