@@ -15,11 +15,12 @@ using zorfiscal2072::EntreeDictionnaire;
 
 namespace {
 
-// The dictionary's entries by field name; a code held by two records once.
+// The dictionary's entries a declaration holds, by field name; a code held by two records once.
 const std::unordered_map<std::string_view, std::vector<const EntreeDictionnaire*>>& ParNom() {
   static const auto parNom = [] {
     std::unordered_map<std::string_view, std::vector<const EntreeDictionnaire*>> n;
     for (const EntreeDictionnaire& e : zorfiscal2072::Dictionnaire2072()) {
+      if (!e.parLaRacine) continue;  // the cumulative records' letters cannot be loaded
       auto& entrees = n[e.lettre.champ];
       const bool deja = std::any_of(entrees.begin(), entrees.end(),
                                     [&](const EntreeDictionnaire* autre) { return autre->lettre.code == e.lettre.code; });
@@ -76,7 +77,8 @@ std::size_t Distance(std::string_view a, std::string_view b) {
   return ligne[b.size()];
 }
 
-// The three field names nearest to `champ` (case aside), nearest first.
+// The field names nearest to `champ` (case aside), nearest first: three at most, each a few
+// typing slips away; empty when none is.
 std::string NomsProches(std::string_view champ) {
   const auto minuscules = [](std::string_view t) {
     std::string m(t);
@@ -88,7 +90,9 @@ std::string NomsProches(std::string_view champ) {
   for (const auto& [nom, entrees] : ParNom()) noms.emplace_back(Distance(cherche, minuscules(nom)), nom);
   std::sort(noms.begin(), noms.end());
   std::string texte;
-  for (std::size_t k = 0; k < noms.size() && k < 3; ++k) texte += (k ? ", " : "") + std::string(noms[k].second);
+  const std::size_t ecart = std::max<std::size_t>(2, cherche.size() / 3);
+  for (std::size_t k = 0; k < noms.size() && k < 3 && noms[k].first <= ecart; ++k)
+    texte += (k ? ", " : "") + std::string(noms[k].second);
   return texte;
 }
 
@@ -118,7 +122,9 @@ long long CodeNomme(const LettreNommee& l, const Index& index, std::string& prob
   const auto& parNom = ParNom();
   const auto trouve = parNom.find(l.champ);
   if (trouve == parNom.end()) {
-    probleme = "unknown field " + CiteValeur(l.champ) + "; nearest names: " + NomsProches(l.champ);
+    const std::string proches = NomsProches(l.champ);
+    probleme = "unknown field " + CiteValeur(l.champ) +
+               (proches.empty() ? "; `sci2072 dictionary` lists the fields" : "; nearest names: " + proches);
     return -1;
   }
   std::vector<const EntreeDictionnaire*> candidats;
