@@ -69,7 +69,8 @@ const lettres::TableLettres<TAssocie2072>& TAssocie2072::Lettres() {
       LETTRE(12519, PaysNaissance, Court, 0, "Pays de naissance").Parmi(ListePays),
       LETTRE(12520, Type, Court, 0, "Type de personne").Parmi(ListeTypePersonne),
       LETTRE(12521, DateNaissance, Date, 0, "Date de naissance"),
-      LETTRE(12541, FormeJuridiqueOuTitre, Court, 0, "Civilité").Parmi(ListeTitres4),
+      LETTRE(12541, FormeJuridiqueOuTitre, Court, 0, "Civilité ou forme juridique")
+          .SelonType("Type", ListeTitres4, ListeFormesJuridiques4),
       LETTRE(12546, NumeroSIREN, Texte, 21, "Numéro SIREN de l'associé").AuGabarit(Gabarit::Siren),
       LETTRE(12547, NumeroNIC, Texte, 21, "Numéro NIC de l'associé").AuGabarit(Gabarit::Nic),
       LETTRE(12548, NumeroSIRET, Texte, 21, "Numéro SIRET de l'associé")

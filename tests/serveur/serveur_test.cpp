@@ -160,7 +160,7 @@ TEST_F(Serveur, ApiGivesTheCommandLinesResults) {
   EXPECT_EQ(mise->status, 201);
   EXPECT_EQ(aide::Contenu(m_espace / "neuve.json"), Lance("compute " + exemple).sortie);
   const auto liste = m_client->Get("/api/declarations", {{"Authorization", "Bearer jeton"}});
-  EXPECT_NE(liste->body.find("{\"name\": \"neuve.json\", \"company\": \"SCI DU PARC\", \"siren\": \"512345678\", \"year\": 2011"),
+  EXPECT_NE(liste->body.find("{\"name\": \"neuve.json\", \"company\": \"SCI DU PARC\", \"siren\": \"512345679\", \"year\": 2011"),
             std::string::npos) << liste->body;
   EXPECT_EQ(m_client->Get("/api/declarations/neuve.json", {{"Authorization", "Bearer jeton"}})->body, aide::Contenu(m_espace / "neuve.json"));
   EXPECT_EQ(m_client->Delete("/api/declarations/neuve.json", {{"Authorization", "Bearer jeton"}})->status, 204);
