@@ -222,6 +222,24 @@ TEST_F(Serveur, ScreensEnterCheckSaveAndRefuse) {
   Ecrit("attendu.json", attendu);
   EXPECT_EQ(Lance("compute espace/parc.json").sortie, Lance("compute attendu.json").sortie);
 
+  // Another program rewrites the file: the screens show its contents; a save over a later
+  // change of it leaves it as it is and puts the change beside it.
+  Ecrit("espace/parc.json", kExemple);
+  page = Get("/d/parc.json/associe/0");
+  EXPECT_NE(page->body.find("value=\"Hélène\""), std::string::npos);
+  Poste("/d/parc.json/saisie", {{"ecran", "associe/0"}, {"version", Version(page->body)}, {"c12057", "Anne"}});
+  Ecrit("espace/parc.json", attendu);
+  reponse = Poste("/d/parc.json/enregistrer", {{"ecran", "associe/0"}});
+  EXPECT_EQ(reponse->status, 409);
+  EXPECT_EQ(aide::Contenu(m_espace / "parc.json"), attendu);
+  const auto copies = Photo(m_espace);
+  ASSERT_EQ(copies.size(), 2u);
+  EXPECT_TRUE(copies.begin()->first.starts_with("parc.conflit-"));
+  EXPECT_NE(copies.begin()->second.find("\"Anne\""), std::string::npos);
+  EXPECT_NE(reponse->body.find(copies.begin()->first), std::string::npos);
+  EXPECT_EQ(Version(Get("/d/parc.json/associe/0")->body), std::to_string(std::stoi(Version(page->body)) + 2));
+  fs::remove(m_espace / copies.begin()->first);
+
   // The folder: next year keeps the partners and clears the year; a copy; the trash.
   Poste("/espace/suivante", {{"source", "parc.json"}, {"nom", "parc-2012"}});
   Poste("/espace/duplique", {{"source", "parc.json"}, {"nom", "copie"}});
