@@ -178,7 +178,7 @@ TEST_F(Serveur, ScreensEnterCheckSaveAndRefuse) {
   auto reponse = Poste("/d/parc.json/saisie", {{"ecran", "immeuble/1"}, {"version", v1}, {"c12140", "15 400,00"}});
   EXPECT_EQ(reponse->status, 303);
   page = Get("/d/parc.json/immeuble/1");
-  EXPECT_NE(page->body.find("value=\"15400\""), std::string::npos);
+  EXPECT_NE(page->body.find("value=\"15\u202f400\""), std::string::npos);
   EXPECT_NE(page->body.find("11\u202f056 €"), std::string::npos);  // revenu net à répartir, 1,000 more
   EXPECT_NE(page->body.find("Modifications non enregistrées"), std::string::npos);
   const std::string v2 = Version(page->body);
