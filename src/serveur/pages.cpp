@@ -135,9 +135,7 @@ constexpr struct {
 };
 
 std::size_t Nombre(const TDonnee2072& racine, int niveau, const Index& proprietaire) {
-  TIndex t;
-  for (const auto& [cle, position] : proprietaire) t.setValeurIndex(cle, position);
-  return NombreAuNiveau(racine, niveau, t);
+  return NombreAuNiveau(racine, niveau, hote2072::VersTIndex(proprietaire));
 }
 
 // The tokens the engine hands the host's titles.
