@@ -150,9 +150,6 @@ inline constexpr short Lineaire = 1;
 inline constexpr short Degressive = 2;
 }  // namespace ModeAmortissement
 
-// Share of each land figure that enters the 2072-E value added, on the 2011 form.
-inline constexpr double kCoefficient2072E2011 = 0.2;
-
 // Codes that declarations saved by earlier engines are converted to.
 
 // Legal forms of entities (the legal-form lists).
