@@ -36,5 +36,6 @@ Commande CommandeMigrate();
 Commande CommandeSelect();
 Commande CommandeSummary();
 Commande CommandeReport();
+Commande CommandeServe();
 
 }  // namespace hote2072
