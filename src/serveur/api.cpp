@@ -118,7 +118,8 @@ void InstalleApi(httplib::Server& http, EspaceTravail& espace, const Protection&
     return hote2072::SelectionJson(*lettres);
   });
   calcul("/api/summary", [](DeclarationOuverte& d, const httplib::Request& req) {
-    return hote2072::ResumeJson(hote2072::ConstruitResume(*d.racine, Oui(req, "allPartners")));
+    return hote2072::ResumeJson(
+        hote2072::ConstruitResume(*d.racine, {.tousAssocies = Oui(req, "allPartners"), .codesDonnes = d.codesDonnes}));
   });
   http.Get("/api/dictionary", [protege](const httplib::Request& req, httplib::Response& res) {
     protege(req, res, [&] { res.set_content(hote2072::DictionnaireJson(), kJson); });

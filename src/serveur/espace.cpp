@@ -63,6 +63,7 @@ DeclarationOuverte ChargeTexte(const std::string& texte) {
     if (d.racine) {
       CompleteSaisieProprietes(*fichier, *d.racine);
       NoteDonnees(*fichier, d);
+      d.codesDonnes = CodesDonnes(*fichier);
     }
   }
   if (!d.racine) {

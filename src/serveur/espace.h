@@ -11,6 +11,7 @@
 #include <mutex>
 #include <set>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "securite.h"
@@ -31,6 +32,9 @@ struct DeclarationOuverte {
   // Properties (by code) whose receipts subject to the contribution, or whose deduction option,
   // the file or the person gave: the others follow what is entered, as on entering a property.
   std::set<std::string> recetteCRLDonnee, optionTauxDonnee;
+  // Codes of properties, partners and sales that the file or the person gave: the summary
+  // shows only those, not the ones made up for new records.
+  std::unordered_set<std::string> codesDonnes;
 };
 
 // One line of the folder's list.

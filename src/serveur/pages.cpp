@@ -782,7 +782,7 @@ std::string PageEspace(const EspaceTravail& espace, const std::vector<LigneEspac
 }
 
 std::string PageDeclaration(const std::string& nom, DeclarationOuverte& d, bool tousAssocies) {
-  std::string page = hote2072::ResumeHtml(hote2072::ConstruitResume(*d.racine, tousAssocies));
+  std::string page = hote2072::ResumeHtml(hote2072::ConstruitResume(*d.racine, {.tousAssocies = tousAssocies, .codesDonnes = d.codesDonnes}));
   const std::string retour =
       "<style>@media print{.retour-saisie{display:none}}.retour-saisie{font:14px sans-serif;margin:0 0 1em}</style>"
       "<p class=\"retour-saisie\"><a href=\"" + Base(nom) + "general\">← Retour à la saisie</a> · <a href=\"" + Base(nom) +

@@ -170,6 +170,7 @@ struct Serveur::Etat {
       }
       if (p->code == kRecette) d.recetteCRLDonnee.insert(hote2072::LitValeur(*d.racine, kCodePropriete, p->index));
       if (p->code == kOption) d.optionTauxDonnee.insert(hote2072::LitValeur(*d.racine, kCodePropriete, p->index));
+      if (c.entree != nullptr && c.entree->lettre.role == lettres::Role::Cle) d.codesDonnes.insert(valeur);
       if (p->code == kCodePropriete) {
         for (auto* donnees : {&d.recetteCRLDonnee, &d.optionTauxDonnee})
           if (donnees->erase(actuel) != 0) donnees->insert(valeur);
@@ -216,7 +217,7 @@ struct Serveur::Etat {
       if (fd < 0) throw Refus{500, "Fichier temporaire impossible"};
       close(fd);
       std::string erreur;
-      const bool imprime = hote2072::ImprimePdf(hote2072::ResumeHtml(hote2072::ConstruitResume(racine, false)), modele, erreur);
+      const bool imprime = hote2072::ImprimePdf(hote2072::ResumeHtml(hote2072::ConstruitResume(racine, {.tousAssocies = false, .codesDonnes = d.codesDonnes})), modele, erreur);
       std::ifstream f(modele, std::ios::binary);
       std::ostringstream pdf;
       pdf << f.rdbuf();

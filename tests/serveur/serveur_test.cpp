@@ -150,7 +150,7 @@ TEST_F(Serveur, ApiGivesTheCommandLinesResults) {
   const auto dictionnaire = m_client->Get("/api/dictionary", {{"Authorization", "Bearer jeton"}});
   EXPECT_EQ(dictionnaire->body, Lance("dictionary --json").sortie);
   const auto resume = avecJeton("/api/summary", kExemple);
-  EXPECT_NE(resume->body.find("\"title\": \"Déclaration individuelle : BERTRAND Paul (code BERTRAND-P)\""), std::string::npos);
+  EXPECT_NE(resume->body.find("\"kind\": \"statement\", \"title\": \"Déclaration individuelle : BERTRAND Paul\""), std::string::npos);
   const auto probleme = avecJeton("/api/compute", "{\"format\": \"sci2072-declaration\", \"version\": 1, \"letters\": [{\"code\": 1, \"value\": \"\"}]}");
   EXPECT_EQ(probleme->status, 422);
   EXPECT_NE(probleme->body.find("\"problems\": [\"letter 1: code 1"), std::string::npos) << probleme->body;

@@ -33,20 +33,47 @@ std::string Textes(const std::vector<std::string>& textes) {
   return json + "]";
 }
 
+const char* NomGenre(Tableau::Genre genre) {
+  switch (genre) {
+    case Tableau::Genre::Identification: return "identification";
+    case Tableau::Genre::Immeuble: return "property";
+    case Tableau::Genre::Totaux: return "totals";
+    case Tableau::Genre::CRL: return "crl";
+    case Tableau::Genre::Lignes2072E: return "2072-E";
+    case Tableau::Genre::ColonnesIS: return "corporate-tax";
+    case Tableau::Genre::Bulletin: return "statement";
+  }
+  return "";
+}
+
+const char* NomStyle(Tableau::Style style) {
+  switch (style) {
+    case Tableau::Style::Nombre: return "figure";
+    case Tableau::Style::Texte: return "text";
+    case Tableau::Style::Total: return "total";
+    case Tableau::Style::Detail: return "detail";
+    case Tableau::Style::Intertitre: return "heading";
+    case Tableau::Style::Avertissement: return "warning";
+  }
+  return "";
+}
+
 }  // namespace
 
 std::string ResumeJson(const Resume& resume) {
-  std::string json = "{\n\"tables\": [";
+  std::string json = "{\n\"company\": ";
+  AjouteTexteJson(json, resume.societe);
+  json += ",\n\"year\": " + std::to_string(resume.annee) + ",\n\"tables\": [";
   for (std::size_t t = 0; t < resume.tableaux.size(); ++t) {
     const Tableau& tableau = resume.tableaux[t];
-    json += t == 0 ? "\n {\"title\": " : ",\n {\"title\": ";
+    json += std::string(t == 0 ? "\n {" : ",\n {") + "\"kind\": \"" + NomGenre(tableau.genre) + "\", \"title\": ";
     AjouteTexteJson(json, tableau.titre);
     json += ", \"columns\": " + Textes(tableau.colonnes) + ", \"rows\": [";
     for (std::size_t l = 0; l < tableau.lignes.size(); ++l) {
       const Tableau::Ligne& ligne = tableau.lignes[l];
       json += l == 0 ? "\n  {\"label\": " : ",\n  {\"label\": ";
       AjouteTexteJson(json, ligne.libelle);
-      json += ", \"values\": " + Textes(ligne.valeurs) + ", \"text\": " + (ligne.texte ? "true" : "false") + "}";
+      json += ", \"values\": " + Textes(ligne.valeurs) + ", \"style\": \"" + NomStyle(ligne.style) + "\"}";
     }
     json += "]}";
   }
@@ -64,9 +91,13 @@ std::string ResumeJson(const Resume& resume) {
     AjouteTexteJson(json, resume.parts[k].nom);
     json += ", \"percentage\": " + NombreJson(resume.parts[k].pourcentage) + "}";
   }
-  json += "],\n\"partnersLeftOut\": " + std::to_string(resume.associesOmis) + ",\n\"messages\": " +
-          Textes(resume.messages) + "\n}\n";
-  return json;
+  json += "],\n\"partnersLeftOut\": " + std::to_string(resume.associesOmis) + ",\n\"messages\": [";
+  for (std::size_t k = 0; k < resume.messages.size(); ++k) {
+    json += k == 0 ? "\n {\"record\": " : ",\n {\"record\": ";
+    AjouteTexteJson(json, resume.messages[k].enregistrement);
+    json += ", \"messages\": " + Textes(resume.messages[k].lignes) + "}";
+  }
+  return json + "]\n}\n";
 }
 
 }  // namespace hote2072
