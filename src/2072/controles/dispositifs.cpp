@@ -16,52 +16,66 @@ constexpr DateBien DA = DateBien::Acquisition, DE = DateBien::Achevement, L1 = D
 
 const std::vector<RegleDispositif>& Regles() {
   using namespace OptionFiscale;
+  using enum NumeroMessage;
   using namespace parametres;
   static const std::vector<RegleDispositif> kRegles = [] {
     std::vector<RegleDispositif> r{
-        Si(kAmortissement, {Apres(DA, kFinAnnee)}, 152),
-        Si(Option(Perissol), {Renseignee(L1), Avant(L1, kDebutPerissol)}, 153),
-        Si(Option(BessonNeuf), {Renseignee(L1), Avant(L1, kDebutBessonNeuf)}, 154),
-        Si(Option(RobienClassiqueZRR), {Renseignee(L1), Avant(L1, kDebutRobienZRR)}, 155),
+        Si(kAmortissement, {Apres(DA, kFinAnnee)}, ID_ERREUR72_DATEPOSTERIEUREACQUISITION),
+        Si(Option(Perissol), {Renseignee(L1), Avant(L1, kDebutPerissol)}, ID_ERREUR72_DATEPERISSOL),
+        Si(Option(BessonNeuf), {Renseignee(L1), Avant(L1, kDebutBessonNeuf)}, ID_ERREUR72_DATEBESSON),
+        Si(Option(RobienClassiqueZRR), {Renseignee(L1), Avant(L1, kDebutRobienZRR)}, ID_ERREUR72_DEBUTAMORTROBIENZRR),
     };
     for (int ligne = 1; ligne <= kNombreLignes; ++ligne)
       for (VerifLigne v : {VerifLigne::SansDate, VerifLigne::SansMontant, VerifLigne::AvantAcquisition})
         r.push_back(RegleLigne{Arret::Teste, ligne, v});
-    r.insert(r.end(), {
-        Si(kAmortissement, {Vide(DA)}, 159),
-        Si(kAmortissement, {Renseignee(DA), Avant(DA, kDebutPerissol)}, 76, Arret::Suite),
-        Si(kAmortissement, {Vide(DE)}, 77),
-        RegleBoucle{Arret::SansTest, kToutesOptions, Comparaison::Apres, kFinAnnee, 78, 79},
-        Si(Option(Perissol), {Renseignee(DA), Apres(DA, kFinAcquisitionPerissol), AuPlusTard(DA, kFinAnnee)}, 80),
-        Si(Option(Perissol),
-           {Renseignee(L1), Apres(L1, kFinAmortissementPerissol), AuPlusTard(L1, kFinAnnee), Renseignee(DE),
-            Apres(DE, kFinAchevementPerissol)},
-           81),
-        RegleBoucle{Arret::SansTest, Option(BessonNeuf), Comparaison::Avant, kDebutBessonNeuf, 82, 83},
-        Si(Option(BessonNeuf), {Renseignee(DA), Apres(DA, kFinBessonNeuf)}, 84),
-        Si(Option(BessonNeuf), {Renseignee(L1), Apres(L1, kFinBessonNeuf), AuPlusTard(L1, kFinAnnee)}, 85),
-        Si(Option(RobienClassique), {Renseignee(DA), AuMoins(DA, kDebutBessonNeuf), Avant(DA, kDebutAchevementRobien),
-                                    Avant(DE, kDebutAchevementRobien)},
-           86),
-        Si(Option(RobienClassique), {Renseignee(DA), Avant(DA, kDebutBessonNeuf), Avant(DE, kDebutAchevementRobien)}, 87),
-        Si(Option(RobienClassique), {Renseignee(L1), Apres(L1, kFinRobienClassique)}, 90),
-        Si(Option(RobienRecentre), {Renseignee(DA), Apres(DA, kFinRobienRecentreEtBorlooNeuf)}, 95),
-        Si(Option(BorlooNeuf), {Renseignee(DA), Apres(DA, kFinRobienRecentreEtBorlooNeuf)}, 96),
-        RegleBoucle{Arret::Teste, Option(RobienClassique), Comparaison::Avant, kDebutRobien, 88, 89},
-        Si(Option(RobienClassiqueZRR), {Renseignee(DA), Avant(DA, kDebutRobienZRR)}, 91),
-        Si(Option(RobienClassiqueZRR), {Renseignee(DA), Apres(DA, kFinRobienClassique)}, 92),
-        Si(Option(RobienClassiqueZRR), {Renseignee(L1), Apres(L1, kFinRobienClassique)}, 93),
-        Si(Option(RobienRecentre), {Renseignee(DA), Avant(DA, kDebutRobienRecentreEtBorlooNeuf)}, 94),
-        RegleBoucle{Arret::Teste, Option(RobienRecentre), Comparaison::Avant, kDebutRobienRecentreEtBorlooNeuf, 97, 98},
-        Si(Option(RobienRecentreZRR), {Renseignee(DA), Avant(DA, kDebutRobienRecentreEtBorlooNeuf)}, 99),
-        RegleBoucle{Arret::Teste, Option(RobienRecentreZRR), Comparaison::Avant, kDebutRobienRecentreEtBorlooNeuf, 100,
-                    101},
-        Si(Option(BorlooNeuf), {Renseignee(DA), Avant(DA, kDebutRobienRecentreEtBorlooNeuf)}, 102),
-        RegleBoucle{Arret::Teste, Option(BorlooNeuf), Comparaison::Avant, kDebutAmortissementBorlooNeuf, 103, 104},
-        // No test that DA is entered: an empty date fires them.
-        Si(Option(ScellierZRR), {Hors(DA, kDebutScellier, kFinScellier)}, 105),
-        Si(Option(ScellierIntermediaire) | Option(ScellierIntermediaireDOM), {Hors(DA, kDebutScellier, kFinScellier)}, 106),
-    });
+    r.insert(
+        r.end(),
+        {
+            Si(kAmortissement, {Vide(DA)}, ID_ERREUR72_PROPSAISIEDATEACQ),
+            Si(kAmortissement, {Renseignee(DA), Avant(DA, kDebutPerissol)}, ID_ERREUR72_PROPCONTDATEACQ, Arret::Suite),
+            Si(kAmortissement, {Vide(DE)}, ID_ERREUR72_PROPSAISIEDATEACHEV),
+            RegleBoucle{Arret::SansTest, kToutesOptions, Comparaison::Apres, kFinAnnee,
+                        ID_ERREUR72_DATEPOSTERIEUREAMORT1, ID_ERREUR72_DATEPOSTERIEUREAMORT2},
+            Si(Option(Perissol), {Renseignee(DA), Apres(DA, kFinAcquisitionPerissol), AuPlusTard(DA, kFinAnnee)},
+               ID_ERREUR72_DATEPOSTERIEUREPERISSOL1),
+            Si(Option(Perissol),
+               {Renseignee(L1), Apres(L1, kFinAmortissementPerissol), AuPlusTard(L1, kFinAnnee), Renseignee(DE), Apres(DE, kFinAchevementPerissol)},
+               ID_ERREUR72_DATEPOSTERIEUREPERISSOL2),
+            RegleBoucle{Arret::SansTest, Option(BessonNeuf), Comparaison::Avant, kDebutBessonNeuf,
+                        ID_ERREUR72_DATEANTERIEUREBESSON1, ID_ERREUR72_DATEANTERIEUREBESSON2},
+            Si(Option(BessonNeuf), {Renseignee(DA), Apres(DA, kFinBessonNeuf)}, ID_ERREUR72_DATEPOSTERIEUREBESSON1),
+            Si(Option(BessonNeuf), {Renseignee(L1), Apres(L1, kFinBessonNeuf), AuPlusTard(L1, kFinAnnee)},
+               ID_ERREUR72_DATEPOSTERIEUREBESSON2),
+            Si(Option(RobienClassique),
+               {Renseignee(DA), AuMoins(DA, kDebutBessonNeuf), Avant(DA, kDebutAchevementRobien), Avant(DE, kDebutAchevementRobien)},
+               ID_ERREUR72_DATEANTERIEUREROBIEN1),
+            Si(Option(RobienClassique), {Renseignee(DA), Avant(DA, kDebutBessonNeuf), Avant(DE, kDebutAchevementRobien)},
+               ID_ERREUR72_DATEACQANTERIEUREROBIEN),
+            Si(Option(RobienClassique), {Renseignee(L1), Apres(L1, kFinRobienClassique)}, ID_ERREUR72_DATEANTERIEUREROBIEN4),
+            Si(Option(RobienRecentre), {Renseignee(DA), Apres(DA, kFinRobienRecentreEtBorlooNeuf)}, ID_ERREUR72_DATEACQFINROBIENRECENTRE),
+            Si(Option(BorlooNeuf), {Renseignee(DA), Apres(DA, kFinRobienRecentreEtBorlooNeuf)}, ID_ERREUR72_DATEACQFINBORLOONEUF),
+            RegleBoucle{Arret::Teste, Option(RobienClassique), Comparaison::Avant, kDebutRobien,
+                        ID_ERREUR72_DATEANTERIEUREROBIEN2, ID_ERREUR72_DATEANTERIEUREROBIEN3},
+            Si(Option(RobienClassiqueZRR), {Renseignee(DA), Avant(DA, kDebutRobienZRR)}, ID_ERREUR72_DEBUTACQROBIENZRR),
+            Si(Option(RobienClassiqueZRR), {Renseignee(DA), Apres(DA, kFinRobienClassique)}, ID_ERREUR72_DEBUTACQROBIENZRR1),
+            Si(Option(RobienClassiqueZRR), {Renseignee(L1), Apres(L1, kFinRobienClassique)}, ID_ERREUR72_DEBUTAMORTROBIENZRR1),
+            Si(Option(RobienRecentre), {Renseignee(DA), Avant(DA, kDebutRobienRecentreEtBorlooNeuf)},
+               ID_ERREUR72_DATEACQANTERIEUREROBIENRECENTRE),
+            RegleBoucle{Arret::Teste, Option(RobienRecentre), Comparaison::Avant, kDebutRobienRecentreEtBorlooNeuf,
+                        ID_ERREUR72_DATEAMORTANTERIEUREROBIENRECENTRE, ID_ERREUR72_DATEAMORTANTERIEUREROBIENRECENTRE1},
+            Si(Option(RobienRecentreZRR), {Renseignee(DA), Avant(DA, kDebutRobienRecentreEtBorlooNeuf)},
+               ID_ERREUR72_DATEACQANTERIEUREROBIENRECENTREZRR),
+            RegleBoucle{Arret::Teste, Option(RobienRecentreZRR), Comparaison::Avant, kDebutRobienRecentreEtBorlooNeuf,
+                        ID_ERREUR72_DATEAMORTANTERIEUREROBIENRECENTREZRR,
+                        ID_ERREUR72_DATEAMORTANTERIEUREROBIENRECENTREZRR1},
+            Si(Option(BorlooNeuf), {Renseignee(DA), Avant(DA, kDebutRobienRecentreEtBorlooNeuf)}, ID_ERREUR72_DATEACQANTERIEUREBORLOONEUF),
+            RegleBoucle{Arret::Teste, Option(BorlooNeuf), Comparaison::Avant, kDebutAmortissementBorlooNeuf,
+                        ID_ERREUR72_DATEAMORTANTERIEUREBORLOONEUF, ID_ERREUR72_DATEAMORTANTERIEUREBORLOONEUF1},
+            // No test that DA is entered: an empty date fires them.
+            Si(Option(ScellierZRR), {Hors(DA, kDebutScellier, kFinScellier)}, ID_ERREUR72_DATESCELLIERZRR),
+            Si(Option(ScellierIntermediaire) | Option(ScellierIntermediaireDOM), {Hors(DA, kDebutScellier, kFinScellier)},
+               ID_ERREUR72_DATESCELLIERINTERMEDIAIRE),
+        });
     return r;
   }();
   return kRegles;
