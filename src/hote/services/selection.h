@@ -5,6 +5,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "format/declaration.h"
@@ -36,6 +37,9 @@ std::vector<LettreSelectionnee> SelectionneLettres(TDonnee2072& racine, const In
 // The declaration as the form shows it: every letter the selection keeps or marks, default
 // values included, record by record. Loading it gives that view, not the declaration entered.
 FichierDeclaration EcritSelection(TDonnee2072& racine);
+
+// "C1,C2": codes of letters a declaration holds, or what is wrong with the text (then not empty).
+std::string LitCodesTexte(std::string_view texte, std::set<int>& codes);
 
 // "kept", "dropped" or "marked".
 const char* NomDecision(short decision);
