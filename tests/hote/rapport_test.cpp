@@ -129,7 +129,7 @@ TEST(Rapport, PrintedReportsCarryTheFiguresAPagePerStatementAndFitThePage) {
     std::string societe, titres;
     std::istringstream resumeLu(LitFichier(resume));
     for (std::string l, precedente; std::getline(resumeLu, l); precedente = l) {
-      const std::string denomination = "  Dénomination";
+      const std::string denomination = "  Dénomination de la société";
       if (l.rfind(denomination, 0) == 0 && societe.empty())
         societe = l.substr(l.find_first_not_of(' ', denomination.size()));
       if (!l.empty() && l.find_first_not_of('-') == std::string::npos) titres += precedente + "\n";

@@ -8,6 +8,7 @@
 #include <unordered_map>
 
 #include "codes2072.h"
+#include "dictionnaire2072.h"
 #include "figuresresultat2072.h"
 #include "lettres.h"
 #include "services/controle.h"
@@ -86,16 +87,19 @@ const TAdresse2072& AdresseSiege(const TInfogene2072& g) {
   return g.getSocieteAdresseSiege().empty() ? vide : g.getSocieteAdresseSiege().front();
 }
 
+// The French label the letter tables give the field of `code`.
+std::string LibelleDuChamp(int code) { return zorfiscal2072::EntreeDictionnaire2072(code)->lettre.libelle; }
+
 Tableau Identification(const TDonnee2072& racine) {
   const TInfogene2072& g = racine.getInfogene2072();
   Tableau t{Tableau::Genre::Identification, "Identification de la société", {}, {}};
-  t.lignes = {Texte("Dénomination", g.getSocieteNom()), Texte("SIREN", g.getNumeroSIREN())};
+  t.lignes = {Texte(LibelleDuChamp(12003), g.getSocieteNom()), Texte(LibelleDuChamp(12544), g.getNumeroSIREN())};
   AjouteAdresse("Adresse du siège", AdresseSiege(g), t);
   t.lignes.insert(t.lignes.end(), {Texte("Année", std::to_string(racine.getAnnee())),
               Texte("Exercice", (g.getDateDebutExercice() == 0 ? "clos" : "du " + Date(g.getDateDebutExercice())) + " au " +
                                     Date(g.getDateClotureExercice())),
-              Montant("Capital", g.getCapital()),
-              Parts("Nombre de parts", g.getNombrePartsTotal()),
+              Montant(LibelleDuChamp(12043), g.getCapital()),
+              Parts(LibelleDuChamp(12044), g.getNombrePartsTotal()),
               {"Nombre d'associés", {std::to_string(racine.NbAssocie())}},
               {"Nombre d'immeubles", {std::to_string(racine.NbPropriete())}}});
   return t;
@@ -106,42 +110,41 @@ Tableau Identification(const TDonnee2072& racine) {
 // is not 0; a total always.
 using zorfiscal2072::TDonneeProprieteFoncierPropriete;
 struct LigneAnnexe {
-  int code;
+  int code;  // the field shown, whose label the letter table gives
   double (*valeur)(const TDonneeProprieteFoncierPropriete&);
   Tableau::Style style;
-  const char* libelle;
 };
 using F = TDonneeProprieteFoncierPropriete;
 constexpr auto kTotal = Tableau::Style::Total;
 const LigneAnnexe kLignesAnnexe[] = {
-    {12140, [](const F& f) { return f.getLoyerBrut(); }, {}, "Loyers bruts encaissés"},
-    {12143, [](const F& f) { return f.getChargeLocataire(); }, {}, "Dépenses du propriétaire mises à la charge des locataires"},
-    {12144, [](const F& f) { return f.getRecetteDiverse(); }, {}, "Recettes diverses"},
-    {12142, [](const F& f) { return f.getRecettePossible(); }, {}, "Autres recettes"},
-    {12145, [](const F& f) { return f.getTotalRecette(); }, kTotal, "Total des recettes"},
-    {12153, [](const F& f) { return f.getFraisGerance(); }, {}, "Frais d'administration et de gestion"},
-    {12396, [](const F& f) { return f.getForfaitGestion().getMontant(); }, {}, "Frais de gestion forfaitaires"},
-    {12154, [](const F& f) { return f.getAssurance(); }, {}, "Primes d'assurance"},
-    {12155, [](const F& f) { return f.getTravauxReparation(); }, {}, "Dépenses de réparation et d'entretien"},
-    {12620, [](const F& f) { return f.getTravauxProprieteRurale(); }, {}, "Travaux des propriétés rurales"},
-    {12428, [](const F& f) { return f.getChargesEspacesNaturels(); }, {}, "Charges des espaces naturels"},
-    {12159, [](const F& f) { return f.getTravauxGrosseReparation(); }, {}, "Grosses réparations (nue-propriété)"},
-    {12360, [](const F& f) { return f.getChargesRecuperable(); }, {}, "Charges récupérables non récupérées au départ du locataire"},
-    {12147, [](const F& f) { return f.getIndemniteEtFrais(); }, {}, "Indemnités d'éviction et frais de relogement"},
-    {12161, [](const F& f) { return f.getImpotEtTaxe(); }, {}, "Impositions"},
-    {12162, [](const F& f) { return f.getProvision(); }, {}, "Provisions pour charges de copropriété"},
-    {12366, [](const F& f) { return -f.getRegularisation(); }, {}, "Régularisation des provisions de l'année précédente"},
-    {12163, [](const F& f) { return f.getTotalCharge(); }, kTotal, "Total des frais et charges"},
-    {12158, [](const F& f) { return f.getTravauxTransformation(); }, {}, "Travaux de transformation (secteurs sauvegardés)"},
-    {12160, [](const F& f) { return f.getAssuranceFraisZR(); }, {}, "Frais et assurances (monuments historiques)"},
-    {12164, [](const F& f) { return f.getInteretEmprunt(); }, {}, "Intérêts d'emprunts"},
-    {12151, [](const F& f) { return f.getDeductionFraisDivers(); }, {}, "Déduction spécifique"},
-    {12152, [](const F& f) { return f.getDeductionAmortissement(); }, {}, "Déduction au titre de l'amortissement"},
-    {12165, [](const F& f) { return f.getRevenuOuDeficit(); }, kTotal, "Revenu ou déficit net"},
-    {12166, [](const F& f) { return f.getReintegrationDeduction(); }, {}, "Déductions à réintégrer"},
-    {12169, [](const F& f) { return f.getRevenuAutreSI(); }, {}, "Autres revenus"},
-    {12168, [](const F& f) { return -f.getRemunerationNetteAssocie(); }, {}, "Rémunérations nettes des associés"},
-    {12170, [](const F& f) { return f.getResultat(); }, kTotal, "Résultat de l'immeuble"},
+    {12140, [](const F& f) { return f.getLoyerBrut(); }, {}},
+    {12143, [](const F& f) { return f.getChargeLocataire(); }, {}},
+    {12144, [](const F& f) { return f.getRecetteDiverse(); }, {}},
+    {12142, [](const F& f) { return f.getRecettePossible(); }, {}},
+    {12145, [](const F& f) { return f.getTotalRecette(); }, kTotal},
+    {12153, [](const F& f) { return f.getFraisGerance(); }, {}},
+    {12396, [](const F& f) { return f.getForfaitGestion().getMontant(); }, {}},
+    {12154, [](const F& f) { return f.getAssurance(); }, {}},
+    {12155, [](const F& f) { return f.getTravauxReparation(); }, {}},
+    {12620, [](const F& f) { return f.getTravauxProprieteRurale(); }, {}},
+    {12428, [](const F& f) { return f.getChargesEspacesNaturels(); }, {}},
+    {12159, [](const F& f) { return f.getTravauxGrosseReparation(); }, {}},
+    {12360, [](const F& f) { return f.getChargesRecuperable(); }, {}},
+    {12147, [](const F& f) { return f.getIndemniteEtFrais(); }, {}},
+    {12161, [](const F& f) { return f.getImpotEtTaxe(); }, {}},
+    {12162, [](const F& f) { return f.getProvision(); }, {}},
+    {12366, [](const F& f) { return -f.getRegularisation(); }, {}},
+    {12163, [](const F& f) { return f.getTotalCharge(); }, kTotal},
+    {12158, [](const F& f) { return f.getTravauxTransformation(); }, {}},
+    {12160, [](const F& f) { return f.getAssuranceFraisZR(); }, {}},
+    {12164, [](const F& f) { return f.getInteretEmprunt(); }, {}},
+    {12151, [](const F& f) { return f.getDeductionFraisDivers(); }, {}},
+    {12152, [](const F& f) { return f.getDeductionAmortissement(); }, {}},
+    {12165, [](const F& f) { return f.getRevenuOuDeficit(); }, kTotal},
+    {12166, [](const F& f) { return f.getReintegrationDeduction(); }, {}},
+    {12169, [](const F& f) { return f.getRevenuAutreSI(); }, {}},
+    {12168, [](const F& f) { return -f.getRemunerationNetteAssocie(); }, {}},
+    {12170, [](const F& f) { return f.getResultat(); }, kTotal},
 };
 
 void Proprietes(const TDonnee2072& racine, const OptionsResume& options, std::vector<Tableau>& tableaux,
@@ -160,7 +163,7 @@ void Proprietes(const TDonnee2072& racine, const OptionsResume& options, std::ve
     for (const LigneAnnexe& l : kLignesAnnexe) {
       const double v = l.valeur(f);
       if (v == 0 && l.style != kTotal) continue;
-      std::string libelle = l.libelle;
+      std::string libelle = LibelleDuChamp(l.code);
       if (l.code == 12151 && f.getTauxDeduction() > 0) libelle += " (" + Pourcentage(100 * f.getTauxDeduction()) + ")";
       if (l.code == 12396)
         libelle += " (" + std::to_string(p.getTotalNombreLocaux()) + (p.getTotalNombreLocaux() > 1 ? " locaux)" : " local)");
