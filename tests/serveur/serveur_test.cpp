@@ -244,7 +244,7 @@ TEST_F(Serveur, ScreensEnterCheckSaveAndRefuse) {
   Poste("/espace/suivante", {{"source", "parc.json"}, {"nom", "parc-2012"}});
   Poste("/espace/duplique", {{"source", "parc.json"}, {"nom", "copie"}});
   Poste("/espace/supprime", {{"nom", "copie.json"}});
-  EXPECT_EQ(Lance("summary espace/parc-2012.json").sortie.find("Année               2012") != std::string::npos, true);
+  EXPECT_EQ(Lance("summary espace/parc-2012.json").sortie.find("Année                       2012") != std::string::npos, true);
   EXPECT_NE(Lance("summary espace/parc-2012.json").sortie.find("BERTRAND Paul"), std::string::npos);
   EXPECT_FALSE(fs::exists(m_espace / "copie.json"));
   EXPECT_EQ(std::distance(fs::directory_iterator(m_espace / ".corbeille"), fs::directory_iterator()), 1);
