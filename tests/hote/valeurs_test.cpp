@@ -3,6 +3,7 @@
 // letters named by their field. The cases are the data file valeurs.json beside this one.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <regex>
@@ -23,9 +24,11 @@ std::vector<std::string> Textes(const Json& lignes) {
   return t;
 }
 
+const std::string kCas = (std::filesystem::path(SCI2072_EXEMPLES).parent_path() / "tests" / "hote" / "valeurs.json").string();
+
 TEST(Valeurs, EachBadFileIsRefusedOrWarnedWithItsMessage) {
-  std::ifstream f(SCI2072_DONNEES "/valeurs.json");
-  ASSERT_TRUE(f) << SCI2072_DONNEES "/valeurs.json";
+  std::ifstream f(kCas);
+  ASSERT_TRUE(f) << kCas;
   for (const Json& cas : Json::parse(f)) {
     Json fichier = {{"format", "sci2072-declaration"}, {"version", 1}, {"letters", cas["letters"]}};
     if (cas.contains("year")) fichier["year"] = cas["year"];

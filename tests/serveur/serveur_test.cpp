@@ -107,6 +107,7 @@ TEST_F(Serveur, EachSecurityRuleRefusesAndLeavesTheFolderUnchanged) {
       {"field of another record", "POST", "/d/parc.json/saisie?ecran=associe/0&version=1&c12140=5",
        {{"Cookie", m_cookie}, {"Origin", m_origine}}, "", 303},
       {"stale version", "POST", "/d/parc.json/saisie?ecran=associe/0&version=7&c12055=X", {{"Cookie", m_cookie}, {"Origin", m_origine}}, "", 409},
+      {"stale version of a removal", "POST", "/d/parc.json/supprime?ecran=associe/0&version=7", {{"Cookie", m_cookie}, {"Origin", m_origine}}, "", 409},
       {"bad amount", "POST", "/d/parc.json/saisie?ecran=associe/0&version=1&c12075=beaucoup", {{"Cookie", m_cookie}, {"Origin", m_origine}}, "", 422},
       {"unknown level", "POST", "/d/parc.json/ajoute?niveau=306&ecran=associe/0&version=1", {{"Cookie", m_cookie}, {"Origin", m_origine}}, "", 400},
   };
