@@ -4,6 +4,7 @@
 #include "chargement/chargement.h"
 #include "commandes.h"
 #include "format/fichierjson.h"
+#include "lettres.h"
 #include "services/saisieproprietes.h"
 #include "systeme/fichiers.h"
 
@@ -13,10 +14,11 @@ namespace {
 
 constexpr std::size_t kProblemesAffiches = 100;
 
-void AfficheProblemes(const std::string& source, const Rapport& rapport) {
+void AfficheProblemes(const std::string& brut, const Rapport& rapport) {
+  const std::string source = lettres::Lisible(brut);  // a file's name may hold anything
   const auto problemes = rapport.problemes();
   for (std::size_t k = 0; k < problemes.size() && k < kProblemesAffiches; ++k)
-    std::cerr << source << ": " << problemes[k] << "\n";
+    std::cerr << source << ": " << lettres::Lisible(problemes[k]) << "\n";
   if (problemes.size() > kProblemesAffiches)
     std::cerr << source << ": ... and " << problemes.size() - kProblemesAffiches << " more problems\n";
   std::cerr << source << ": " << problemes.size() << (problemes.size() == 1 ? " problem" : " problems")
@@ -29,9 +31,9 @@ int Execute(const std::function<int()>& commande) {
   try {
     return commande();
   } catch (const ErreurFichier& e) {
-    std::cerr << "sci2072: " << e.what() << "\n";
+    std::cerr << "sci2072: " << lettres::Lisible(e.what()) << "\n";
   } catch (const std::exception& e) {
-    std::cerr << "sci2072: internal error: " << e.what() << "\n";
+    std::cerr << "sci2072: internal error: " << lettres::Lisible(e.what()) << "\n";
   }
   return kEntreeInvalide;
 }
@@ -42,7 +44,7 @@ std::unique_ptr<TDonnee2072> ChargeDeclaration(const std::string& chemin) {
   std::unique_ptr<TDonnee2072> racine;
   std::optional<FichierDeclaration> fichier;
   {
-    const std::string texte = LitFichier(chemin);
+    const std::string texte = LitTexteDeclaration(chemin);
     fichier = LitJson(texte, rapport);
   }  // the text is gone before the records come
   if (fichier) {

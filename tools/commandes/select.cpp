@@ -1,71 +1,11 @@
 // select IN [--index KEY=POS[,...]] [--codes C1,C2,...] [--json]
-#include <algorithm>
-#include <charconv>
 #include <iostream>
 
 #include "commandes.h"
-#include "dictionnaire2072.h"
 #include "services/selection.h"
 #include "systeme/fichiers.h"
 
 namespace hote2072 {
-
-namespace {
-
-// A whole number of digits only, within int.
-bool LitNombre(std::string_view texte, int& valeur) {
-  if (texte.empty() || !std::all_of(texte.begin(), texte.end(), [](char c) { return c >= '0' && c <= '9'; }))
-    return false;
-  const auto [p, ec] = std::from_chars(texte.data(), texte.data() + texte.size(), valeur);
-  return ec == std::errc() && p == texte.data() + texte.size();
-}
-
-std::vector<std::string_view> Morceaux(std::string_view texte) {
-  std::vector<std::string_view> morceaux;
-  for (std::size_t debut = 0;;) {
-    const std::size_t virgule = texte.find(',', debut);
-    morceaux.push_back(texte.substr(debut, virgule - debut));
-    if (virgule == std::string_view::npos) return morceaux;
-    debut = virgule + 1;
-  }
-}
-
-// "300=0,303=1": levels 300 to 310, each once, positions from 0; sorted by key. The empty
-// text is the index of the declaration's own letters. An error text, or empty.
-std::string LitIndex(const std::string& texte, Index& index) {
-  index.clear();
-  if (texte.empty()) return "";  // the declaration's own letters
-  for (std::string_view paire : Morceaux(texte)) {
-    const std::size_t egal = paire.find('=');
-    int cle = 0, position = 0;
-    if (egal == std::string_view::npos || !LitNombre(paire.substr(0, egal), cle) ||
-        !LitNombre(paire.substr(egal + 1), position))
-      return "expected KEY=POS[,...] with whole numbers, got \"" + std::string(paire) + "\"";
-    if (cle < 300 || cle > 310) return "level key " + std::to_string(cle) + " is not one of 300 to 310";
-    if (std::any_of(index.begin(), index.end(), [cle](const auto& p) { return p.first == cle; }))
-      return "level key " + std::to_string(cle) + " given twice";
-    index.emplace_back(cle, position);
-  }
-  std::sort(index.begin(), index.end());
-  return "";
-}
-
-// "12055,12064": codes of letters a declaration holds.
-std::string LitCodes(const std::string& texte, std::set<int>& codes) {
-  codes.clear();
-  for (std::string_view morceau : Morceaux(texte)) {
-    int code = 0;
-    if (!LitNombre(morceau, code)) return "expected codes C1,C2,..., got \"" + std::string(morceau) + "\"";
-    const auto* entree = zorfiscal2072::EntreeDictionnaire2072(code);
-    if (entree == nullptr) return "unknown letter code " + std::to_string(code) + " (see sci2072 dictionary)";
-    if (!entree->parLaRacine)
-      return "letter " + std::to_string(code) + " belongs to the cumulative records, which no declaration holds";
-    codes.insert(code);
-  }
-  return "";
-}
-
-}  // namespace
 
 Commande CommandeSelect() {
   struct Options {
@@ -79,13 +19,13 @@ Commande CommandeSelect() {
            {.noms = "--index",
             .aide = "only the record at this index, e.g. 301=0 or 300=0,303=1",
             .cible = &o->index,
-            .verifie = [](const std::string& t) { Index i; return LitIndex(t, i); },
+            .verifie = [](const std::string& t) { Index i; return LitIndexSelection(t, i); },
             .forme = "KEY=POS[,...]",
             .donnee = &o->parIndex},
            {.noms = "--codes",
             .aide = "only these letters, e.g. 12055,12064",
             .cible = &o->codes,
-            .verifie = [](const std::string& t) { std::set<int> s; return LitCodes(t, s); },
+            .verifie = [](const std::string& t) { std::set<int> s; return LitCodesSelection(t, s); },
             .forme = "C1,C2,...",
             .donnee = &o->parCodes},
            {"--json", "write a JSON array instead of a table", &o->json}},
@@ -93,8 +33,8 @@ Commande CommandeSelect() {
             return Execute([&] {
               std::optional<Index> seul;
               std::set<int> codes;
-              if (o->parIndex) LitIndex(o->index, seul.emplace());
-              if (o->parCodes) LitCodes(o->codes, codes);
+              if (o->parIndex) LitIndexSelection(o->index, seul.emplace());
+              if (o->parCodes) LitCodesSelection(o->codes, codes);
               auto racine = ChargeDeclaration(o->entree);
               if (!racine) return kEntreeInvalide;
               racine->Update();

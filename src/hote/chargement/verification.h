@@ -21,6 +21,13 @@ Effectifs CompteEffectifs(const FichierDeclaration& fichier);
 // Position at a level of the index, or -1 when the index lacks it.
 int PositionDans(const Index& index, int cle);
 
+// The largest amount (or number of shares, or rate) a letter may give, in absolute value:
+// about a thousand times the largest French property fund. Totals of up to millions of such
+// amounts, and their products by rates, stay far within what a double holds, so no figure
+// computed from a file becomes infinite or not a number.
+inline constexpr double kMontantMax = 1e13;
+inline constexpr const char* kMontantMaxTexte = "10000000000000";
+
 // Why a text does not read as a value of the letter, or empty when it does: the letter
 // library's own readers decide, plus the bounds the field sets (text length, integer range,
 // decimals that a fixed-decimal amount keeps).

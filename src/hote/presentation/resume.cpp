@@ -21,6 +21,8 @@ using zorfiscal2072::TInfogene2072;
 using zorfiscal2072::TPropriete2072;
 
 const std::string kEspaceFine = "\u202F";
+// What a figure that is not finite shows, never a number (the writer's letters would say 0).
+const std::string kNonCalculable = "non calculable";
 
 // "1234567" -> "1 234 567" with narrow no-break spaces.
 std::string GroupeMilliers(const std::string& chiffres) {
@@ -203,7 +205,8 @@ Tableau Bulletin(const TDonnee2072& racine, std::size_t position, bool colonnesI
 
 std::string FormateMontant(double montant) {
   const double arrondi = TDonnee2072::Arrondi(montant);
-  if (!std::isfinite(arrondi) || std::fabs(arrondi) >= 1e18) return lettres::EcritReel(montant);
+  if (!std::isfinite(arrondi)) return kNonCalculable;
+  if (std::fabs(arrondi) >= 1e18) return lettres::EcritReel(montant);
   const long long entier = static_cast<long long>(arrondi);
   const std::string chiffres = std::to_string(entier < 0 ? -entier : entier);
   std::string texte(entier < 0 ? 1 : 0, '-');
@@ -211,7 +214,8 @@ std::string FormateMontant(double montant) {
 }
 
 std::string FormateNombre(double nombre, int decimales) {
-  if (!std::isfinite(nombre) || std::fabs(nombre) >= 1e15) return lettres::EcritReel(nombre);
+  if (!std::isfinite(nombre)) return kNonCalculable;
+  if (std::fabs(nombre) >= 1e15) return lettres::EcritReel(nombre);
   char tampon[64];
   std::snprintf(tampon, sizeof tampon, "%.*f", decimales, std::fabs(nombre));
   std::string texte = tampon;
@@ -252,7 +256,19 @@ Resume ConstruitResume(TDonnee2072& racine, bool tousAssocies) {
   return r;
 }
 
-std::string ResumeTexte(const Resume& resume) {
+std::string ResumeTexte(const Resume& brut) {
+  // Texts from the file may hold characters a terminal acts upon (retitling it, moving the
+  // cursor, reversing a line): they are written as escapes, before the columns are measured.
+  Resume resume = brut;
+  for (Tableau& t : resume.tableaux) {
+    t.titre = lettres::Lisible(t.titre);
+    for (std::string& c : t.colonnes) c = lettres::Lisible(c);
+    for (Tableau::Ligne& l : t.lignes) {
+      l.libelle = lettres::Lisible(l.libelle);
+      for (std::string& v : l.valeurs) v = lettres::Lisible(v);
+    }
+  }
+  for (std::string& m : resume.messages) m = lettres::Lisible(m);
   std::string texte;
   for (const Tableau& t : resume.tableaux) {
     // Width of the labels and of each value column, in characters.

@@ -5,11 +5,16 @@
 #include <cmath>
 #include <cstdio>
 
+#include "lettres.h"
+
 namespace hote2072 {
 
 namespace {
 
-std::string Echappe(const std::string& texte) {
+// HTML's own characters as entities; controls and bidi overrides written as escapes (a page
+// may hold no control character, and an override would reverse what follows it).
+std::string Echappe(const std::string& brut) {
+  const std::string texte = lettres::Lisible(brut);
   std::string html;
   for (const char c : texte) {
     switch (c) {
@@ -23,6 +28,10 @@ std::string Echappe(const std::string& texte) {
   }
   return html;
 }
+
+// A figure as a chart draws it: one that is not finite (which loading's bounds leave no file
+// to make) is drawn as nothing rather than at a coordinate no page can place.
+double Trace(double x) { return std::isfinite(x) ? x : 0; }
 
 std::string Nombre(double x) {
   char tampon[32];
@@ -70,7 +79,8 @@ std::string GraphiqueProprietes(const std::vector<Resume::Barres>& barres) {
   // The zero line sits where positive and negative bars both fit.
   double haut = 0, bas = 0;
   for (const auto& b : barres)
-    for (double v : {b.recettes, b.charges, b.resultat}) (v >= 0 ? haut : bas) = std::max(v >= 0 ? haut : bas, std::fabs(v));
+    for (double v : {Trace(b.recettes), Trace(b.charges), Trace(b.resultat)})
+      (v >= 0 ? haut : bas) = std::max(v >= 0 ? haut : bas, std::fabs(v));
   const double largeur = 640, hauteur = 150, echelle = (hauteur - 10) / std::max(1.0, haut + bas), zero = 5 + haut * echelle;
   const double groupe = (largeur - 20) / static_cast<double>(barres.size()), barre = std::min(40.0, groupe / 4);
   std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + Nombre(largeur) + "\" height=\"" +
@@ -78,7 +88,7 @@ std::string GraphiqueProprietes(const std::vector<Resume::Barres>& barres) {
                     "\" role=\"img\"><title>Recettes, charges et résultat par immeuble</title>";
   const char* couleurs[] = {"#3a6ea5", "#c0504d", "#4f8a3a"};
   for (std::size_t k = 0; k < barres.size(); ++k) {
-    const double valeurs[] = {barres[k].recettes, barres[k].charges, barres[k].resultat};
+    const double valeurs[] = {Trace(barres[k].recettes), Trace(barres[k].charges), Trace(barres[k].resultat)};
     const double x0 = 10 + groupe * static_cast<double>(k) + (groupe - 3 * barre) / 2;
     for (int v = 0; v < 3; ++v) {
       const double h = std::fabs(valeurs[v]) * echelle;
@@ -106,9 +116,8 @@ std::string GraphiqueParts(const std::vector<Resume::Part>& parts) {
                     "\" viewBox=\"0 0 640 " + Nombre(hauteur) + "\" role=\"img\"><title>Quote-part des résultats par associé</title>";
   for (std::size_t k = 0; k < parts.size(); ++k) {
     const double y = 3 + ligne * static_cast<double>(k);
-    const double p = std::clamp(parts[k].pourcentage, 0.0, 100.0);
-    std::string nom = parts[k].nom;
-    if (nom.size() > 40) nom = nom.substr(0, 40);  // a cut byte only costs the chart's label
+    const double p = std::clamp(Trace(parts[k].pourcentage), 0.0, 100.0);
+    const std::string nom = lettres::Tronque(parts[k].nom, 40);  // by characters: the page stays UTF-8
     svg += "<text x=\"0\" y=\"" + Nombre(y + 11) + "\" font-size=\"10\">" + Echappe(nom) + "</text><rect x=\"260\" y=\"" +
            Nombre(y + 2) + "\" width=\"" + Nombre(p * 3.2) + "\" height=\"11\" fill=\"#3a6ea5\"/><text x=\"" +
            Nombre(266 + p * 3.2) + "\" y=\"" + Nombre(y + 11) + "\" font-size=\"10\">" + Echappe(FormateNombre(parts[k].pourcentage, 2)) +

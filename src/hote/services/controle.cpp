@@ -7,6 +7,7 @@
 
 #include "dictionnaire2072.h"
 #include "format/declaration.h"
+#include "lettres.h"
 #include "services/explications.h"
 
 namespace hote2072 {
@@ -54,11 +55,12 @@ const T* A(const std::vector<T>& liste, int position) {
                                                                            : nullptr;
 }
 
-// ` "name" (code X)`, each part only when not empty.
+// ` "name" (code X)`, each part only when not empty; no character of the file acts on the
+// terminal that shows it.
 std::string Nomme(const std::string& nom, const std::string& code) {
   std::string s;
-  if (!nom.empty()) s.append(" ").append(TexteJson(nom));
-  if (!code.empty()) s.append(" (code ").append(TexteJson(code)).append(")");
+  if (!nom.empty()) s.append(" ").append(lettres::Lisible(TexteJson(nom)));
+  if (!code.empty()) s.append(" (code ").append(lettres::Lisible(TexteJson(code))).append(")");
   return s;
 }
 

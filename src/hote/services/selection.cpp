@@ -1,5 +1,7 @@
 #include "services/selection.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <memory>
 
@@ -43,21 +45,73 @@ void SelectionneEnregistrement(TDonnee2072& racine, std::vector<LettreSelectionn
   }
 }
 
+// A whole number of digits only, within int.
+bool LitNombre(std::string_view texte, int& valeur) {
+  if (texte.empty() || !std::all_of(texte.begin(), texte.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    return false;
+  const auto [p, ec] = std::from_chars(texte.data(), texte.data() + texte.size(), valeur);
+  return ec == std::errc() && p == texte.data() + texte.size();
+}
+
+std::vector<std::string_view> Morceaux(std::string_view texte) {
+  std::vector<std::string_view> morceaux;
+  for (std::size_t debut = 0;;) {
+    const std::size_t virgule = texte.find(',', debut);
+    morceaux.push_back(texte.substr(debut, virgule - debut));
+    if (virgule == std::string_view::npos) return morceaux;
+    debut = virgule + 1;
+  }
+}
+
 }  // namespace
+
+std::string LitIndexSelection(const std::string& texte, Index& index) {
+  index.clear();
+  if (texte.empty()) return "";  // the declaration's own letters
+  for (std::string_view paire : Morceaux(texte)) {
+    const std::size_t egal = paire.find('=');
+    int cle = 0, position = 0;
+    if (egal == std::string_view::npos || !LitNombre(paire.substr(0, egal), cle) ||
+        !LitNombre(paire.substr(egal + 1), position))
+      return "expected KEY=POS[,...] with whole numbers, got \"" + std::string(paire) + "\"";
+    if (cle < 300 || cle > 310) return "level key " + std::to_string(cle) + " is not one of 300 to 310";
+    if (std::any_of(index.begin(), index.end(), [cle](const auto& p) { return p.first == cle; }))
+      return "level key " + std::to_string(cle) + " given twice";
+    index.emplace_back(cle, position);
+  }
+  std::sort(index.begin(), index.end());
+  return "";
+}
+
+std::string LitCodesSelection(const std::string& texte, std::set<int>& codes) {
+  codes.clear();
+  for (std::string_view morceau : Morceaux(texte)) {
+    int code = 0;
+    if (!LitNombre(morceau, code)) return "expected codes C1,C2,..., got \"" + std::string(morceau) + "\"";
+    const auto* entree = zorfiscal2072::EntreeDictionnaire2072(code);
+    if (entree == nullptr) return "unknown letter code " + std::to_string(code) + " (see sci2072 dictionary)";
+    if (!entree->parLaRacine)
+      return "letter " + std::to_string(code) + " belongs to the cumulative records, which no declaration holds";
+    codes.insert(code);
+  }
+  return "";
+}
+
 
 std::optional<std::vector<LettreSelectionnee>> Selectionne(TDonnee2072& racine, const std::optional<Index>& seul,
                                                            const std::set<int>& codes) {
-  // Every letter of every record, read from the declaration; a record's letters are adjacent.
-  FichierDeclaration tout = Ecrit(racine, true);
+  // The letters of the records asked for, read from the declaration one by one: only those
+  // are held (one record's, with --index, whatever the size of the fund); a record's letters
+  // are adjacent.
   std::vector<LettreSelectionnee> lettres;
   bool nomme = !seul;
-  for (LettreFichier& l : tout.lettres) {
-    if (seul && l.index != *seul) continue;
+  Ecrit(racine, true, [&](const LettreFichier& l) {
+    if (seul && l.index != *seul) return;
     nomme = true;
     const int code = static_cast<int>(l.code);
-    if (!codes.empty() && codes.count(code) == 0) continue;
-    lettres.push_back({code, std::move(l.index), kGardee, std::move(l.valeur)});
-  }
+    if (!codes.empty() && codes.count(code) == 0) return;
+    lettres.push_back({code, l.index, kGardee, l.valeur});
+  });
   if (!nomme) return std::nullopt;
   for (auto debut = lettres.begin(); debut != lettres.end();) {
     auto fin = debut;
@@ -93,7 +147,7 @@ std::string SelectionTexte(const std::vector<LettreSelectionnee>& lettres) {
     char ligne[256];
     std::snprintf(ligne, sizeof ligne, "%-6d %-18s %-40s %-8s ", l.code, DecritIndex(l.index).c_str(), Champ(l.code),
                   NomDecision(l.decision));
-    texte += ligne + TexteJson(l.valeur) + "\n";
+    texte += ligne + lettres::Lisible(TexteJson(l.valeur)) + "\n";  // nothing acts on the terminal
   }
   return texte;
 }

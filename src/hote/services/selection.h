@@ -21,6 +21,13 @@ struct LettreSelectionnee {
   std::string valeur;  // after selection: a dropped letter's is cleared
 };
 
+// The options of select, as given on the command line; an error text, or empty.
+// "300=0,303=1": levels 300 to 310, each once, positions from 0; sorted by key. The empty
+// text is the index of the declaration's own letters.
+std::string LitIndexSelection(const std::string& texte, Index& index);
+// "12055,12064": codes of letters a declaration holds.
+std::string LitCodesSelection(const std::string& texte, std::set<int>& codes);
+
 // The letters of every record of the declaration, or of the one record `seul` names (its
 // levels sorted by key); each record's letters are the dictionary's codes for its levels, in
 // dictionary order, or only those in `codes` when it is not empty. Records come in the order
