@@ -33,6 +33,11 @@ class TAmortissement2072 : public TAmortissement {
   void Reserve() {}
 
   static const lettres::TableLettres<TAmortissement2072>& Lettres();
+  // The letters of depreciation line 1 to 7, read from the table (0 outside).
+  struct CodesLigne {
+    short montant, date;
+  };
+  static CodesLigne CodesDeLaLigne(int ligne);
   // Built on the library rather than on the record base, so the letters move through
   // TransfertLettre; the index names no level below the property.
   bool TransfertLettre(structLettre* lettre, long sens);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "listes2072.h"
 
 namespace zorfiscal2072 {
 
@@ -20,29 +21,32 @@ void TCessionParts::Init() {
 
 const lettres::TableLettres<TCessionParts>& TCessionParts::Lettres() {
   using R = TCessionParts;
+  using enum lettres::Liste;
+  using lettres::Unite;
   static const lettres::TableLettres<R> table{
-      LETTRE(12710, NomCessionnaire, Texte, 35),
-      LETTRE(12711, PrenomCessionnaire, Texte, 35),
-      LETTRE(12712, DateNaissanceCessionnaire, Date, 0),
-      LETTRE(12713, LieuNaissanceCessionnaire, Texte, 35),
-      LETTRE(12714, AdresseCessionnaire, Texte, 101),
-      LETTRE(12715, SIRENCessionnaire, Texte, 21),
-      LETTRE(12716, NICCessionnaire, Texte, 21),
-      LETTRE(12717, SIRETCessionnaire, Texte, 21),
-      LETTRE(12718, NomCedant, Texte, 35),
-      LETTRE(12719, PrenomCedant, Texte, 35),
-      LETTRE(12720, DateNaissanceCedant, Date, 0),
-      LETTRE(12721, LieuNaissanceCedant, Texte, 35),
-      LETTRE(12722, AdresseCedant, Texte, 101),
-      LETTRE(12723, SIRENCedant, Texte, 21),
-      LETTRE(12724, NICCedant, Texte, 21),
-      LETTRE(12725, SIRETCedant, Texte, 21),
-      LETTRE(12726, NombreParts, ReelFormat, 5),
-      LETTRE(12727, DateCession, Date, 0),
-      LETTRE(12749, PresenceHoldingCessionnaire, Court, 0),
-      LETTRE(12750, PresenceHoldingCedant, Court, 0),
-      LETTRE_POSITION(12762, AssocieCessionnaire, Long, 0, kNiveauAssocie),
-      LETTRE_POSITION(12763, AssocieCedant, Long, 0, kNiveauAssocie),
+      LETTRE(12710, NomCessionnaire, Texte, 35, "Nom ou dénomination du cessionnaire"),
+      LETTRE(12711, PrenomCessionnaire, Texte, 35, "Prénom du cessionnaire"),
+      LETTRE(12712, DateNaissanceCessionnaire, Date, 0, "Date de naissance du cessionnaire"),
+      LETTRE(12713, LieuNaissanceCessionnaire, Texte, 35, "Lieu de naissance du cessionnaire"),
+      LETTRE(12714, AdresseCessionnaire, Texte, 101, "Adresse du cessionnaire"),
+      LETTRE(12715, SIRENCessionnaire, Texte, 21, "Numéro SIREN du cessionnaire"),
+      LETTRE(12716, NICCessionnaire, Texte, 21, "Numéro NIC du cessionnaire"),
+      LETTRE(12717, SIRETCessionnaire, Texte, 21, "Numéro SIRET du cessionnaire").Calcule(),
+      LETTRE(12718, NomCedant, Texte, 35, "Nom ou dénomination du cédant"),
+      LETTRE(12719, PrenomCedant, Texte, 35, "Prénom du cédant"),
+      LETTRE(12720, DateNaissanceCedant, Date, 0, "Date de naissance du cédant"),
+      LETTRE(12721, LieuNaissanceCedant, Texte, 35, "Lieu de naissance du cédant"),
+      LETTRE(12722, AdresseCedant, Texte, 101, "Adresse du cédant"),
+      LETTRE(12723, SIRENCedant, Texte, 21, "Numéro SIREN du cédant"),
+      LETTRE(12724, NICCedant, Texte, 21, "Numéro NIC du cédant"),
+      LETTRE(12725, SIRETCedant, Texte, 21, "Numéro SIRET du cédant").Calcule(),
+      LETTRE(12726, NombreParts, ReelFormat, 5, "Nombre de parts cédées").En(Unite::Parts),
+      LETTRE(12727, DateCession, Date, 0, "Date de la cession de parts"),
+      LETTRE(12749, PresenceHoldingCessionnaire, Court, 0, "Cessionnaire société holding").Parmi(ListeOuiNon),
+      LETTRE(12750, PresenceHoldingCedant, Court, 0, "Cédant société holding").Parmi(ListeOuiNon),
+      LETTRE_POSITION(12762, AssocieCessionnaire, Long, 0,
+                      "Cessionnaire (rang de l'associé, ou « Autre »)", kNiveauAssocie),
+      LETTRE_POSITION(12763, AssocieCedant, Long, 0, "Cédant (rang de l'associé, ou « Autre »)", kNiveauAssocie),
   };
   return table;
 }

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <nlohmann/json.hpp>
 #include <sstream>
 
 #include "aide_hote.h"
@@ -200,14 +201,33 @@ TEST_F(Sci2072, UsageHelpVersionAndDictionary) {
 
   const Resultat json = Lance("dictionary --json");
   ASSERT_EQ(json.statut, 0);
-  EXPECT_EQ(std::count(json.sortie.begin(), json.sortie.end(), '\n'), 663 + 2);
-  EXPECT_NE(
-      json.sortie.find(
-          R"({"code":12593,"type":"S","record":"TLocataire","field":"Nom","levels":[300,303],"maxLength":91,"inDeclaration":true})"),
-      std::string::npos);
+  const auto dictionnaire = nlohmann::ordered_json::parse(json.sortie);
+  ASSERT_EQ(dictionnaire["entries"].size(), 663u);
+  const auto entree = [&](int code) {
+    for (const auto& e : dictionnaire["entries"])
+      if (e["code"] == code) return e;
+    return nlohmann::ordered_json();
+  };
+  EXPECT_EQ(entree(12593).dump(),
+            R"({"code":12593,"type":"S","record":"TLocataire","field":"Nom","levels":[300,303],"maxLength":91,)"
+            R"("inDeclaration":true,"label":"Nom du locataire","role":"entered"})");
+  EXPECT_EQ(entree(12145)["role"], "computed");
+  EXPECT_EQ(entree(12145)["unit"], "euros");
+  EXPECT_EQ(entree(12078)["list"], "ListeRegimeFiscal");
+  EXPECT_EQ(entree(12524)["personTypeField"], "TypeGerant");
+  EXPECT_EQ(entree(12524)["legalPersonList"], "ListeFormesJuridiques1");
+  EXPECT_EQ(entree(12772)["role"], "linked-mode");
+  EXPECT_EQ(dictionnaire["lists"].size(), 36u);
+  EXPECT_EQ(dictionnaire["lists"]["ListeRegimeFiscal"][3].dump(), R"({"code":4,"label":"IS"})");
   const Resultat table = Lance("dictionary");
   ASSERT_EQ(table.statut, 0);
   EXPECT_NE(table.sortie.find("12140  D     300"), std::string::npos);
+  EXPECT_NE(table.sortie.find("entered         euros    -                                        Loyers bruts encaissés\n"),
+            std::string::npos);
+  const Resultat listes = Lance("dictionary --lists");
+  ASSERT_EQ(listes.statut, 0);
+  EXPECT_NE(listes.sortie.find("ListeRegimeFiscal\n  1  Revenus fonciers (particulier)\n  2  BA\n"), std::string::npos);
+  EXPECT_EQ(Lance("dictionary --lists --json").statut, 2);
 }
 
 // Value of one letter of a written declaration; "" when it is not written.

@@ -2,10 +2,25 @@
 #include <iostream>
 
 #include "commandes.h"
+#include "dictionnaire2072.h"
 #include "services/selection.h"
 #include "systeme/fichiers.h"
 
 namespace hote2072 {
+
+namespace {
+
+// An index as the option gives it: "301=0,306=2", '' for the declaration's own letters.
+std::string IndexOption(const Index& index) {
+  std::string texte;
+  for (const auto& [cle, position] : index) {
+    if (!texte.empty()) texte += ',';
+    texte.append(std::to_string(cle)).append(1, '=').append(std::to_string(position));
+  }
+  return texte.empty() ? "''" : texte;
+}
+
+}  // namespace
 
 Commande CommandeSelect() {
   struct Options {
@@ -43,6 +58,19 @@ Commande CommandeSelect() {
                 std::cerr << "sci2072 select: --index " << DecritIndex(*seul) << " names no record of the declaration\n";
                 return kUsage;
               }
+              // Each code asked for that the screen does not hold is named; with none held, there
+              // is nothing to show.
+              std::set<int> absents = codes;
+              for (const LettreSelectionnee& l : *lettres) absents.erase(l.code);
+              for (int code : absents) {
+                const auto& d = zorfiscal2072::EntreeDictionnaire2072(code);
+                std::cerr << "sci2072 select: letter " << code << " (" << d->lettre.champ << " of " << d->enregistrement
+                          << ") is "
+                          << (seul ? "not on the screen of --index " + IndexOption(*seul)
+                                   : std::string("on no record of the declaration"))
+                          << "\n";
+              }
+              if (!codes.empty() && absents.size() == codes.size()) return kUsage;
               EcritFichier("-", o->json ? SelectionJson(*lettres) : SelectionTexte(*lettres));
               return kSucces;
             });

@@ -5,10 +5,15 @@
 
 namespace hote2072 {
 
-// One line per entry: code, type, index levels, record, field, and the characters a text holds.
+// One line per entry: code, type, index levels, record, field, the characters a text holds,
+// the field's role, unit and list, and its French label.
 std::string DictionnaireTexte();
-// A JSON array: {"code", "type", "record", "field", "levels", "maxLength" (texts), "decimals"
-// (fixed-decimal amounts), "inDeclaration"}.
+// {"entries": [{"code", "type", "record", "field", "levels", "maxLength" (texts), "decimals"
+// (fixed-decimal amounts), "inDeclaration", "label", "role", "unit" (when it has one), "list"
+// (coded fields; with "legalPersonList" and "personTypeField" when the person type chooses)}],
+//  "lists": {name: [{"code", "label"}], every reference list once}}.
 std::string DictionnaireJson();
+// Every reference list: its name and what takes its values from it, then one line per entry.
+std::string ListesTexte();
 
 }  // namespace hote2072

@@ -8,6 +8,7 @@
 #include "dictionnaire2072.h"
 #include "format/ecriture.h"
 #include "lettres.h"
+#include "services/saisie.h"
 
 namespace hote2072 {
 
@@ -119,6 +120,14 @@ std::optional<std::vector<LettreSelectionnee>> Selectionne(TDonnee2072& racine, 
     SelectionneEnregistrement(racine, debut, fin);
     debut = fin;
   }
+  return lettres;
+}
+
+std::vector<LettreSelectionnee> SelectionneLettres(TDonnee2072& racine, const Index& index, const std::vector<int>& codes) {
+  std::vector<LettreSelectionnee> lettres;
+  lettres.reserve(codes.size());
+  for (int code : codes) lettres.push_back({code, index, kGardee, LitValeur(racine, code, index)});
+  SelectionneEnregistrement(racine, lettres.begin(), lettres.end());
   return lettres;
 }
 
