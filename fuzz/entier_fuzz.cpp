@@ -1,15 +1,27 @@
-// The integer reader and the bounded integer transfers: a whole number it accepts reads back
-// from its own text; the narrow transfers keep their type's range.
+// The integer reader, the bounded integer transfers and the command line's readers of
+// indexes, codes and versions, each given the same text. A whole number the integer reader
+// accepts reads back from its own text; the narrow transfers keep their type's range; an
+// index, a list of codes or a version an option accepts is well formed and reads back the same
+// from its own writing, and what an option refuses comes with a reason.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <set>
 #include <string>
 
+#include "dictionnaire2072.h"
 #include "lettres.h"
+#include "moulinette.h"
+#include "services/controle.h"
+#include "services/selection.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
-  const std::string texte(reinterpret_cast<const char*>(donnees), taille);
+namespace {
+
+using namespace hote2072;
+
+void Entier(const std::string& texte) {
   long long v = 0, relu = 0;
   if (lettres::LitEntier(texte.c_str(), v) && (!lettres::LitEntier(std::to_string(v).c_str(), relu) || relu != v))
     __builtin_trap();
@@ -23,5 +35,61 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
   TransfertLongReference(&entier, &valeur, 0);
   TransfertLongSiecleAnneeReference(&annee, &valeur, 1);
   std::free(valeur);
+}
+
+std::string Ecrit(const Index& index) {
+  std::string texte;
+  for (const auto& [cle, position] : index) {
+    if (!texte.empty()) texte += ',';
+    texte.append(std::to_string(cle)).append(1, '=').append(std::to_string(position));
+  }
+  return texte;
+}
+
+// Keys 300 to 310, each once, in order.
+bool Rangee(const Index& index) {
+  for (std::size_t k = 0; k < index.size(); ++k)
+    if (index[k].first < 300 || index[k].first > 310 || (k > 0 && index[k - 1].first >= index[k].first)) return false;
+  return true;
+}
+
+void Options(const std::string& texte) {
+  // check --index
+  std::string erreur, relue;
+  if (const auto index = LitIndexControle(texte, erreur); index.has_value() == erreur.empty()) {
+    if (index) {
+      Index trie = *index;
+      std::sort(trie.begin(), trie.end());
+      if (!Rangee(trie) || LitIndexControle(Ecrit(*index), relue) != index) __builtin_trap();
+    }
+  } else {
+    __builtin_trap();  // a reason exactly when refused
+  }
+  // select --index
+  Index index, relu;
+  if (LitIndexSelection(texte, index).empty()) {
+    if (!Rangee(index) || !LitIndexSelection(Ecrit(index), relu).empty() || relu != index) __builtin_trap();
+    for (const auto& [cle, position] : index)
+      if (position < 0) __builtin_trap();
+  }
+  // select --codes
+  std::set<int> codes;
+  if (LitCodesSelection(texte, codes).empty())
+    for (const int code : codes) {
+      const auto* entree = zorfiscal2072::EntreeDictionnaire2072(code);
+      if (entree == nullptr || !entree->parLaRacine) __builtin_trap();
+    }
+  // migrate --from
+  const auto version = LitVersionMoulinette(texte);
+  if (version && LitVersionMoulinette(std::to_string(version->annee) + "." + std::to_string(version->edition)) != version)
+    __builtin_trap();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
+  const std::string texte(reinterpret_cast<const char*>(donnees), taille);
+  Entier(texte);
+  Options(texte);
   return 0;
 }
