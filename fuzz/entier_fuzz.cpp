@@ -3,7 +3,6 @@
 // accepts reads back from its own text; the narrow transfers keep their type's range; an
 // index, a list of codes or a version an option accepts is well formed and reads back the same
 // from its own writing, and what an option refuses comes with a reason.
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -11,10 +10,10 @@
 #include <set>
 #include <string>
 
+#include "chargement/niveauxhote.h"
 #include "dictionnaire2072.h"
 #include "lettres.h"
 #include "moulinette.h"
-#include "services/controle.h"
 #include "services/selection.h"
 
 namespace {
@@ -37,15 +36,6 @@ void Entier(const std::string& texte) {
   std::free(valeur);
 }
 
-std::string Ecrit(const Index& index) {
-  std::string texte;
-  for (const auto& [cle, position] : index) {
-    if (!texte.empty()) texte += ',';
-    texte.append(std::to_string(cle)).append(1, '=').append(std::to_string(position));
-  }
-  return texte;
-}
-
 // Keys 300 to 310, each once, in order.
 bool Rangee(const Index& index) {
   for (std::size_t k = 0; k < index.size(); ++k)
@@ -54,27 +44,14 @@ bool Rangee(const Index& index) {
 }
 
 void Options(const std::string& texte) {
-  // check --index
+  // --index of check and select
   std::string erreur, relue;
-  if (const auto index = LitIndexControle(texte, erreur); index.has_value() == erreur.empty()) {
-    if (index) {
-      Index trie = *index;
-      std::sort(trie.begin(), trie.end());
-      if (!Rangee(trie) || LitIndexControle(Ecrit(*index), relue) != index) __builtin_trap();
-    }
-  } else {
-    __builtin_trap();  // a reason exactly when refused
-  }
-  // select --index
-  Index index, relu;
-  if (LitIndexSelection(texte, index).empty()) {
-    if (!Rangee(index) || !LitIndexSelection(Ecrit(index), relu).empty() || relu != index) __builtin_trap();
-    for (const auto& [cle, position] : index)
-      if (position < 0) __builtin_trap();
-  }
+  const auto index = LitIndexTexte(texte, erreur);
+  if (index.has_value() != erreur.empty()) __builtin_trap();  // a reason exactly when refused
+  if (index && (!Rangee(*index) || LitIndexTexte(EcritIndexTexte(*index), relue) != index)) __builtin_trap();
   // select --codes
   std::set<int> codes;
-  if (LitCodesSelection(texte, codes).empty())
+  if (LitCodesTexte(texte, codes).empty())
     for (const int code : codes) {
       const auto* entree = zorfiscal2072::EntreeDictionnaire2072(code);
       if (entree == nullptr || !entree->parLaRacine) __builtin_trap();

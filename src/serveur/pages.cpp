@@ -127,9 +127,7 @@ constexpr struct {
 };
 
 std::size_t Nombre(const TDonnee2072& racine, int niveau, const Index& proprietaire) {
-  TIndex t;
-  for (const auto& [cle, position] : proprietaire) t.setValeurIndex(cle, position);
-  return NombreAuNiveau(racine, niveau, t);
+  return NombreAuNiveau(racine, niveau, hote2072::VersTIndex(proprietaire));
 }
 
 // The tokens the engine hands the host's titles.
@@ -270,8 +268,7 @@ std::map<int, EtatLettre> Etats(TDonnee2072& racine, const Index& index, const s
 // The extra levels of a row's index beyond the screen's.
 Index Ligne(const Ecran& ecran, const Index& index) { return Index(index.begin() + static_cast<long>(ecran.index.size()), index.end()); }
 
-std::string Controle(Rendu& r, const Champ& c, const Index& index, const EtatLettre& etat, bool lecture,
-                     const std::string& etiquette) {
+std::string Controle(Rendu& r, const Champ& c, const Index& index, const EtatLettre& etat, bool lecture) {
   const std::string nom = NomChamp(c.code, Ligne(r.ecran, index));
   const auto saisi = r.affichage.saisis.find(nom);
   const std::string valeur = saisi != r.affichage.saisis.end() ? saisi->second : Affiche(c, etat.valeur);
@@ -282,7 +279,6 @@ std::string Controle(Rendu& r, const Champ& c, const Index& index, const EtatLet
     if (r.affichage.erreurs.count(nom) != 0) attributs += " aria-describedby=\"m-" + nom + "\"";
   }
   if (r.focus == nom) attributs += " autofocus";
-  if (!etiquette.empty()) attributs += " aria-label=\"" + Echappe(etiquette) + "\"";
   std::vector<Choix> choix = ChoixDe(r.racine, c, index);
   const bool position = c.entree->lettre.role == lettres::Role::Position;
   if (position && choix.size() > kChoixMax) {
@@ -331,23 +327,30 @@ std::string MessageChamp(const Rendu& r, const std::string& nom) {
   return it == r.affichage.erreurs.end() ? "" : "<span class=\"message-champ\" id=\"m-" + nom + "\">" + Echappe(it->second) + "</span>";
 }
 
+// A label read by screen readers only: in a table, the column's label and the row's name.
+std::string EtiquetteCachee(const std::string& nom, const std::string& texte) {
+  return "<label class=\"visuellement-cache\" for=\"" + nom + "\">" + Echappe(texte) + "</label>";
+}
+
 // A linked element: the amount computed, the amount used and the switch that lets the person
 // replace the one by the other.
 std::string ElementLieHtml(Rendu& r, const Champ& c, const Index& index, const std::map<int, EtatLettre>& etats,
-                           const std::string& etiquette) {
+                           const std::string& ligne) {
   const Champ& mode = *ChampDe(c.lieMode);
   const Champ& calcule = *ChampDe(c.lieCalcule);
   const EtatLettre& e = etats.at(c.code);
   const bool remplace = etats.at(c.lieMode).valeur == "2" || MemeNombre(etats.at(c.lieMode).valeur, "2");
   const std::string nomMode = NomChamp(mode.code, Ligne(r.ecran, index));
   const std::string nomCalcule = NomChamp(calcule.code, Ligne(r.ecran, index));
-  std::string h = "<span class=\"saisie\">" + Controle(r, c, index, e, !remplace, etiquette) + Unite(c) + "</span>";
-  h += "<span class=\"calcul\"><label for=\"" + nomCalcule + "\">" + Echappe(calcule.libelle) + "</label> <input type=\"text\" id=\"" +
+  const std::string suffixe = ligne.empty() ? "" : " — " + ligne;
+  std::string h = ligne.empty() ? "" : EtiquetteCachee(NomChamp(c.code, Ligne(r.ecran, index)), c.libelle + suffixe);
+  h += "<span class=\"saisie\">" + Controle(r, c, index, e, !remplace) + Unite(c) + "</span>";
+  h += "<span class=\"calcul\"><label for=\"" + nomCalcule + "\">" + Echappe(calcule.libelle + suffixe) + "</label> <input type=\"text\" id=\"" +
        nomCalcule + "\" value=\"" + Echappe(Affiche(calcule, etats.at(calcule.code).valeur)) + "\" readonly tabindex=\"-1\">" +
        Unite(calcule) + "</span>";
   h += "<span class=\"bascule\"><input type=\"hidden\" name=\"" + nomMode + "\" value=\"1\"><input type=\"checkbox\" role=\"switch\" id=\"" +
        nomMode + "\" name=\"" + nomMode + "\" value=\"2\"" + (remplace ? " checked" : "") + "><label for=\"" + nomMode + "\">" +
-       Echappe(mode.libelle) + "</label></span>";
+       Echappe(mode.libelle + suffixe) + "</label></span>";
   return h;
 }
 
@@ -371,14 +374,15 @@ void ChampBloc(Rendu& r, int code, const std::map<int, EtatLettre>& etats) {
   r.h += "<div class=\"" + classes + "\" id=\"l-" + nom + "\" data-ligne" + (e.decision == hote2072::kEcartee ? " hidden" : "") + ">";
   r.h += "<label for=\"" + nom + "\">" + Echappe(c->libelle) + "</label>";
   if (e.decision == hote2072::kEcartee) {
-    r.h += "</div>";  // not offered: nothing to enter or read
+    // Not offered: hidden, and its input disabled, so that nothing is posted for it.
+    r.h += "<span class=\"saisie\"><input type=\"text\" id=\"" + nom + "\" value=\"\" disabled></span></div>\n";
     return;
   }
   if (lie) {
     r.h += ElementLieHtml(r, *c, r.ecran.index, etats, "");
   } else {
     const bool lecture = calcule || e.decision == hote2072::kMarquee;
-    r.h += "<span class=\"saisie\">" + Controle(r, *c, r.ecran.index, e, lecture, "") + Unite(*c) + "</span>";
+    r.h += "<span class=\"saisie\">" + Controle(r, *c, r.ecran.index, e, lecture) + Unite(*c) + "</span>";
     if (e.decision == hote2072::kMarquee) r.h += "<span class=\"note\">repris ou sans objet ici</span>";
   }
   r.h += MessageChamp(r, nom) + "</div>\n";
@@ -442,15 +446,15 @@ void Tableaux(Rendu& r, const std::string& nom, std::uint64_t version) {
         const std::string nomChamp = NomChamp(code, Ligne(r.ecran, index));
         r.h += "<td class=\"champ" + std::string(c.nature == Nature::Calculee ? " calcule" : "") + ClasseDecision(e.decision) +
                "\" id=\"l-" + nomChamp + "\" data-ligne>";
-        const std::string etiquette = c.libelle + " — " + ligne;
         if (e.decision == hote2072::kEcartee) {
           r.h += "</td>";
           continue;
         }
         if (c.nature == Nature::LieRetenu)
-          r.h += ElementLieHtml(r, c, index, etats, etiquette);
+          r.h += ElementLieHtml(r, c, index, etats, ligne);
         else
-          r.h += Controle(r, c, index, e, c.nature == Nature::Calculee || e.decision == hote2072::kMarquee, etiquette);
+          r.h += EtiquetteCachee(nomChamp, c.libelle + " — " + ligne) +
+                 Controle(r, c, index, e, c.nature == Nature::Calculee || e.decision == hote2072::kMarquee);
         r.h += MessageChamp(r, nomChamp) + "</td>";
       }
       if (t.modifiable)
@@ -489,7 +493,8 @@ void DeuxColonnes(Rendu& r) {
       r.h += "<td class=\"champ" + std::string(col.nature == Nature::Calculee ? " calcule" : "") + ClasseDecision(e.decision) +
              "\" id=\"l-" + nom + "\" data-ligne>";
       if (e.decision != hote2072::kEcartee)
-        r.h += Controle(r, col, r.ecran.index, e, col.nature == Nature::Calculee || e.decision == hote2072::kMarquee, col.libelle) +
+        r.h += EtiquetteCachee(nom, col.libelle) +
+               Controle(r, col, r.ecran.index, e, col.nature == Nature::Calculee || e.decision == hote2072::kMarquee) +
                MessageChamp(r, nom);
       r.h += "</td>";
     }

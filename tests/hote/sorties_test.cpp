@@ -80,7 +80,7 @@ class Sorties : public aide::Programme {
     const int brut = std::system(("cd '" + m_dossier.string() + "' && " + commande + " >/dev/null 2>erreur.txt").c_str());
     return WIFEXITED(brut) ? WEXITSTATUS(brut) : -1;
   }
-  std::string Exemple() const { return "'" + std::string(SCI2072_EXEMPLES) + "/sci-du-parc.json'"; }
+  std::string Exemple() const { return "'" SCI2072_EXEMPLES "/sci-du-parc.json'"; }
 
   // Starts sci2072 in the background through a shell that execs it: its pid.
   pid_t Demarre(const std::string& commande) const {

@@ -1,11 +1,9 @@
 #include <exception>
 #include <iostream>
 
-#include "chargement/chargement.h"
 #include "commandes.h"
-#include "format/fichierjson.h"
 #include "lettres.h"
-#include "services/saisieproprietes.h"
+#include "services/ouverture.h"
 #include "systeme/fichiers.h"
 
 namespace hote2072 {
@@ -14,45 +12,35 @@ namespace {
 
 constexpr std::size_t kProblemesAffiches = 100;
 
-void AfficheProblemes(const std::string& brut, const Rapport& rapport) {
+void AfficheProblemes(const std::string& brut, const Rapport& rapport, std::ostream& erreurs) {
   const std::string source = lettres::Lisible(brut);  // a file's name may hold anything
   const auto problemes = rapport.problemes();
   for (std::size_t k = 0; k < problemes.size() && k < kProblemesAffiches; ++k)
-    std::cerr << source << ": " << lettres::Lisible(problemes[k]) << "\n";
+    erreurs << source << ": " << lettres::Lisible(problemes[k]) << "\n";
   if (problemes.size() > kProblemesAffiches)
-    std::cerr << source << ": ... and " << problemes.size() - kProblemesAffiches << " more problems\n";
-  std::cerr << source << ": " << problemes.size() << (problemes.size() == 1 ? " problem" : " problems")
-            << "; nothing written\n";
+    erreurs << source << ": ... and " << problemes.size() - kProblemesAffiches << " more problems\n";
+  erreurs << source << ": " << problemes.size() << (problemes.size() == 1 ? " problem" : " problems")
+          << "; nothing written\n";
 }
 
 }  // namespace
 
-int Execute(const std::function<int()>& commande) {
+int Execute(const std::function<int()>& commande, std::ostream& erreurs) {
   try {
     return commande();
   } catch (const ErreurFichier& e) {
-    std::cerr << "sci2072: " << lettres::Lisible(e.what()) << "\n";
+    erreurs << "sci2072: " << lettres::Lisible(e.what()) << "\n";
   } catch (const std::exception& e) {
-    std::cerr << "sci2072: internal error: " << lettres::Lisible(e.what()) << "\n";
+    erreurs << "sci2072: internal error: " << lettres::Lisible(e.what()) << "\n";
   }
   return kEntreeInvalide;
 }
 
-std::unique_ptr<TDonnee2072> ChargeDeclaration(const std::string& chemin, std::unordered_set<std::string>* codesDonnes) {
-  const std::string source = chemin == "-" ? "<stdin>" : chemin;
+std::unique_ptr<TDonnee2072> ChargeDeclaration(const std::string& chemin, std::unordered_set<std::string>* codesDonnes,
+                                               std::ostream& erreurs) {
   Rapport rapport;
-  std::unique_ptr<TDonnee2072> racine;
-  std::optional<FichierDeclaration> fichier;
-  {
-    const std::string texte = LitTexteDeclaration(chemin);
-    fichier = LitJson(texte, rapport);
-  }  // the text is gone before the records come
-  if (fichier) {
-    racine = Charge(*fichier, rapport);
-    if (codesDonnes != nullptr) *codesDonnes = CodesDonnes(*fichier);
-    if (racine) CompleteSaisieProprietes(*fichier, *racine);  // what entering the properties gives
-  }
-  if (!racine) AfficheProblemes(source, rapport);
+  auto racine = OuvreFichier(chemin, rapport, codesDonnes);
+  if (!racine) AfficheProblemes(chemin == "-" ? "<stdin>" : chemin, rapport, erreurs);
   return racine;
 }
 

@@ -14,7 +14,8 @@ Commande CommandeDictionary() {
   auto o = std::make_shared<Options>();
   return {"dictionary",
           "List the form's letters with their types, index levels, French labels, roles (entered or computed), "
-          "units and lists: 663 entries, one row each, for 661 distinct codes (12564 and 12565 held by two records)",
+          "units and lists: " +
+              CompteDictionnaire(),
           {{"--json", "write a JSON object: the entries, then every reference list with its codes and labels",
             &o->json},
            {"--lists", "print the reference lists coded fields take their values from, with their codes and labels",

@@ -50,7 +50,9 @@ Commande CommandeReport() {
                                      : "expected a whole number of seconds from 1 to " + std::to_string(kDelaiMax);
                 },
             .forme = "SECONDS"},
-           {"--all-partners", "include every partner's statement, not only the 20 largest holdings", &o->tous}},
+           {"--all-partners",
+            "include every partner's statement, not only the " + std::to_string(kAssociesListes) + " largest holdings",
+            &o->tous}},
           [o] {
             return Execute([&] {
               if (o->pdf && o->sortie == "-") {

@@ -1,6 +1,7 @@
 // select IN [--index KEY=POS[,...]] [--codes C1,C2,...] [--json]
 #include <iostream>
 
+#include "associe2072.h"
 #include "commandes.h"
 #include "dictionnaire2072.h"
 #include "services/selection.h"
@@ -8,19 +9,7 @@
 
 namespace hote2072 {
 
-namespace {
-
-// An index as the option gives it: "301=0,306=2", '' for the declaration's own letters.
-std::string IndexOption(const Index& index) {
-  std::string texte;
-  for (const auto& [cle, position] : index) {
-    if (!texte.empty()) texte += ',';
-    texte.append(std::to_string(cle)).append(1, '=').append(std::to_string(position));
-  }
-  return texte.empty() ? "''" : texte;
-}
-
-}  // namespace
+using zorfiscal2072::TAssocie2072;
 
 Commande CommandeSelect() {
   struct Options {
@@ -32,15 +21,22 @@ Commande CommandeSelect() {
           "Load and compute a declaration, then show which letters of each record the form keeps, drops or marks",
           {Entree(o->entree),
            {.noms = "--index",
-            .aide = "only the record at this index, e.g. 301=0 or 300=0,303=1",
+            .aide = "only the record at this index, e.g. " + EcritIndexTexte({{zorfiscal2072::kNiveauAssocie, 0}}) +
+                    " or " + EcritIndexTexte({{zorfiscal2072::kNiveauPropriete, 0}, {zorfiscal2072::kNiveauLocataire, 1}}),
             .cible = &o->index,
-            .verifie = [](const std::string& t) { Index i; return LitIndexSelection(t, i); },
+            .verifie =
+                [](const std::string& t) {
+                  std::string erreur;
+                  LitIndexTexte(t, erreur);
+                  return erreur;
+                },
             .forme = "KEY=POS[,...]",
             .donnee = &o->parIndex},
            {.noms = "--codes",
-            .aide = "only these letters, e.g. 12055,12064",
+            .aide = "only these letters, e.g. " + std::to_string(TAssocie2072::Lettres().CodeDuChamp("Nom")) + "," +
+                    std::to_string(TAssocie2072::Lettres().CodeDuChamp("Denomination")),
             .cible = &o->codes,
-            .verifie = [](const std::string& t) { std::set<int> s; return LitCodesSelection(t, s); },
+            .verifie = [](const std::string& t) { std::set<int> s; return LitCodesTexte(t, s); },
             .forme = "C1,C2,...",
             .donnee = &o->parCodes},
            {"--json", "write a JSON array instead of a table", &o->json}},
@@ -48,8 +44,9 @@ Commande CommandeSelect() {
             return Execute([&] {
               std::optional<Index> seul;
               std::set<int> codes;
-              if (o->parIndex) LitIndexSelection(o->index, seul.emplace());
-              if (o->parCodes) LitCodesSelection(o->codes, codes);
+              std::string erreur;
+              if (o->parIndex) seul = LitIndexTexte(o->index, erreur);
+              if (o->parCodes) LitCodesTexte(o->codes, codes);
               auto racine = ChargeDeclaration(o->entree);
               if (!racine) return kEntreeInvalide;
               racine->Update();
@@ -66,7 +63,7 @@ Commande CommandeSelect() {
                 const auto& d = zorfiscal2072::EntreeDictionnaire2072(code);
                 std::cerr << "sci2072 select: letter " << code << " (" << d->lettre.champ << " of " << d->enregistrement
                           << ") is "
-                          << (seul ? "not on the screen of --index " + IndexOption(*seul)
+                          << (seul ? "not on the screen of --index " + (seul->empty() ? std::string("''") : EcritIndexTexte(*seul))
                                    : std::string("on no record of the declaration"))
                           << "\n";
               }

@@ -27,12 +27,6 @@ const std::map<std::vector<int>, std::vector<const EntreeDictionnaire*>>& Entree
   return entrees;
 }
 
-TIndex VersTIndex(const Index& index) {
-  TIndex t;
-  for (const auto& [cle, position] : index) t.setValeurIndex(cle, position);
-  return t;
-}
-
 std::string LitLettre(TDonnee2072& racine, int code, const TIndex& index) {
   structLettre lettre{1, static_cast<std::int16_t>(code), nullptr, 0, nullptr};
   racine.TransfertUneLettre(&lettre, index, 1);

@@ -1,6 +1,8 @@
 #include "presentation/listedictionnaire.h"
 
 #include <cstdio>
+#include <map>
+#include <vector>
 #include <nlohmann/json.hpp>
 
 #include "dictionnaire2072.h"
@@ -26,6 +28,21 @@ std::string NomListe(const lettres::DescriptionLettre& d) {
 }
 
 }  // namespace
+
+std::string CompteDictionnaire() {
+  std::map<int, int> fois;
+  for (const EntreeDictionnaire& e : Dictionnaire2072()) ++fois[e.lettre.code];
+  std::vector<int> doubles;
+  for (const auto& [code, n] : fois)
+    if (n > 1) doubles.push_back(code);
+  std::string texte = std::to_string(Dictionnaire2072().size()) + " entries, one row each, for " +
+                      std::to_string(fois.size()) + " distinct codes";
+  if (doubles.empty()) return texte;
+  texte += " (";
+  for (std::size_t k = 0; k < doubles.size(); ++k)
+    texte += (k == 0 ? "" : k + 1 == doubles.size() ? " and " : ", ") + std::to_string(doubles[k]);
+  return texte + (doubles.size() == 1 ? " held by two records)" : " held by two records each)");
+}
 
 std::string DictionnaireTexte() {
   std::string texte =

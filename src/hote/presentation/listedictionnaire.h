@@ -5,6 +5,10 @@
 
 namespace hote2072 {
 
+// "663 entries, one row each, for 661 distinct codes (12564 and 12565 held by two records)":
+// the dictionary's counts, for the command's help.
+std::string CompteDictionnaire();
+
 // One line per entry: code, type, index levels, record, field, the characters a text holds,
 // the field's role, unit and list, and its French label.
 std::string DictionnaireTexte();

@@ -8,12 +8,6 @@ using namespace zorfiscal2072;
 
 namespace {
 
-TIndex VersTIndex(const Index& index) {
-  TIndex t;
-  for (const auto& [cle, position] : index) t.setValeurIndex(cle, position);
-  return t;
-}
-
 // Levels a person adds to and removes from record by record: not the shares and
 // distributions (one per property and per sale, kept so by the root) nor the partner's
 // carried-forward results (a fixed series the statement owns).

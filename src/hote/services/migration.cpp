@@ -18,7 +18,9 @@ using zorfiscal2072::EntreeDictionnaire;
 
 namespace {
 
-constexpr long long kPremierCodeAncien = 12000, kDernierCodeAncien = 12999;
+// Codes of every engine, today's and earlier ones, lie in the letter tables' range.
+constexpr long long kPremierCodeAncien = lettres::kPremierCode;
+constexpr long long kDernierCodeAncien = lettres::kPremierCode + lettres::kEtendueCodes - 1;
 
 // A letter that found no place, noted once every step of its record has run (a property's
 // steps read old letters after loading).
@@ -36,18 +38,6 @@ struct Groupe {
   std::size_t premierRang = 0;
   std::vector<Ecartee> ecartees;
 };
-
-TIndex VersTIndex(const Index& index) {
-  TIndex t;
-  for (const auto& [cle, position] : index) t.setValeurIndex(cle, position);
-  return t;
-}
-
-Index VersIndex(const TIndex& t) {
-  Index index(t.paires().begin(), t.paires().end());
-  std::sort(index.begin(), index.end());
-  return index;
-}
 
 std::vector<int> Cles(const Index& index) {
   std::vector<int> cles;
@@ -148,7 +138,8 @@ void VerifieForme(const std::vector<const LettreFichier*>& ordre, Rapport& rappo
     vues.clear();
     for (const LettreFichier* l : lettres) {
       if (l->code < kPremierCodeAncien || l->code > kDernierCodeAncien) {
-        rapport.Ajoute(*l, "not a letter code: codes of earlier engines are whole numbers from 12000 to 12999");
+        rapport.Ajoute(*l, "not a letter code: codes of earlier engines are whole numbers from " +
+                               std::to_string(kPremierCodeAncien) + " to " + std::to_string(kDernierCodeAncien));
         continue;
       }
       const auto [it, nouvelle] = vues.try_emplace(l->code, l->rang);

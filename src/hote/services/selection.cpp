@@ -36,9 +36,7 @@ void SelectionneEnregistrement(TDonnee2072& racine, std::vector<LettreSelectionn
     const auto* entree = zorfiscal2072::EntreeDictionnaire2072(it->code);
     brute->courante->type = entree != nullptr ? entree->lettre.type() : 0;
   }
-  TIndex index;
-  for (const auto& [cle, position] : debut->index) index.setValeurIndex(cle, position);
-  racine.Select(liste.get(), index);
+  racine.Select(liste.get(), VersTIndex(debut->index));
   auto it = debut;
   for (structLettre* l = VaPremiereLettre(liste.get()); !FinListeLettre(l) && it != fin; l = VaLettreSuivante(l), ++it) {
     it->decision = l->flag;
@@ -66,25 +64,7 @@ std::vector<std::string_view> Morceaux(std::string_view texte) {
 
 }  // namespace
 
-std::string LitIndexSelection(const std::string& texte, Index& index) {
-  index.clear();
-  if (texte.empty()) return "";  // the declaration's own letters
-  for (std::string_view paire : Morceaux(texte)) {
-    const std::size_t egal = paire.find('=');
-    int cle = 0, position = 0;
-    if (egal == std::string_view::npos || !LitNombre(paire.substr(0, egal), cle) ||
-        !LitNombre(paire.substr(egal + 1), position))
-      return "expected KEY=POS[,...] with whole numbers, got \"" + std::string(paire) + "\"";
-    if (cle < 300 || cle > 310) return "level key " + std::to_string(cle) + " is not one of 300 to 310";
-    if (std::any_of(index.begin(), index.end(), [cle](const auto& p) { return p.first == cle; }))
-      return "level key " + std::to_string(cle) + " given twice";
-    index.emplace_back(cle, position);
-  }
-  std::sort(index.begin(), index.end());
-  return "";
-}
-
-std::string LitCodesSelection(const std::string& texte, std::set<int>& codes) {
+std::string LitCodesTexte(std::string_view texte, std::set<int>& codes) {
   codes.clear();
   for (std::string_view morceau : Morceaux(texte)) {
     int code = 0;

@@ -5,6 +5,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "format/declaration.h"
@@ -21,13 +22,6 @@ struct LettreSelectionnee {
   std::string valeur;  // after selection: a dropped letter's is cleared
 };
 
-// The options of select, as given on the command line; an error text, or empty.
-// "300=0,303=1": levels 300 to 310, each once, positions from 0; sorted by key. The empty
-// text is the index of the declaration's own letters.
-std::string LitIndexSelection(const std::string& texte, Index& index);
-// "12055,12064": codes of letters a declaration holds.
-std::string LitCodesSelection(const std::string& texte, std::set<int>& codes);
-
 // The letters of every record of the declaration, or of the one record `seul` names (its
 // levels sorted by key); each record's letters are the dictionary's codes for its levels, in
 // dictionary order, or only those in `codes` when it is not empty. Records come in the order
@@ -43,6 +37,9 @@ std::vector<LettreSelectionnee> SelectionneLettres(TDonnee2072& racine, const In
 // The declaration as the form shows it: every letter the selection keeps or marks, default
 // values included, record by record. Loading it gives that view, not the declaration entered.
 FichierDeclaration EcritSelection(TDonnee2072& racine);
+
+// "C1,C2": codes of letters a declaration holds, or what is wrong with the text (then not empty).
+std::string LitCodesTexte(std::string_view texte, std::set<int>& codes);
 
 // "kept", "dropped" or "marked".
 const char* NomDecision(short decision);
