@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The installed tree used as another program uses it: installed into a temporary prefix, the
 # C example built through the CMake package and through pkg-config, the Python script, and the
-# installed program, each on the same example and with the same figures.
+# installed program, each on the same example and with the same figures; then the Debian
+# package, unpacked into a throwaway root: its program and Python package run from there.
 #   installation.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
 construction=$1 source=$2
@@ -25,3 +26,13 @@ PYTHONPATH=$prefixe/lib/python3/dist-packages PYTHONDONTWRITEBYTECODE=1 \
 
 "$prefixe/bin/sci2072" compute "$exemple" 2> /dev/null | cmp - "$source/examples/sci-du-parc.computed.json"
 test -s "$prefixe/share/man/man1/sci2072.1"
+
+# The Debian package: what it holds runs from wherever it is unpacked (a real installation puts
+# it under /), and it names the libraries it needs.
+(cd "$construction" && cpack -G DEB -B "$prefixe/paquet" > /dev/null)
+paquet=$(echo "$prefixe"/paquet/sci2072_*.deb)
+dpkg-deb -f "$paquet" Depends | grep -q libsimdjson
+dpkg-deb -x "$paquet" "$prefixe/racine"
+"$prefixe/racine/usr/bin/sci2072" compute "$exemple" 2> /dev/null | cmp - "$source/examples/sci-du-parc.computed.json"
+PYTHONPATH=$prefixe/racine/usr/lib/python3/dist-packages PYTHONDONTWRITEBYTECODE=1 \
+  /usr/bin/python3 "$source/examples/embed/loyer.py" "$exemple" | diff -u "$attendu" -

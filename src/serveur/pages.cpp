@@ -36,6 +36,14 @@ std::string Affiche(const Champ& c, const std::string& texte) {
     if (t.back() == '.') t.pop_back();
     if (t.size() > point) t[point] = ',';
   }
+  if (c.saisie != Saisie::Montant) return t;
+  // Amounts read as the summary writes them, "12 345,6" (narrow no-break spaces, which the
+  // entry reads back).
+  const std::size_t debut = t.empty() || t[0] != '-' ? 0 : 1;
+  std::size_t fin = t.find(',');
+  if (fin == std::string::npos) fin = t.size();
+  if (t.find_first_not_of("0123456789", debut) < fin) return t;
+  for (std::size_t k = fin; k > debut + 3; k -= 3) t.insert(k - 3, "\u202F");
   return t;
 }
 
@@ -176,7 +184,7 @@ std::string Arbre(const std::string& nom, const TDonnee2072& racine, const std::
            "</a>";
   };
   const std::string actuel = courant ? courant->Chemin() : pageCourante;
-  std::string h = "<nav class=\"arbre\" aria-label=\"Écrans de la déclaration\"><ul>";
+  std::string h = "<nav class=\"arbre\" id=\"arbre\" aria-label=\"Écrans de la déclaration\"><ul>";
   h += "<li>" + lien("general", "Informations générales", actuel == "general") + "</li>";
   h += "<li>" + lien("is", "Impôt sur les sociétés", actuel == "is") + "</li>";
   for (const Liste& l : kListes) {
@@ -348,8 +356,10 @@ std::string ElementLieHtml(Rendu& r, const Champ& c, const Index& index, const s
   h += "<span class=\"calcul\"><label for=\"" + nomCalcule + "\">" + Echappe(calcule.libelle + suffixe) + "</label> <input type=\"text\" id=\"" +
        nomCalcule + "\" value=\"" + Echappe(Affiche(calcule, etats.at(calcule.code).valeur)) + "\" readonly tabindex=\"-1\">" +
        Unite(calcule) + "</span>";
-  h += "<span class=\"bascule\"><input type=\"hidden\" name=\"" + nomMode + "\" value=\"1\"><input type=\"checkbox\" role=\"switch\" id=\"" +
-       nomMode + "\" name=\"" + nomMode + "\" value=\"2\"" + (remplace ? " checked" : "") + "><label for=\"" + nomMode + "\">" +
+  // The switch reads as its label says, "amount used equal to the computation": on while the
+  // computed amount is used (1), off when the person enters another (2).
+  h += "<span class=\"bascule\"><input type=\"hidden\" name=\"" + nomMode + "\" value=\"2\"><input type=\"checkbox\" role=\"switch\" id=\"" +
+       nomMode + "\" name=\"" + nomMode + "\" value=\"1\" data-sinon=\"2\"" + (remplace ? "" : " checked") + "><label for=\"" + nomMode + "\">" +
        Echappe(mode.libelle + suffixe) + "</label></span>";
   return h;
 }
@@ -372,7 +382,9 @@ void ChampBloc(Rendu& r, int code, const std::map<int, EtatLettre>& etats) {
   classes += ClasseDecision(e.decision);
   if (r.fautifs.count(nom) != 0) classes += " fautif";
   r.h += "<div class=\"" + classes + "\" id=\"l-" + nom + "\" data-ligne" + (e.decision == hote2072::kEcartee ? " hidden" : "") + ">";
-  r.h += "<label for=\"" + nom + "\">" + Echappe(c->libelle) + "</label>";
+  // The shading says "computed"; so does the label itself sometimes ("… (calculées)").
+  const bool ditCalcule = c->libelle.find("(calcul") != std::string::npos;
+  r.h += "<label for=\"" + nom + "\"" + (ditCalcule ? " class=\"dit-calcule\"" : "") + ">" + Echappe(c->libelle) + "</label>";
   if (e.decision == hote2072::kEcartee) {
     // Not offered: hidden, and its input disabled, so that nothing is posted for it.
     r.h += "<span class=\"saisie\"><input type=\"text\" id=\"" + nom + "\" value=\"\" disabled></span></div>\n";
@@ -477,7 +489,14 @@ void DeuxColonnes(Rendu& r) {
   std::vector<int> codes;
   for (const auto& [g, d] : lignes) codes.insert(codes.end(), {g, d});
   const auto etats = Etats(r.racine, r.ecran.index, codes);
-  r.h += "<section class=\"bloc tableau\"><h2>Compte de résultat</h2><div class=\"defile\"><table><thead><tr><th scope=\"col\">Ligne</th>"
+  bool aSaisir = false;
+  for (int code : codes) aSaisir = aSaisir || (ChampDe(code)->nature != Nature::Calculee && etats.at(code).decision != hote2072::kEcartee);
+  r.h += "<section class=\"bloc tableau\"><h2>Compte de résultat</h2>";
+  // Without a partner subject to it, every line to enter is dropped: say why the table is empty.
+  r.h += std::string("<p class=\"aide\" id=\"l-sans-saisie\" data-ligne") + (aSaisir ? " hidden" : "") +
+         ">Rien à saisir ici : ces lignes ne concernent que les sociétés dont des associés relèvent de l'IS, des BIC "
+         "ou des BA.</p>";
+  r.h += "<div class=\"defile\"><table><thead><tr><th scope=\"col\">Ligne</th>"
          "<th scope=\"col\">BIC ou IS</th><th scope=\"col\">BA</th></tr></thead><tbody>\n";
   for (const auto& [gauche, droite] : lignes) {
     const Champ& c = *ChampDe(gauche);
@@ -485,7 +504,7 @@ void DeuxColonnes(Rendu& r) {
     for (const char* suffixe : {" (BIC ou IS)", "[0]"})
       if (const std::size_t p = libelle.rfind(suffixe); p != std::string::npos && p + std::string_view(suffixe).size() == libelle.size())
         libelle.erase(p);
-    r.h += "<tr><th scope=\"row\">" + Echappe(libelle) + "</th>";
+    r.h += std::string("<tr") + (c.nature == Nature::Calculee ? " class=\"total\"" : "") + "><th scope=\"row\">" + Echappe(libelle) + "</th>";
     for (int code : {gauche, droite}) {
       const Champ& col = *ChampDe(code);
       const EtatLettre& e = etats.at(code);
@@ -664,7 +683,7 @@ std::string PageEcran(const std::string& nom, DeclarationOuverte& d, const Ecran
          Echappe(e.definition->titre + " " + std::to_string(parent.back().second + 1) + " : " + NomEnregistrement(racine, parent)) +
          "</a></p>";
   }
-  r.h += "<h1>" + Echappe(titre) + "</h1>\n";
+  r.h += "<h1 id=\"titre\">" + Echappe(titre) + "</h1>\n";
   Alertes(r);
   Bandeau(r, statics);
   r.h += "<form id=\"ecran\" method=\"post\" action=\"" + Base(nom) + "saisie\" novalidate>"

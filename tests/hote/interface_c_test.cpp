@@ -220,7 +220,11 @@ TEST(InterfaceC, TwoHandlesOnTwoThreadsNeedNoLock) {
     EXPECT_EQ(sci2072_resume(d.get(), 1, &texte), SCI2072_OK);
     std::string resultat = Prend(texte);
     EXPECT_EQ(sci2072_ecrit_texte(d.get(), SCI2072_ANNOTE, &texte), SCI2072_OK);
-    return resultat + Prend(texte);
+    resultat += Prend(texte);
+    // The services that read the engine's shared tables: checks, selection, dictionary.
+    for (auto* appel : {&sci2072_controle_declaration, &sci2072_selection, &sci2072_dictionnaire})
+      resultat += Lit(appel, d.get()).dump();
+    return resultat;
   };
   const std::string seulA = calcule("12000"), seulB = calcule("30000");
   std::string a, b;

@@ -64,6 +64,36 @@ TEST_F(Sci2072, ExamplesComputeToTheirCommittedFiguresThroughFilesPipesAndCompac
   }
 }
 
+// Many files at once, on all cores: each written under its name with the figures it gives
+// alone, a bad one named in its problems and left unwritten, the status saying not all went.
+TEST_F(Sci2072, ManyFilesComputeIntoAFolderEachProblemUnderItsName) {
+  const std::string exemples = SCI2072_EXEMPLES;
+  const std::string parc = aide::Contenu(exemples + "/sci-du-parc.json");
+  std::string entrees = "'" + exemples + "/sci-les-restanques.json' abimee.json";
+  for (int k = 0; k < 24; ++k) {
+    Ecrit("parc" + std::to_string(k) + ".json", parc);
+    entrees += " parc" + std::to_string(k) + ".json";
+  }
+  Ecrit("abimee.json", R"({"format": "sci2072-declaration", "version": 1, "letters": [{"code": 1}]})");
+  const Resultat r = Lance("compute " + entrees + " --out-dir sorties");
+  EXPECT_EQ(r.statut, 1);
+  EXPECT_EQ(r.erreur.rfind("abimee.json: ", 0), 0u) << r.erreur;
+  EXPECT_NE(r.erreur.find("\nsci2072 compute: 1 of 26 files not computed\n"), std::string::npos) << r.erreur;
+  EXPECT_FALSE(fs::exists(Chemin("sorties/abimee.json")));
+  EXPECT_EQ(Lit("sorties/sci-les-restanques.json"), aide::Contenu(exemples + "/sci-les-restanques.computed.json"));
+  for (int k = 0; k < 24; ++k)
+    EXPECT_EQ(Lit("sorties/parc" + std::to_string(k) + ".json"), aide::Contenu(exemples + "/sci-du-parc.computed.json"))
+        << k;
+
+  // Outputs that would be lost or mixed up are refused before anything is read.
+  fs::create_directory(Chemin("autre"));
+  Ecrit("autre/parc0.json", parc);
+  for (const char* usage : {"compute parc0.json parc1.json", "compute parc0.json parc1.json -o x.json --out-dir d",
+                            "compute - parc0.json --out-dir d", "compute parc0.json autre/parc0.json --out-dir d"})
+    EXPECT_EQ(Lance(usage).statut, 2) << usage;
+  EXPECT_FALSE(fs::exists(Chemin("d")));
+}
+
 TEST_F(Sci2072, EveryRecordKindRoundTripsThroughTheProgram) {
   Ecrit("complet.json", hote2072::EcritJson(aide::DeclarationComplete()));
   for (const std::string option : {"", " --all"}) {

@@ -6,7 +6,8 @@ then the checks on leaving a screen, a partner turned into a legal person, a lin
 overridden, and a restart of the server.
 
 Run by ctest: ecrans_test.py PROGRAM EXAMPLES. Exits 77 (skipped) only when Chromium or its
-driver is not installed; with them but without Selenium or pytest, it fails. With SCI2072_CAPTURES=FOLDER, saves a screenshot of each kind of screen there.
+driver is not installed; with them but without Selenium or pytest, it fails. With SCI2072_CAPTURES=FOLDER
+(absolute), saves a screenshot of each kind of screen there as serve-NAME.png (those of docs/).
 """
 import json
 import os
@@ -122,12 +123,17 @@ class Ecran:
         self.attend()
         self.clique(self.n.find_element(By.XPATH, "//button[normalize-space(.)=%s]" % quote_xpath(texte)), confirme)
 
-    def capture(self, nom):
+    def capture(self, nom, element=None):
+        """The window as a person sees it: the top of the screen, or scrolled to an element."""
         if CAPTURES:
-            hauteur = self.n.execute_script("return document.documentElement.scrollHeight")
-            self.n.set_window_size(1400, min(max(hauteur, 900), 3200))
-            self.n.save_screenshot(os.path.join(CAPTURES, nom + ".png"))
-            self.n.set_window_size(1400, 1000)
+            self.attend()
+            self.n.execute_script("document.querySelectorAll('.a-bouge').forEach(function (e) {"
+                                  " e.classList.remove('a-bouge'); });")
+            if element is None:
+                self.n.execute_script("window.scrollTo(0, 0)")
+            else:
+                self.n.execute_script("arguments[0].scrollIntoView({block: 'center'})", element)
+            self.n.save_screenshot(os.path.join(CAPTURES, "serve-" + nom + ".png"))
 
 
 @pytest.fixture(scope="module")
@@ -160,7 +166,6 @@ def session():
 def test_la_declaration_saisie_ecran_par_ecran_est_celle_de_l_exemple(session):
     n, e, serveur = session["n"], session["ecran"], session["serveur"]
     n.get(serveur.adresse)
-    e.capture("ecran-dossier-vide")
     e.champ("Nom de la nouvelle déclaration").send_keys("sci-du-parc")
     e.bouton("Nouvelle déclaration")
 
@@ -201,7 +206,6 @@ def test_quitter_un_associe_sans_nom_montre_le_message_et_le_champ(session):
     e, n = session["ecran"], session["n"]
     e.va("Associés")
     e.va("2. BERTRAND Paul")
-    e.capture("ecran-associe")
     e.saisit("Nom", "")
     e.attend()
     e.clique(n.find_element(By.XPATH, "//a[starts-with(normalize-space(.), '3. ')]"))
@@ -210,7 +214,7 @@ def test_quitter_un_associe_sans_nom_montre_le_message_et_le_champ(session):
     actif = n.switch_to.active_element
     assert actif.get_attribute("id") == e.champ("Nom").get_attribute("id")
     assert actif.get_attribute("aria-invalid") == "true"
-    e.capture("ecran-controle")
+    e.capture("controle-associe")
     e.saisit("Nom", "BERTRAND")
 
 
@@ -223,7 +227,6 @@ def test_un_associe_devenu_personne_morale_change_de_champs(session):
     e.saisit(e.libelles[12520], "2")
     assert not e.champ(nom).is_displayed() and e.champ(denomination).is_displayed()
     e.saisit(denomination, "HOLDING DU PARC")
-    e.capture("ecran-associe-personne-morale")
     e.bouton("Supprimer : associé", confirme=True)
 
 
@@ -236,12 +239,14 @@ def test_un_element_lie_se_remplace(session):
     valeur_calculee = calcule.get_attribute("value")
     assert montant.get_attribute("readonly") is not None
     ligne = montant.find_element(By.XPATH, "ancestor::*[@data-ligne][1]")
-    ligne.find_element(By.CSS_SELECTOR, "input[role=switch]").click()
+    bascule = ligne.find_element(By.CSS_SELECTOR, "input[role=switch]")
+    assert bascule.is_selected()  # "amount used equal to the computation", as it is
+    bascule.click()
     e.attend()
     e.saisit(e.libelles[12396], "75")
     assert e.champ(e.libelles[12539]).get_attribute("value") == valeur_calculee
     assert e.champ(e.libelles[12396]).get_attribute("value") == "75"
-    e.capture("ecran-immeuble")
+    e.capture("element-lie", e.champ(e.libelles[12396]))
     e.bouton("Enregistrer")
 
 
@@ -256,29 +261,30 @@ def test_apres_redemarrage_tout_est_comme_enregistre(session):
     e.va("1. Appartement")
     assert e.champ(e.libelles[12396]).get_attribute("value") == "75"
     ligne = e.champ(e.libelles[12396]).find_element(By.XPATH, "ancestor::*[@data-ligne][1]")
-    assert ligne.find_element(By.CSS_SELECTOR, "input[role=switch]").is_selected()
+    assert not ligne.find_element(By.CSS_SELECTOR, "input[role=switch]").is_selected()
     e.va("Associés")
     e.va("2. BERTRAND Paul")
     assert e.champ("Nom").get_attribute("value") == "BERTRAND"
     if CAPTURES:
-        e.va("Informations générales")
-        e.capture("ecran-general")
-        e.va("Impôt sur les sociétés")
-        e.capture("ecran-is")
-        e.va("Immeubles")
-        e.va("1. Appartement")
-        e.va("Locataire 1")
-        e.capture("ecran-locataire")
-        e.va("Cessions de parts")
-        e.va("1. ")
-        e.capture("ecran-cession-parts")
-        e.va("Associés (3)")
-        e.capture("ecran-liste-associes")
-        e.va("Déclaration calculée")
-        e.capture("ecran-declaration")
+        captures = [("general", ["Informations générales"]), ("is", ["Impôt sur les sociétés"]),
+                    ("immeuble", ["Immeubles", "1. Appartement"]), ("locataire", ["Locataire 1"]),
+                    ("associe", ["Associés", "1. BERTRAND Hélène"]),
+                    ("declaration-individuelle", None),
+                    ("cession-parts", ["Cessions de parts", "1. ROUSSEL"]), ("liste-associes", ["Associés ("]),
+                    ("declaration", ["Déclaration calculée"])]
+        for nom, liens in captures:
+            if liens is None:
+                e.capture(nom, n.find_element(By.XPATH, "//legend[normalize-space(.)='Déclaration individuelle']"))
+                continue
+            for texte in liens:
+                e.va(texte)
+            e.capture(nom)
+        e.va("← Retour à la saisie")
+        e.va("Cessions d'éléments d'actif")
+        e.bouton("Ajouter une cession d'élément d'actif")
+        e.capture("cession")
         n.get(serveur.base + "/")
-        e.capture("ecran-dossier")
-
+        e.capture("dossier")
 
 if __name__ == "__main__":
     PROGRAMME, EXEMPLES = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])

@@ -12,6 +12,8 @@
 
   var ecran = document.getElementById('ecran');
   if (!ecran) return;
+  // Each field is applied as it changes: the form's own button is for pages without this script.
+  document.documentElement.classList.add('avec-script');
 
   var file = Promise.resolve();   // changes go one after the other, each with the version the last answer gave
   var enCours = 0;
@@ -26,7 +28,7 @@
   function versionCourante() { return ecran.querySelector('input[name=version]'); }
 
   function valeur(champ) {
-    if (champ.type === 'checkbox') return champ.checked ? champ.value : '1';
+    if (champ.type === 'checkbox') return champ.checked ? champ.value : champ.getAttribute('data-sinon');
     return champ.value;
   }
 
@@ -57,7 +59,9 @@
     // Every form of the page (the record's operations too) carries the new version.
     var version = nouveau.querySelector('input[name=version]').value;
     document.querySelectorAll('input[name=version]').forEach(function (c) { c.value = version; });
-    ['alertes', 'bandeau', 'etat'].forEach(function (id) {
+    // The record's name may have changed: its title and its place in the navigation follow.
+    document.title = doc.title;
+    ['alertes', 'bandeau', 'etat', 'titre', 'arbre'].forEach(function (id) {
       var avant = document.getElementById(id), apres = doc.getElementById(id);
       if (avant && apres) {
         avant.className = apres.className;
