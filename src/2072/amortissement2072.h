@@ -18,11 +18,6 @@ namespace zorfiscal2072 {
 // The library object with the form's letters; it adds no field.
 class TAmortissement2072 : public TAmortissement {
  public:
-  TAmortissement2072() {
-    Construct();
-    Init();
-    Reserve();
-  }
   bool operator==(const TAmortissement2072&) const = default;
 
   void Construct() {}
@@ -47,26 +42,17 @@ class TAmortissement2072 : public TAmortissement {
 // The components of a property and the year's totals by depreciation method.
 class TAmortissementComposant : public TDonneeBase {
  public:
-  TAmortissementComposant() {
-    Construct();
-    Init();
-    Reserve();
-  }
   bool operator==(const TAmortissementComposant&) const = default;
 
   void Construct() {}
   void Destruct() {}
-  void Init() {
-    Composant.clear();
-    InitResultat();
-  }
+  void Init() { arbre::Reinitialise(*this); }
+  // The totals only: a component's own computed figure is not reset from here.
   void InitResultat() {
     TotalMethodeLineaire = 0;
     TotalMethodeDegressive = 0;
   }
-  void InitPartielle() {
-    for (TComposant& composant : Composant) composant.InitPartielle();
-  }
+  void InitPartielle() { arbre::PourChaqueSousEnregistrement(*this, [](auto& sous) { sous.InitPartielle(); }); }
   void Reserve() {}
 
   static const lettres::TableLettres<TAmortissementComposant>& Lettres();

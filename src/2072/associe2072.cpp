@@ -13,8 +13,6 @@ constexpr std::size_t kNombreReportsInitiaux = 16;
 
 TAssocie2072::TAssocie2072() {
   Construct();
-  Init();
-  Reserve();
   Bulletin2072.getProprieteReport().resize(Bulletin2072.getProprieteReport().size() + kNombreReportsInitiaux);
 }
 
@@ -95,68 +93,26 @@ bool TAssocie2072::TransfertUneLettre(structLettre* l, TIndex index, long sens) 
 }
 
 void TAssocie2072::Init() {
-  CodeRattach = 0;
-  Type = 1;
-  FormeJuridiqueOuTitre = 29;
-  Nom.clear();
-  NomMarital.clear();
-  Prenoms.clear();
-  DateNaissance = 0;
-  DepartementNaissance = 1;
-  CommuneNaissance.clear();
-  PaysNaissance = 1;
-  RattacheFoyer2042 = 2;
-  Denomination.clear();
-  FormeJuridique = 31;
-  Designation.clear();
-  PresenceHolding = 2;
-  NumeroSIREN.clear();
-  NumeroNIC.clear();
-  NumeroSIRET.clear();
-  if (Adresse) Adresse->Init();
-  if (AdresseAvantDemenagement) AdresseAvantDemenagement->Init();
-  NombreParts = PourcentageDetention = ValeurParts = 0;
-  QuotePartDifferente = 2;
-  QuotePartResultatsSaisie = QuotePartResultats = 0;
-  RegimeFiscal = 1;
-  JouissanceGratuite = 2;
-  NombreParts1erJanvier = 0;
-  AssocieNomComptable.clear();
-  AssocieAdresseComptable.clear();
-  AssocieNomGerant.clear();
-  AssocieAdresseGerant.clear();
-  AssocieNomAdministrateur.clear();
-  AssocieAdresseAdministrateur.clear();
-  ListeProprieteJouissanceGratuite.clear();
-  InitElementsAnnee();
-  Bulletin2072.Init();
-  PresenceNouvelAssocie = 2;
+  arbre::Reinitialise(*this);
+  Bulletin2072.getProprieteReport().clear();
 }
 
 void TAssocie2072::InitResultat() {
-  if (Adresse) Adresse->InitResultat();
-  if (AdresseAvantDemenagement) AdresseAvantDemenagement->InitResultat();
   PourcentageDetention = ValeurParts = QuotePartResultats = 0;
-  Bulletin2072.InitResultat();
-  PresenceNouvelAssocie = 2;
+  PresenceNouvelAssocie = OuiNon::Non;
+  arbre::PourChaqueSousEnregistrement(*this, [](auto& sous) { sous.InitResultat(); });
 }
 
+// The year's items: the identity, the shares, the regime and the free-use list stay.
 void TAssocie2072::InitPartielle() {
-  if (Adresse) Adresse->InitPartielle();
-  if (AdresseAvantDemenagement) AdresseAvantDemenagement->InitPartielle();
-  InitElementsAnnee();
-  for (auto& entree : ListeProprieteJouissanceGratuite) entree.InitPartielle();
-  Bulletin2072.InitPartielle();
-}
-
-void TAssocie2072::InitElementsAnnee() {
   RemunerationDiverse = ProduitFinancier = InteretsComptesCourants = PlusValue = 0;
-  ExistePlusValueDiffere = 2;
-  TauxPlusValue = 3;
+  ExistePlusValueDiffere = OuiNon::Non;
+  TauxPlusValue = kTauxPlusValueInitial;
   JourCessionPart = MoisCessionPart = AnneeCessionPart = 0;
   JourAcquisitionPart = MoisAcquisitionPart = AnneeAcquisitionPart = 0;
   IdentiteCessionaire.clear();
   IdentiteCedant.clear();
+  arbre::PourChaqueSousEnregistrement(*this, [](auto& sous) { sous.InitPartielle(); });
 }
 
 void TAssocie2072::setAdresse(const TAdresse2072& v) {

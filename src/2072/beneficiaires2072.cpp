@@ -7,13 +7,6 @@ namespace zorfiscal2072 {
 
 // --- TLocataire
 
-void TLocataire::Init() {
-  Nom.clear();
-  Prenom.clear();
-  Localisation.clear();
-  Nouveau = 2;
-}
-
 const lettres::TableLettres<TLocataire>& TLocataire::Lettres() {
   using R = TLocataire;
   using enum lettres::Liste;
@@ -33,12 +26,6 @@ bool TLocataire::TransfertUneLettre(structLettre* l, TIndex, long sens) { return
 
 // --- TBeneficiaire
 
-void TBeneficiaire::Init() {
-  for (std::string* texte : {&CodePropriete, &IdentiteBeneficiaire, &AdresseBeneficiaire, &SIRENBeneficiaire,
-                             &NICBeneficiaire, &SIRETBeneficiaire})
-    texte->clear();
-}
-
 const lettres::TableLettres<TBeneficiaire>& TBeneficiaire::Lettres() {
   using R = TBeneficiaire;
   static const lettres::TableLettres<R> table{
@@ -57,11 +44,6 @@ bool TBeneficiaire::TransfertLettreXX(structLettre* l, long sens) { return Lettr
 bool TBeneficiaire::TransfertUneLettre(structLettre* l, TIndex, long sens) { return TransfertLettreXX(l, sens); }
 
 // --- TListeProprieteJouissanceGratuite
-
-void TListeProprieteJouissanceGratuite::Init() {
-  CodePropriete.clear();
-  CodeAssocie.clear();
-}
 
 const lettres::TableLettres<TListeProprieteJouissanceGratuite>& TListeProprieteJouissanceGratuite::Lettres() {
   using R = TListeProprieteJouissanceGratuite;

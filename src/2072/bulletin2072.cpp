@@ -28,12 +28,6 @@ const lettres::TableLettres<TQuotePartPropriete>& TQuotePartPropriete::Lettres()
 }
 bool TQuotePartPropriete::TransfertLettreXX(structLettre* l, long sens) { return Lettres().Transfert(*this, l, sens); }
 
-void TQuotePartPropriete::Init() {
-  RevenuBrut = Charge = InteretEmprunt = DeductionSpecifique = Amortissement = 0;
-  DeductionMobilite = RevenuOuDeficit = 0;
-  PresenceMobilite = 2;
-}
-
 // --- TProprieteReport ---
 
 const lettres::TableLettres<TProprieteReport>& TProprieteReport::Lettres() {
@@ -51,11 +45,6 @@ const lettres::TableLettres<TProprieteReport>& TProprieteReport::Lettres() {
   return table;
 }
 bool TProprieteReport::TransfertLettreXX(structLettre* l, long sens) { return Lettres().Transfert(*this, l, sens); }
-
-void TProprieteReport::Init() {
-  InitResultat();
-  Mobilite = 0;
-}
 
 void TProprieteReport::InitResultat() {
   RevenuBrut = Charge = ChargeEspacesNaturels = InteretEmprunt = 0;
@@ -93,32 +82,13 @@ bool TBulletin2072::TransfertUneLettre(structLettre* l, TIndex index, long sens)
   return arbre::TransfertUneLettre(*this, l, index, sens);
 }
 
-void TBulletin2072::ZeroMontants() {
+void TBulletin2072::InitResultat() {
   RevenuBICIS = RevenuBA = RevenuTNSouIS = 0;
-  PresenceAcquisitionParts = PresenceCessionParts = 2;
+  PresenceAcquisitionParts = PresenceCessionParts = OuiNon::Non;
   NbpartsCedees = NbpartsAcquises = 0;
   TotalRevenuBrut = TotalCharge = TotalInteretEmprunt = TotalDeductionSpecifique = 0;
   TotalAmortissement = TotalDeductionMobilite = TotalRevenuOuDeficit = 0;
-}
-
-void TBulletin2072::Init() {
-  ZeroMontants();
-  if (QuotePartProduitsFinanciers) QuotePartProduitsFinanciers->Init();
-  RepartitionOperationsSociete.clear();
-  ProprieteReport.clear();
-  QuotePartPropriete.clear();
-}
-
-void TBulletin2072::InitResultat() {
-  ZeroMontants();
   if (QuotePartProduitsFinanciers) QuotePartProduitsFinanciers->InitResultat();
-}
-
-void TBulletin2072::InitPartielle() {
-  for (auto& repartition : RepartitionOperationsSociete) repartition.InitPartielle();
-  if (QuotePartProduitsFinanciers) QuotePartProduitsFinanciers->InitPartielle();
-  for (auto& report : ProprieteReport) report.InitPartielle();
-  for (auto& quotePart : QuotePartPropriete) quotePart.InitPartielle();
 }
 
 void TBulletin2072::setQuotePartProduitsFinanciers(const TElementLie& v) {

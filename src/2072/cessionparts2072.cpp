@@ -8,17 +8,6 @@ namespace zorfiscal2072 {
 
 // --- TCessionParts
 
-void TCessionParts::Init() {
-  for (std::string* texte : {&NomCessionnaire, &PrenomCessionnaire, &LieuNaissanceCessionnaire, &AdresseCessionnaire,
-                             &SIRENCessionnaire, &NICCessionnaire, &SIRETCessionnaire, &NomCedant, &PrenomCedant,
-                             &LieuNaissanceCedant, &AdresseCedant, &SIRENCedant, &NICCedant, &SIRETCedant})
-    texte->clear();
-  AssocieCessionnaire = AssocieCedant = 0;
-  DateNaissanceCessionnaire = DateNaissanceCedant = DateCession = 0;
-  PresenceHoldingCessionnaire = PresenceHoldingCedant = 2;
-  NombreParts = 0;
-}
-
 const lettres::TableLettres<TCessionParts>& TCessionParts::Lettres() {
   using R = TCessionParts;
   using enum lettres::Liste;
@@ -56,10 +45,6 @@ bool TCessionParts::TransfertLettreXX(structLettre* l, long sens) { return Lettr
 bool TCessionParts::TransfertUneLettre(structLettre* l, TIndex, long sens) { return TransfertLettreXX(l, sens); }
 
 // --- TCessionsPartsSociete
-
-void TCessionsPartsSociete::InitPartielle() {
-  for (TCessionParts& cession : CessionParts) cession.InitPartielle();
-}
 
 bool TCessionsPartsSociete::TransfertLettreXX(structLettre* l, long sens) {
   return l == nullptr || (sens != 0 && sens != 1);

@@ -38,21 +38,6 @@ const lettres::TableLettres<TComposant>& TComposant::Lettres() {
 
 bool TComposant::TransfertLettreXX(structLettre* l, long sens) { return Lettres().Transfert(*this, l, sens); }
 
-void TComposant::Init() {
-  Nom = 1;
-  NomSaisi.clear();
-  DateAcquisition = 0;
-  DureeAmortissement = 0;
-  ModeAmortissement = 1;
-  AmortissementsAnterieursCalcule = 2;
-  AnneeCalcule = 2;
-  for (double* montant : {&PrixTTC, &Prix, &TauxAmortissement, &TauxDegressif, &AmortissementsAnterieursMontantCalcule,
-                          &AmortissementsAnterieursMontantSaisie, &AmortissementsAnterieurs,
-                          &AmortissementsAnneeMontantCalcule, &AmortissementsAnneeMontantSaisie, &AmortissementsAnnee,
-                          &Amortissements, &ValeurResiduelle, &MontantAmort})
-    *montant = 0;
-}
-
 void TComposant::MajNomSaisi() {
   std::vector<TElement>& natures = TTables_2072::getInstance()->ListeNatureComposant;
   const auto element = TTables_2072::getElement(natures, Nom);

@@ -26,18 +26,13 @@ void TDonneeIS2072::Construct() {
   for (auto& montant : Montants) montant.assign(kNbColonnes, 0.0);
 }
 
-void TDonneeIS2072::Init() {
-  ExisteAssocieIS = ExisteAssocieBIC = ExisteAssocieBA = 2;
-  for (auto& montant : Montants) std::fill(montant.begin(), montant.end(), 0.0);
-}
-
 void TDonneeIS2072::InitPartielle() {
   for (std::size_t i = 0; i < kNbLignes; ++i)
     if (Lignes()[i].nature == Nature::Saisie) std::fill(Montants[i].begin(), Montants[i].end(), 0.0);
 }
 
 void TDonneeIS2072::InitResultat() {
-  ExisteAssocieIS = ExisteAssocieBIC = ExisteAssocieBA = 2;
+  ExisteAssocieIS = ExisteAssocieBIC = ExisteAssocieBA = OuiNon::Non;
   for (std::size_t i = 0; i < kNbLignes; ++i)
     if (Lignes()[i].nature == Nature::Calculee) std::fill(Montants[i].begin(), Montants[i].end(), 0.0);
 }

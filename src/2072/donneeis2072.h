@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <vector>
 
+#include "arbre.h"
+#include "codes2072.h"
 #include "tablelettres.h"
 #include "tdonnee.h"
 
@@ -76,17 +78,13 @@ class TDonneeIS2072 : public TDonneeBase {
   // The lines in form order, with their codes and nature.
   static const std::array<DescriptionLigne, kNbLignes>& Lignes();
 
-  TDonneeIS2072() {
-    Construct();
-    Init();
-    Reserve();
-  }
+  TDonneeIS2072() { Construct(); }
   bool operator==(const TDonneeIS2072&) const = default;
 
   // Every amount gets its two columns.
   void Construct();
   void Destruct() {}
-  void Init();
+  void Init() { arbre::Reinitialise(*this); }
   void InitPartielle();  // entered amounts only; the flags stay
   void InitResultat();   // flags and computed amounts
   void Reserve() {}
@@ -120,9 +118,9 @@ class TDonneeIS2072 : public TDonneeBase {
 
  private:
   // Regimes of the partners, written by the declaration computation: 1 yes, 2 no.
-  short ExisteAssocieIS = 2;
-  short ExisteAssocieBIC = 2;
-  short ExisteAssocieBA = 2;
+  short ExisteAssocieIS = OuiNon::Non;
+  short ExisteAssocieBIC = OuiNon::Non;
+  short ExisteAssocieBA = OuiNon::Non;
   std::array<std::vector<double>, kNbLignes> Montants;  // by line, then column
 };
 

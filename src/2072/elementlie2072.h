@@ -4,12 +4,14 @@
 
 #include <string>
 
+#include "codes2072.h"
 #include "tablelettres.h"
 #include "telement.h"
 
 class TElementLie {
  public:
-  TElementLie() { Init(); }
+  // The member initialisers are the defaults.
+  TElementLie() = default;
   // The copy keeps the Indicateur of a new element; assignment copies all four fields.
   TElementLie(const TElementLie& autre)
       : Montant(autre.Montant), MontantCalcule(autre.MontantCalcule), Lie(autre.Lie), Indicateur(1) {}
@@ -21,10 +23,7 @@ class TElementLie {
   virtual void CasTestXX() {}
   bool TransfertUneLettre(structLettre* lettre, TIndex, long sens) { return TransfertLettreXX(lettre, sens); }
 
-  void Init() {
-    Montant = MontantCalcule = 0;
-    Lie = Indicateur = 1;
-  }
+  void Init() { *this = TElementLie{}; }
   void InitResultat() { MontantCalcule = 0; }
   void InitPartielle() { Init(); }
 
@@ -44,7 +43,7 @@ class TElementLie {
  protected:
   double Montant = 0;         // amount used in the box
   double MontantCalcule = 0;  // amount computed by the engine
-  int Lie = 1;                // 1: Montant follows MontantCalcule; 2: the entered Montant stays
+  int Lie = zorfiscal2072::ModeElementLie::Calcule;  // Montant follows MontantCalcule, or (Saisi) the entered Montant stays
   int Indicateur = 1;         // initialised, copied and compared; no letter carries it
 };
 

@@ -58,26 +58,12 @@ bool TDonneeProprieteFoncierPropriete::TransfertUneLettre(structLettre* l, TInde
   return TransfertLettreXX(l, sens) || lettres::TransfertDetenu(ForfaitGestion, l, index, sens);
 }
 
-void TDonneeProprieteFoncierPropriete::Init() {
-  for (double* montant :
-       {&LoyerBrut, &ChargeLocataire, &RecetteDiverse, &RecettePossible, &TotalRecette, &TotalRecetteCRLCalcul,
-        &RecetteCRL, &RecetteCRLCalcul, &FraisGerance, &Assurance, &TravauxReparation, &TravauxProprieteRurale,
-        &ChargesEspacesNaturels, &TravauxTransformation, &TravauxGrosseReparation, &AssuranceFraisZR,
-        &ChargesRecuperable, &IndemniteEtFrais, &BaseCalculDeduction, &ImpotEtTaxe, &TauxDeduction,
-        &DeductionFraisDivers, &DeductionAmortissement, &AmortissementSIPlafonnable, &Provision, &Regularisation,
-        &TotalCharge, &InteretEmprunt, &RevenuOuDeficit, &ReintegrationDeduction, &RemunerationBruteAssocie,
-        &RemunerationNetteAssocie, &RevenuAutreSI, &Resultat})
-    *montant = 0;
-  OptionTauxDeduction = 3;
-  if (ForfaitGestion) ForfaitGestion->Init();
-}
-
 void TDonneeProprieteFoncierPropriete::InitResultat() {
   for (double* montant : {&TotalRecette, &TotalRecetteCRLCalcul, &RecetteCRLCalcul, &TauxDeduction,
                           &DeductionAmortissement, &AmortissementSIPlafonnable, &TotalCharge, &RevenuOuDeficit,
                           &RemunerationNetteAssocie, &Resultat})
     *montant = 0;
-  if (ForfaitGestion) ForfaitGestion->InitResultat();
+  arbre::PourChaqueSousEnregistrement(*this, [](auto& sous) { sous.InitResultat(); });
 }
 
 // The year's entered figures; TravauxProprieteRurale survives (only Init clears it).
@@ -89,8 +75,8 @@ void TDonneeProprieteFoncierPropriete::InitPartielle() {
         &DeductionFraisDivers, &Provision, &Regularisation, &InteretEmprunt, &ReintegrationDeduction,
         &RemunerationBruteAssocie, &RevenuAutreSI})
     *montant = 0;
-  OptionTauxDeduction = 3;
-  if (ForfaitGestion) ForfaitGestion->InitPartielle();
+  OptionTauxDeduction = OptionTauxDeduction::Aucune;
+  arbre::PourChaqueSousEnregistrement(*this, [](auto& sous) { sous.InitPartielle(); });
 }
 
 void TDonneeProprieteFoncierPropriete::setForfaitGestion(const TElementLie& element) {

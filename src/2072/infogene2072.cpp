@@ -171,49 +171,11 @@ const lettres::TableLettres<TInfogene2072>& TInfogene2072::Lettres() {
 
 void TInfogene2072::Construct() {
   SocieteAdresseSiege.assign(3, TSocieteAdresseSiege{});
-  PourChaqueSousObjet([](auto& detenu) { detenu.cree(); });
+  arbre::PourChaqueEnfant<TInfogene2072>([this](const auto& enfant) { (this->*enfant.champ).cree(); });
 }
 
 void TInfogene2072::Destruct() {
-  PourChaqueSousObjet([](auto& detenu) { detenu.detruit(); });
-}
-
-void TInfogene2072::Init() {
-  for (std::string* texte : {&SocieteNom, &SocieteNomPreimprime, &NumeroSIREN, &NumeroNIC, &NumeroSIRET,
-                             &DenominationGerant, &ComplementDesignationGerant, &DesignationGerant, &NomGerant,
-                             &PrenomGerant, &TelephoneGerant, &TelephoneMobileGerant, &TelecopieGerant,
-                             &EmailGerant, &DenominationComptable, &ComplementDesignationComptable,
-                             &DesignationComptable, &NomComptable, &PrenomComptable, &TelephoneComptable,
-                             &TelecopieComptable, &EmailComptable, &DenominationConseil,
-                             &ComplementDesignationConseil, &DesignationConseil, &NomConseil, &PrenomConseil,
-                             &TelephoneConseil, &TelecopieConseil, &EmailConseil, &DenominationAdministrateur,
-                             &ComplementDesignationAdministrateur, &DesignationAdministrateur, &NomAdministrateur,
-                             &PrenomAdministrateur, &TelephoneAdministrateur, &TelecopieAdministrateur,
-                             &EmailAdministrateur, &VilleSignature, &TelephoneDeclarant, &EmailDeclarant,
-                             &DenominationCDI, &RecetteCDIR, &NumeroDossier, &Cle, &Regime, &InspIFU})
-    texte->clear();
-  Capital = NombrePartsTotal = NombrePartsTotalCalcul = NominalParts = QuotePartResultatsTotal = 0;
-  DateDebutExercice = DateClotureExercice = NombreAssocies = NombreAssociesCalcul = 0;
-  PresenceAssociesBICIS = PresenceAssociesBA = 2;
-  AssociesISBICBA = 2;
-  ImpressionImmeuble = 1;
-  ImpressionGroupeImmeubles = 2;
-  RecetteSoumiseCRL = MontantCRL = AcompteCRL = SoldeCRL = ExcedentCRL = NombreVirementCRL = 0;
-  ModePaiementCRL = 2;  // cheque
-  ProduitsFinanciers = ProduitsExceptionnels = CA = D2072ETotalA = D2072ETotalB = 0;
-  CVAEDispense = 2;
-  DateCessation = 0;
-  TypeGerant = TypeComptable = TypeConseil = TypeAdministrateur = 1;  // natural persons
-  FormeJuridiqueOuTitreGerant = FormeJuridiqueOuTitreComptable = FormeJuridiqueOuTitreConseil =
-      FormeJuridiqueOuTitreAdministrateur = 29;
-  DateSignature = 0;
-  DestinataireDifferent = 2;
-  TotalRecetteGeneral = TotalChargeGeneral = BaseCalculCRLGeneral = 0;
-  LocationStationnement = 2;
-  for (TSocieteAdresseSiege& siege : SocieteAdresseSiege) siege.Init();
-  PourChaqueSousObjet([](auto& detenu) {
-    if (detenu) detenu->Init();
-  });
+  arbre::PourChaqueEnfant<TInfogene2072>([this](const auto& enfant) { (this->*enfant.champ).detruit(); });
 }
 
 void TInfogene2072::InitResultat() {
@@ -223,21 +185,17 @@ void TInfogene2072::InitResultat() {
   RecetteSoumiseCRL = MontantCRL = SoldeCRL = ExcedentCRL = 0;
   CA = D2072ETotalA = D2072ETotalB = 0;
   TotalRecetteGeneral = TotalChargeGeneral = BaseCalculCRLGeneral = 0;
-  LocationStationnement = 2;
+  LocationStationnement = OuiNon::Non;
   for (TSocieteAdresseSiege& siege : SocieteAdresseSiege) siege.InitResultat();
-  PourChaqueSousObjet([](auto& detenu) {
-    if (detenu) detenu->InitResultat();
-  });
+  arbre::PourChaqueSousEnregistrement(*this, [](auto& sous) { sous.InitResultat(); });
 }
 
 void TInfogene2072::InitPartielle() {
   AcompteCRL = ProduitsFinanciers = ProduitsExceptionnels = CA = 0;
-  CVAEDispense = 2;
+  CVAEDispense = OuiNon::Non;
   DateCessation = 0;
   for (TSocieteAdresseSiege& siege : SocieteAdresseSiege) siege.InitPartielle();
-  PourChaqueSousObjet([](auto& detenu) {
-    if (detenu) detenu->InitPartielle();
-  });
+  arbre::PourChaqueSousEnregistrement(*this, [](auto& sous) { sous.InitPartielle(); });
 }
 
 bool TInfogene2072::TransfertUneLettre(structLettre* l, TIndex index, long sens) {

@@ -8,14 +8,6 @@ namespace zorfiscal2072 {
 
 // --- TCession
 
-void TCession::Init() {
-  Libelle.clear();
-  Methode.clear();
-  Montant = PlusValue = MoinsValue = 0;
-  BNCTypePVImposable = 1;
-  Date = 0;
-}
-
 const lettres::TableLettres<TCession>& TCession::Lettres() {
   using R = TCession;
   using enum lettres::Liste;
@@ -39,14 +31,9 @@ bool TCession::TransfertUneLettre(structLettre* l, TIndex, long sens) { return T
 
 // --- TOperationSociete
 
-void TOperationSociete::Init() {
-  Cession.clear();
-  ProduitsFinanciers = ProduitsExceptionnels = 0;
-}
-
 void TOperationSociete::InitPartielle() {
-  for (TCession& cession : Cession) cession.InitPartielle();
   ProduitsFinanciers = ProduitsExceptionnels = 0;
+  arbre::PourChaqueSousEnregistrement(*this, [](auto& sous) { sous.InitPartielle(); });
 }
 
 const lettres::TableLettres<TOperationSociete>& TOperationSociete::Lettres() {
@@ -74,21 +61,6 @@ const TCession* TOperationSociete::GetDetailCessionParCodeCession(const std::str
 }
 
 // --- TRepartitionOperationsSociete
-
-void TRepartitionOperationsSociete::Init() {
-  QuotePartMV->Init();
-  QuotePartPV->Init();
-}
-
-void TRepartitionOperationsSociete::InitPartielle() {
-  QuotePartMV->InitPartielle();
-  QuotePartPV->InitPartielle();
-}
-
-void TRepartitionOperationsSociete::InitResultat() {
-  QuotePartMV->InitResultat();
-  QuotePartPV->InitResultat();
-}
 
 const lettres::TableLettres<TRepartitionOperationsSociete>& TRepartitionOperationsSociete::Lettres() {
   using R = TRepartitionOperationsSociete;

@@ -65,49 +65,9 @@ void TPropriete2072::Destruct() {
   Beneficiaire.clear();
 }
 
-void TPropriete2072::Init() {
-  CodeRattach = 0;
-  Numero = 0;
-  Nom.clear();
-  Categorie = 1;
-  OptionFiscale = 1;
-  ApplicationCRL = 2;
-  TotalNombreLocaux = 0;
-  NombreLocauxCRL = 0;
-  LocationStationnement = 2;
-  NatureUrbain = NatureRural = NatureAppartement = NatureMaison = NatureImmeuble = 2;
-  NatureParking = NatureBati = NatureNonBati = NatureAutres = 2;
-  NatureAutresSaisie.clear();
-  SoumisCVAE = 2;
-  TypeImmeuble = 1;
-  DateAcquisition = 0;
-  DateAchevement = 0;
-  Locataire.clear();
-  Beneficiaire.clear();
-  if (Adresse) Adresse->Init();
-  Amortissement2072.Init();  // the library's reset
-  AmortissementComposant.Init();
-  if (DonneeProprieteFoncier) DonneeProprieteFoncier->Init();
-  if (ResultatARepartir) ResultatARepartir->Init();
-}
-
 void TPropriete2072::InitResultat() {
   Numero = 0;
-  if (Adresse) Adresse->InitResultat();
-  Amortissement2072.InitResultat();
-  AmortissementComposant.InitResultat();
-  if (DonneeProprieteFoncier) DonneeProprieteFoncier->InitResultat();
-  if (ResultatARepartir) ResultatARepartir->InitResultat();
-}
-
-void TPropriete2072::InitPartielle() {
-  if (Adresse) Adresse->InitPartielle();
-  for (auto& locataire : Locataire) locataire.InitPartielle();
-  for (auto& beneficiaire : Beneficiaire) beneficiaire.InitPartielle();
-  Amortissement2072.InitPartielle();
-  AmortissementComposant.InitPartielle();
-  if (DonneeProprieteFoncier) DonneeProprieteFoncier->InitPartielle();
-  if (ResultatARepartir) ResultatARepartir->InitPartielle();
+  arbre::PourChaqueSousEnregistrement(*this, [](auto& sous) { sous.InitResultat(); });
 }
 
 bool TPropriete2072::ExisteOptionAmortissement() const { return EstOptionAmortissement(OptionFiscale); }

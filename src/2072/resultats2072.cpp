@@ -4,11 +4,6 @@ namespace zorfiscal2072 {
 
 // ---- TResultatARepartir2072 and its two sets of codes
 
-void TResultatARepartir2072::Init() {
-  Travaux = 0;
-  InitResultat();
-}
-
 void TResultatARepartir2072::InitResultat() {
   RevenuBrut = Charge = ChargeEspacesNaturels = InteretEmprunt = 0;
   DeductionSpecifique = Amortissement = RevenuOuDeficit = 0;
@@ -52,8 +47,6 @@ bool TResultatARepartirCumul::TransfertLettreXX(structLettre* l, long sens) { re
 
 // ---- TResultatGlobalARepartir
 
-void TResultatGlobalARepartir::Init() { RevenuBrut = Travaux = Charge = InteretsEmprunts = RevenuNetOuDeficit = 0; }
-
 const lettres::TableLettres<TResultatGlobalARepartir>& TResultatGlobalARepartir::Lettres() {
   using R = TResultatGlobalARepartir;
   static const lettres::TableLettres<R> table{
@@ -69,11 +62,6 @@ const lettres::TableLettres<TResultatGlobalARepartir>& TResultatGlobalARepartir:
 bool TResultatGlobalARepartir::TransfertLettreXX(structLettre* l, long sens) { return Lettres().Transfert(*this, l, sens); }
 
 // ---- TDonneeProprieteFoncierCumul
-
-void TDonneeProprieteFoncierCumul::Init() {
-  InitPartielle();
-  InitResultat();
-}
 
 // Entered figures.
 void TDonneeProprieteFoncierCumul::InitPartielle() {

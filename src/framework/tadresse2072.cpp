@@ -1,13 +1,5 @@
 #include "tadresse2072.h"
 
-void TAdresse2072::Init() {
-  for (std::string* texte : {&NumeroVoie, &TypeVoie, &TypeEtNomVoie, &NumeroTypeEtNomVoie, &ComplementDistribution,
-                             &LieuDitHameau, &CodePostal, &Ville})
-    texte->clear();
-  ComplementNumeroVoie = 1;
-  Pays = 1;
-}
-
 lettres::RefChamp TAdresse2072::Reference(TAdresse2072& a, ChampAdresse champ) {
   switch (champ) {
     case ChampAdresse::NumeroVoie: return &a.NumeroVoie;

@@ -24,11 +24,11 @@ using CodesAdresse = std::array<short, 10>;  // letter codes, in ChampAdresse or
 
 class TAdresse2072 : public TDonneeBase {
  public:
-  TAdresse2072() { Init(); }
+  // The member initialisers are the defaults.
   bool operator==(const TAdresse2072&) const = default;
 
   // Empties every text; complement and country go back to 1, the blank entry of their lists.
-  void Init();
+  void Init() { *this = TAdresse2072{}; }
   void InitResultat() { NumeroTypeEtNomVoie.clear(); }  // the composed street line only
   void InitPartielle() {}
   void Reserve() {}
