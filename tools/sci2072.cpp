@@ -5,6 +5,7 @@
 #include <map>
 
 #include "commandes.h"
+#include "systeme/nettoyage.h"
 
 namespace {
 
@@ -60,6 +61,7 @@ const char* malloc_conf = "thp:always,metadata_thp:always,oversize_threshold:0";
 #endif
 
 int main(int argc, char** argv) {
+  hote2072::InstalleNettoyageSignaux();  // a signal removes our temporary files and stops the browser
   CLI::App app{
       "sci2072: computes 2072 declarations (French return of property-holding civil companies) "
       "from declaration files."};

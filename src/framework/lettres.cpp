@@ -216,6 +216,79 @@ std::string Tronque(const std::string& texte, std::size_t n) {
   return texte;
 }
 
+namespace {
+
+// Length of the valid UTF-8 sequence at the start of `t`, 0 when its first byte starts none.
+std::size_t LongueurUtf8(std::string_view t) {
+  const auto octet = [&](std::size_t i) { return static_cast<unsigned char>(t[i]); };
+  const unsigned char c = octet(0);
+  if (c < 0x80) return 1;
+  std::size_t n = 0;
+  unsigned char min = 0x80, max = 0xBF;  // bounds of the second byte: no overlong form, no surrogate
+  if (c >= 0xC2 && c <= 0xDF) n = 2;
+  else if (c >= 0xE0 && c <= 0xEF) n = 3, min = c == 0xE0 ? 0xA0 : 0x80, max = c == 0xED ? 0x9F : 0xBF;
+  else if (c >= 0xF0 && c <= 0xF4) n = 4, min = c == 0xF0 ? 0x90 : 0x80, max = c == 0xF4 ? 0x8F : 0xBF;
+  if (n == 0 || t.size() < n || octet(1) < min || octet(1) > max) return 0;
+  for (std::size_t i = 2; i < n; ++i)
+    if ((octet(i) & 0xC0) != 0x80) return 0;
+  return n;
+}
+
+char32_t PointDeCode(std::string_view t, std::size_t n) {
+  const auto o = [&](std::size_t i) { return static_cast<char32_t>(static_cast<unsigned char>(t[i])); };
+  switch (n) {
+    case 1: return o(0);
+    case 2: return (o(0) & 0x1F) << 6 | (o(1) & 0x3F);
+    case 3: return (o(0) & 0x0F) << 12 | (o(1) & 0x3F) << 6 | (o(2) & 0x3F);
+    default: return (o(0) & 0x07) << 18 | (o(1) & 0x3F) << 12 | (o(2) & 0x3F) << 6 | (o(3) & 0x3F);
+  }
+}
+
+// Characters a terminal or a page acts upon instead of showing: controls, and those that
+// reorder or break the text around them.
+bool Agissant(char32_t c) {
+  return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x061C || c == 0x200E || c == 0x200F ||
+         (c >= 0x2028 && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+}
+
+// Appends the first character (or stray byte) of `texte`, made safe; its length in bytes.
+std::size_t AjouteSur(std::string& sortie, std::string_view texte, bool citation) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  const std::size_t n = LongueurUtf8(texte);
+  if (n == 0) {
+    const auto o = static_cast<unsigned char>(texte[0]);
+    sortie.append("\\x").append(1, kHex[o >> 4]).append(1, kHex[o & 15]);
+    return 1;
+  }
+  const char32_t c = PointDeCode(texte, n);
+  if (citation && (c == '"' || c == '\\')) {
+    sortie.append(1, '\\').append(1, static_cast<char>(c));
+  } else if (Agissant(c)) {
+    sortie.append("\\u");
+    for (int decalage = 12; decalage >= 0; decalage -= 4) sortie += kHex[(c >> decalage) & 15];
+  } else {
+    sortie.append(texte.substr(0, n));
+  }
+  return n;
+}
+
+}  // namespace
+
+std::string Lisible(std::string_view texte) {
+  std::string sortie;
+  sortie.reserve(texte.size());
+  while (!texte.empty()) texte.remove_prefix(AjouteSur(sortie, texte, false));
+  return sortie;
+}
+
+std::string Cite(std::string_view texte, std::size_t caracteres) {
+  std::string cite = "\"";
+  for (std::size_t vus = 0; !texte.empty() && vus < caracteres; ++vus) texte.remove_prefix(AjouteSur(cite, texte, true));
+  cite += '"';
+  if (!texte.empty()) cite += "…";
+  return cite;
+}
+
 }  // namespace lettres
 
 extern "C" {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <deque>
 #include <string>
+#include <string_view>
 
 extern "C" {
 
@@ -113,5 +114,13 @@ bool DateValide(long aaaammjj);
 // UTF-8: number of characters, and the longest prefix of at most n characters.
 std::size_t NombreCaracteres(const std::string& texte);
 std::string Tronque(const std::string& texte, std::size_t n);
+
+// A text safe to show a person on a terminal or a page: control characters (C0, DEL, C1),
+// the marks and overrides that reorder text (bidi) and the line and paragraph separators
+// written \u00XX or \u202e, bytes that are not UTF-8 written \xNN; everything else as it is.
+std::string Lisible(std::string_view texte);
+// A value quoted for a message: at most `caracteres` characters, then "…"; quotes and
+// backslashes escaped, the rest as Lisible writes it.
+std::string Cite(std::string_view texte, std::size_t caracteres = 80);
 
 }  // namespace lettres

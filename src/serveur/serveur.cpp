@@ -212,19 +212,13 @@ struct Serveur::Etat {
       }
     if (chemin == "declaration") return Repond(res, 200, PageDeclaration(nom, d, Param(req, "tous") == "1"));
     if (chemin == "declaration.pdf") {
-      char modele[] = "/tmp/sci2072-declaration-XXXXXX";
-      const int fd = mkstemp(modele);
-      if (fd < 0) throw Refus{500, "Fichier temporaire impossible"};
-      close(fd);
       std::string erreur;
-      const bool imprime = hote2072::ImprimePdf(hote2072::ResumeHtml(hote2072::ConstruitResume(racine, {.tousAssocies = false, .codesDonnes = d.codesDonnes})), modele, erreur);
-      std::ifstream f(modele, std::ios::binary);
-      std::ostringstream pdf;
-      pdf << f.rdbuf();
-      std::remove(modele);
-      if (!imprime) throw Refus{501, "PDF impossible : " + erreur + ". La page « Déclaration calculée » s'imprime depuis le navigateur."};
+      const auto pdf = hote2072::ImprimePdf(
+          hote2072::ResumeHtml(hote2072::ConstruitResume(racine, {.tousAssocies = false, .codesDonnes = d.codesDonnes})),
+          hote2072::kDelaiImpressionDefaut, erreur);
+      if (!pdf) throw Refus{501, "PDF impossible : " + erreur + ". La page « Déclaration calculée » s'imprime depuis le navigateur."};
       res.set_header("Content-Disposition", "inline; filename=\"" + nom.substr(0, nom.size() - 5) + ".pdf\"");
-      res.set_content(pdf.str(), "application/pdf");
+      res.set_content(*pdf, "application/pdf");
       return;
     }
     const auto ecran = LitChemin(chemin, racine);

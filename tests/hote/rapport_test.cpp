@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
@@ -65,6 +66,26 @@ TEST(Rapport, HtmlIsSelfContainedEscapesTextsAndPrintsChartsReadably) {
   // A long name is shortened on a word in the chart, whole in the statement.
   EXPECT_NE(html.find(">DE LA ROCHEFOUCAULD-MONTMORENCY…</text>"), std::string::npos);
   EXPECT_NE(html.find("Déclaration individuelle : " + longNom + "</h2>"), std::string::npos);
+}
+
+// The charts draw finite figures only (no "nan" coordinate), cut a name by characters (the
+// page stays UTF-8) and, as every text of the page, write control and bidi characters as
+// escapes; a figure that is not finite reads "non calculable", never 0.
+TEST(Rapport, ChartsDrawFiniteFiguresAndTextsStaySafe) {
+  const double nan = std::nan(""), inf = HUGE_VAL;
+  std::string nom;
+  for (int k = 0; k < 41; ++k) nom += "é";
+  Resume r;
+  r.proprietes = {{"A", nan, inf, -inf}, {"B", 1000, 500, 500}};
+  r.parts = {{nom, nan}, {"SCI \x1b]0;x\x07\u202e", inf}};
+  r.tableaux = {{Tableau::Genre::Totaux, "Totaux de la société", {}, {}},
+                {Tableau::Genre::Bulletin, "Déclaration individuelle : \x1b[2J", {}, {}}};
+  const std::string html = ResumeHtml(r);
+  for (const char* absent : {"nan", "inf", "\x1b", "\x07", "\u202e", nom.c_str()}) EXPECT_EQ(html.find(absent), std::string::npos) << absent;
+  EXPECT_NE(html.find("éé…</text>"), std::string::npos);
+  EXPECT_NE(html.find("SCI \\u001b]0;x\\u0007\\u202e"), std::string::npos);
+  for (const std::string& texte : {FormateMontant(inf), FormateMontant(-inf), FormateMontant(nan), FormateNombre(nan, 2)})
+    EXPECT_EQ(texte, "non calculable");
 }
 
 TEST(Rapport, PdfWithoutABrowserFailsNamingWhatToInstall) {

@@ -11,6 +11,9 @@
 #include <thread>
 
 #include "chargement/chargement.h"
+#include "chargement/verification.h"
+#include "dictionnaire2072.h"
+#include "lettres.h"
 #include "format/bornes.h"
 #include "format/fichierjson.h"
 #include "format/lecturerapide.h"
@@ -92,6 +95,50 @@ TEST(Robustesse, NumbersOutOfRangeRepeatedMembersAndFractionalIntegersAreRefused
   // A number stands for its own text, as written.
   Rapport rapport;
   EXPECT_EQ(LitJson(Fichier(R"({"code": 12140, "index": {"300": 0}, "value": 12.50})"), rapport)->lettres[0].valeur, "12.50");
+}
+
+// Amounts no declaration holds are refused at loading, so that no total becomes infinite (two
+// rents of 1.7e308 once made a company total of 0); numbers of shares and rates alike.
+TEST(Robustesse, AmountsBeyondTenToTheThirteenAreRefused) {
+  const struct {
+    int code;
+    const char* valeur;
+    bool refuse;
+  } cas[] = {
+      {12140, "10000000000000", false}, {12140, "-1e13", false},   {12140, "10000000000000.01", true},
+      {12140, "1.7e308", true},         {12140, "-1e14", true},    {12075, "9999999999999.99999", false},
+      {12075, "1e13", false},           {12075, "1.5e13", true},
+  };
+  for (const auto& c : cas) {
+    const std::string p = ProblemeValeur(zorfiscal2072::EntreeDictionnaire2072(c.code)->lettre, c.valeur);
+    EXPECT_EQ(p.find("amount beyond 10000000000000 (10^13) in absolute value") != std::string::npos, c.refuse)
+        << c.code << " " << c.valeur << ": " << p;
+  }
+  const std::string p = Problemes(Fichier(R"({"code": 12140, "index": {"300": 0}, "value": "1.7e308"},
+    {"code": 12140, "index": {"300": 1}, "value": "1.7e308"})"));
+  EXPECT_CONTIENT(p, "letter 1: code 12140");
+  EXPECT_CONTIENT(p, "letter 2: code 12140");
+}
+
+// Texts shown to a person: what a terminal or a page would act upon (retitle, ring, move the
+// cursor, reverse a line) is written as an escape; everything else, accents included, stays.
+TEST(Robustesse, TextsForAPersonHoldNothingATerminalActsUpon) {
+  const struct {
+    std::string brut, lisible;
+  } cas[] = {
+      {"SCI \x1b]0;titre\x07", "SCI \\u001b]0;titre\\u0007"},
+      {"a\rb\bc\x7f\td\n", "a\\u000db\\u0008c\\u007f\\u0009d\\u000a"},
+      {"\xc2\x9b" "31m\xc2\x85", "\\u009b31m\\u0085"},                          // C1 controls
+      {"\u202eABC\u202c \u2066x\u2069\u200f\u061c", "\\u202eABC\\u202c \\u2066x\\u2069\\u200f\\u061c"},  // bidi
+      {"l1\u2028l2\u2029", "l1\\u2028l2\\u2029"},
+      {"a\xff" "b\x9b", "a\\xffb\\x9b"},                                              // bytes that are not UTF-8
+      {"Hélène – 1\u202f000 € \\ \"x\"", "Hélène – 1\u202f000 € \\ \"x\""},  // left as they are
+  };
+  for (const auto& c : cas) {
+    EXPECT_EQ(lettres::Lisible(c.brut), c.lisible);
+    EXPECT_EQ(lettres::Lisible(c.lisible), c.lisible);  // written once, stays
+  }
+  EXPECT_EQ(CiteValeur("x\u202e\"\x1b"), R"("x\u202e\"\u001b")");
 }
 
 // The fast reader takes the plain shape and leaves everything else to the event reader; what it
@@ -212,12 +259,20 @@ TEST(Robustesse, RecordsStayInProportionToTheFile) {
   EXPECT_CONTIENT(Bornes(f)[0], "letter 3: ");
   EXPECT_CONTIENT(Bornes(f)[0], "would create 1003 tenants of property 0, but the file's letters name 2");
 
-  // A real fund naming every record loads: 100,000 partners and 1,000 properties.
-  EXPECT_TRUE(Bornes(Fonds(100000, 1000)).empty());
-  const auto trop = Bornes(Fonds(100000, 1001));
+  // A fund naming each partner and property once loads up to two million records, then up to
+  // a hundred per letter: 10,000 x 100 and 50,000 x 50 do, 3,000 x 3,000 (a few hundred
+  // kilobytes making 9 million shares) does not; ten million shares at most.
+  EXPECT_TRUE(Bornes(Fonds(10000, 100)).empty());
+  EXPECT_TRUE(Bornes(Fonds(50000, 50)).empty());
+  const auto disproportion = Bornes(Fonds(3000, 3000));
+  ASSERT_EQ(disproportion.size(), 1u);
+  EXPECT_CONTIENT(disproportion[0], "letter 6000: ");
+  EXPECT_CONTIENT(disproportion[0], "would create 9006000 records (3000 partners, 3000 properties, 0 sales");
+  EXPECT_CONTIENT(disproportion[0], "the file holds 6000 letters: beyond 2000000 records, loading creates at most 100 per letter");
+  const auto trop = Bornes(Fonds(100000, 101));
   ASSERT_EQ(trop.size(), 1u);
-  EXPECT_CONTIENT(trop[0], "letter 101001: ");
-  EXPECT_CONTIENT(trop[0], "100000 partners and 1001 properties, that is 100100000 shares");
+  EXPECT_CONTIENT(trop[0], "letter 100101: ");
+  EXPECT_CONTIENT(trop[0], "100000 partners and 101 properties, that is 10100000 shares");
 
   // At most a million records of one level, all owners together.
   FichierDeclaration locataires = Fonds(0, 1000);
@@ -283,6 +338,19 @@ TEST_F(Sortie, KeepsPermissionsFollowsLinksAndWritesPipesAndDevices) {
     EXPECT_TRUE(fs::is_character_file("/dev/null"));
   }
   EXPECT_EQ(std::vector<fs::path>(fs::directory_iterator(m_dossier), {}).size(), 5u);  // no temporary file left
+
+  // Reading is bounded: a file by its size before it is read, anything else as it comes; a
+  // declaration's text stops at a zero byte, which the reader then names.
+  std::ofstream(m_dossier / "cent.json") << std::string(100, ' ');
+  for (const std::string& chemin : {(m_dossier / "cent.json").string(), std::string("/dev/zero")}) {
+    try {
+      LitFichier(chemin, 50);
+      ADD_FAILURE() << chemin << " was read whole";
+    } catch (const ErreurFichier& e) {
+      EXPECT_EQ(std::string(e.what()), chemin + " holds more than 50 bytes (0 MiB), the most read from one file");
+    }
+  }
+  EXPECT_EQ(LitTexteDeclaration("/dev/zero"), std::string(1, '\0'));
 
   // A directory is no declaration; the message names it.
   try {

@@ -10,6 +10,7 @@
 #include "aide_hote.h"
 #include "aide_programme.h"
 #include "format/fichierjson.h"
+#include "lettres.h"
 
 namespace {
 
@@ -145,6 +146,7 @@ TEST_F(Sci2072, BadInputIsReportedWithItsLetterAndNothingIsWritten) {
       {R"({"code": 12140, "index": {"300": 0}, "value": 1e400})", "malformed JSON at line 1, column 154: number \"1e400\" is out of range"},
       {R"({"code": 12103, "index": {"300": 0}, "value": "2.5"})", "value \"2.5\": not an integer"},
       {R"({"code": 12103, "code": 12102, "index": {"300": 0}, "value": "2"})", "letter 2: duplicate member \"code\""},
+      {R"({"code": 12140, "index": {"300": 0}, "value": "1.7e308"})", "amount beyond 10000000000000 (10^13)"},
   };
   for (const Cas& c : cas) {
     Ecrit("entree.json", tete + autres + c.lettres + "]}");
@@ -164,6 +166,57 @@ TEST_F(Sci2072, BadInputIsReportedWithItsLetterAndNothingIsWritten) {
   const Resultat dossier = Lance("compute dossier");
   EXPECT_EQ(dossier.statut, 1);
   EXPECT_EQ(dossier.erreur, "sci2072: cannot read dossier: Is a directory\n");
+}
+
+// Every command against hostile input: what the input caused is named (never an internal
+// error, never exhaustion), and what is printed for a person holds no byte a terminal acts
+// upon, however the file's texts were made.
+TEST_F(Sci2072, EveryCommandNamesHostileInputAndPrintsNothingATerminalActsUpon) {
+  const std::string piege = "\\u001b]0;titre\\u0007\\r\\b\\u009b2J\\u202e";  // in JSON
+  std::string grand;
+  for (int k = 0; k < 3000; ++k) {
+    grand += (k ? ", " : "") + std::string(R"({"code": 12101, "index": {"300": )") + std::to_string(k) + R"(}, "value": "1"}, )" +
+             R"({"code": 12055, "index": {"301": )" + std::to_string(k) + R"(}, "value": "X"})";
+  }
+  const auto fichier = [](const std::string& lettres) {
+    return R"({"format": "sci2072-declaration", "version": 1, "letters": [)" + lettres + "]}";
+  };
+  Ecrit("grand.json", fichier(grand));  // 3,000 x 3,000: nine million shares from 6,000 letters
+  Ecrit("piege.json", fichier(R"({"code": 12003, "value": "SCI )" + piege + R"("},
+    {"code": 12055, "index": {"301": 0}, "value": ")" + piege + R"("},
+    {"code": 12102, "index": {"300": 0}, "value": "Imm )" + piege + R"("})"));
+  Ecrit("ancien.json", fichier(R"({"code": 12074, "index": {"301": 0}, "value": ")" + piege + std::string(1000000, 'x') +
+                               R"("}, {"code": 12999, "value": ")" + piege + std::string(1000000, 'y') + R"("})"));
+  const struct {
+    std::string arguments;
+    int statut;
+    std::string attendu;  // on standard error
+  } cas[] = {
+      {"check - < /dev/zero", 1, "<stdin>: malformed JSON at line 1, column 1"},
+      {"summary /dev/zero", 1, "/dev/zero: malformed JSON at line 1, column 1"},
+      {"check grand.json", 1, "loading creates at most 100 per letter of the file"},
+      {"select grand.json --index 301=0", 1, "loading creates at most 100 per letter of the file"},
+      {"migrate grand.json --from 2012.2", 1, "loading creates at most 100 per letter of the file"},
+      {"summary piege.json", 0, ""},
+      {"report piege.json", 0, ""},
+      {"check piege.json", 3, ""},
+      {"check piege.json --index 301=0", 3, ""},
+      {"select piege.json", 0, ""},
+      {"tokens piege.json", 0, ""},
+      {"migrate ancien.json --from 2008.2 -o migre.json", 0, "(was \"\\u001b]0;titre\\u0007\\u000d\\u0008\\u009b2J\\u202exxx"},
+      {"migrate ancien.json --from 2008.2 -o migre.json", 0, "left out, value \"\\u001b]0;titre"},
+  };
+  for (const auto& c : cas) {
+    const Resultat r = Lance(c.arguments);
+    const std::string debut = lettres::Lisible(r.erreur.substr(0, 400));  // what a failure shows
+    EXPECT_EQ(r.statut, c.statut) << c.arguments << ": " << debut;
+    EXPECT_NE(r.erreur.find(c.attendu), std::string::npos) << c.arguments << ": " << debut;
+    EXPECT_EQ(r.erreur.find("internal error"), std::string::npos) << c.arguments;
+    EXPECT_LT(r.erreur.size(), 2000u) << c.arguments;  // old values quoted at 80 characters
+    for (const std::string& sortie : {r.sortie, r.erreur})
+      for (const std::string agissant : {"\x1b", "\x07", "\r", "\b", "\u009b", "\u202e"})
+        EXPECT_EQ(sortie.find(agissant), std::string::npos) << c.arguments << ": " << lettres::Lisible(agissant);
+  }
 }
 
 TEST_F(Sci2072, UsageHelpVersionAndDictionary) {

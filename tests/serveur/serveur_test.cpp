@@ -186,6 +186,9 @@ TEST_F(Serveur, ScreensEnterCheckSaveAndRefuse) {
   EXPECT_NE(v1, v2);
 
   // A page older than the declaration cannot change it; a refused value changes nothing.
+  reponse = Poste("/d/parc.json/saisie", {{"ecran", "immeuble/1"}, {"version", v2}, {"c12140", "1e14"}});
+  EXPECT_EQ(reponse->status, 422);
+  EXPECT_NE(reponse->body.find("Montant hors des bornes : au plus 10 000 000 000 000 en valeur absolue"), std::string::npos);
   reponse = Poste("/d/parc.json/saisie", {{"ecran", "immeuble/1"}, {"version", v1}, {"c12140", "1"}});
   EXPECT_EQ(reponse->status, 409);
   EXPECT_NE(reponse->body.find("modifiée depuis l&#39;affichage de cette page"), std::string::npos);

@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "commandes.h"
+#include "lettres.h"
 #include "services/ouverture.h"
 #include "systeme/fichiers.h"
 
@@ -11,10 +12,11 @@ namespace {
 
 constexpr std::size_t kProblemesAffiches = 100;
 
-void AfficheProblemes(const std::string& source, const Rapport& rapport, std::ostream& erreurs) {
+void AfficheProblemes(const std::string& brut, const Rapport& rapport, std::ostream& erreurs) {
+  const std::string source = lettres::Lisible(brut);  // a file's name may hold anything
   const auto problemes = rapport.problemes();
   for (std::size_t k = 0; k < problemes.size() && k < kProblemesAffiches; ++k)
-    erreurs << source << ": " << problemes[k] << "\n";
+    erreurs << source << ": " << lettres::Lisible(problemes[k]) << "\n";
   if (problemes.size() > kProblemesAffiches)
     erreurs << source << ": ... and " << problemes.size() - kProblemesAffiches << " more problems\n";
   erreurs << source << ": " << problemes.size() << (problemes.size() == 1 ? " problem" : " problems")
@@ -36,9 +38,9 @@ int Execute(const std::function<int()>& commande, std::ostream& erreurs) {
   try {
     return commande();
   } catch (const ErreurFichier& e) {
-    erreurs << "sci2072: " << e.what() << "\n";
+    erreurs << "sci2072: " << lettres::Lisible(e.what()) << "\n";
   } catch (const std::exception& e) {
-    erreurs << "sci2072: internal error: " << e.what() << "\n";
+    erreurs << "sci2072: internal error: " << lettres::Lisible(e.what()) << "\n";
   }
   return kEntreeInvalide;
 }

@@ -4,6 +4,7 @@
 #include "commandes.h"
 #include "format/ecriture.h"
 #include "format/fichierjson.h"
+#include "lettres.h"
 #include "moulinette.h"
 #include "services/migration.h"
 #include "systeme/fichiers.h"
@@ -14,12 +15,13 @@ namespace {
 
 constexpr std::size_t kLignesAffichees = 100;
 
+// The notes and problems of a file, for a person: nothing in them acts on the terminal.
 void AfficheLignes(const std::string& source, const std::string& prefixe, const std::vector<std::string>& lignes,
                    const char* pluriel) {
   for (std::size_t k = 0; k < lignes.size() && k < kLignesAffichees; ++k)
-    std::cerr << source << ": " << prefixe << lignes[k] << "\n";
+    std::cerr << lettres::Lisible(source) << ": " << prefixe << lettres::Lisible(lignes[k]) << "\n";
   if (lignes.size() > kLignesAffichees)
-    std::cerr << source << ": ... and " << lignes.size() - kLignesAffichees << " more " << pluriel << "\n";
+    std::cerr << lettres::Lisible(source) << ": ... and " << lignes.size() - kLignesAffichees << " more " << pluriel << "\n";
 }
 
 }  // namespace
@@ -48,14 +50,14 @@ Commande CommandeMigrate() {
               const std::string source = o->entree == "-" ? "<stdin>" : o->entree;
               Rapport rapport;
               Migration migration;
-              if (const auto ancien = LitJson(LitFichier(o->entree), rapport))
+              if (const auto ancien = LitJson(LitTexteDeclaration(o->entree), rapport))
                 migration = Migre(*ancien, o->version, rapport);
               AfficheLignes(source, "note: ", migration.notes, "notes");
               AfficheLignes(source, "warning: ", rapport.avertissements(), "warnings");
               if (!migration.racine) {
                 const auto problemes = rapport.problemes();
                 AfficheLignes(source, "", problemes, "problems");
-                std::cerr << source << ": " << problemes.size() << (problemes.size() == 1 ? " problem" : " problems")
+                std::cerr << lettres::Lisible(source) << ": " << problemes.size() << (problemes.size() == 1 ? " problem" : " problems")
                           << "; nothing written\n";
                 return kEntreeInvalide;
               }

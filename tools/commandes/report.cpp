@@ -1,4 +1,5 @@
-// report IN [-o OUT.html] [--pdf] [--all-partners]
+// report IN [-o OUT.html] [--pdf [--pdf-timeout SECONDS]] [--all-partners]
+#include <charconv>
 #include <iostream>
 
 #include "commandes.h"
@@ -9,9 +10,24 @@
 
 namespace hote2072 {
 
+namespace {
+
+constexpr int kDelaiMax = 86400;
+
+// Seconds from 1 to a day, or nothing.
+std::optional<int> LitDelai(const std::string& texte) {
+  int secondes = 0;
+  const auto [fin, ec] = std::from_chars(texte.data(), texte.data() + texte.size(), secondes);
+  if (ec != std::errc() || fin != texte.data() + texte.size() || secondes < 1 || secondes > kDelaiMax)
+    return std::nullopt;
+  return secondes;
+}
+
+}  // namespace
+
 Commande CommandeReport() {
   struct Options {
-    std::string entree, sortie = "-";
+    std::string entree, sortie = "-", delai = std::to_string(kDelaiImpressionDefaut);
     bool pdf = false, tous = false;
   };
   auto o = std::make_shared<Options>();
@@ -23,6 +39,17 @@ Commande CommandeReport() {
             .aide = "write a PDF printed by headless chromium instead of HTML (needs -o)",
             .cible = &o->pdf,
             .requiert = "-o,--output"},
+           {.noms = "--pdf-timeout",
+            .aide = "seconds the browser may take to print before it is stopped (default " +
+                    std::to_string(kDelaiImpressionDefaut) + ")",
+            .cible = &o->delai,
+            .requiert = "--pdf",
+            .verifie =
+                [](const std::string& t) {
+                  return LitDelai(t) ? std::string()
+                                     : "expected a whole number of seconds from 1 to " + std::to_string(kDelaiMax);
+                },
+            .forme = "SECONDS"},
            {"--all-partners",
             "include every partner's statement, not only the " + std::to_string(kAssociesListes) + " largest holdings",
             &o->tous}},
@@ -42,9 +69,13 @@ Commande CommandeReport() {
                 return kSucces;
               }
               std::string erreur;
-              if (ImprimePdf(html, o->sortie, erreur)) return kSucces;
-              std::cerr << "sci2072: " << erreur << "\n";
-              return kEntreeInvalide;
+              const auto pdf = ImprimePdf(html, *LitDelai(o->delai), erreur);
+              if (!pdf) {
+                std::cerr << "sci2072: " << erreur << "\n";
+                return kEntreeInvalide;
+              }
+              EcritFichier(o->sortie, *pdf);  // as every output: atomic, permissions and links kept
+              return kSucces;
             });
           }};
 }

@@ -65,7 +65,7 @@ std::string AnciennesLettres::Coupe(short code, const std::string& texte, std::s
   if (coupe.size() < texte.size())
     m_info.AjouteNote(code, TMoulinetteInfo::Evenement::Coupe,
                       "text of " + std::to_string(lettres::NombreCaracteres(texte)) + " characters cut to " +
-                          std::to_string(n) + ": \"" + coupe + "\"");
+                          std::to_string(n) + ": " + lettres::Cite(coupe));
   return coupe;
 }
 

@@ -128,7 +128,7 @@ void DepartementNaissance(AnciennesLettres& l) {
   if (connu)
     l.Ajoute(12061, std::to_string(code));
   else
-    l.Force(12061, std::to_string(kEntreeVide), "old department \"" + l.Texte(12061) + "\" is not in the list of departments");
+    l.Force(12061, std::to_string(kEntreeVide), "old department " + lettres::Cite(l.Texte(12061)) + " is not in the list of departments");
 }
 
 // 11. Titles of the manager, accountant and administrator.
@@ -166,7 +166,7 @@ void TMoulinetteDonnee2010_1::execute(TMoulinetteInfo& info, TDonneeBase*) {
     if (pays == "FRANCE" || pays == france)
       l.Ajoute(12074, france);
     else
-      l.Force(12074, france, "the partner's country becomes FRANCE (was \"" + l.Texte(12074) + "\")");
+      l.Force(12074, france, "the partner's country becomes FRANCE (was " + lettres::Cite(l.Texte(12074)) + ")");
   }
 
   DepartementNaissance(l);

@@ -287,6 +287,8 @@ std::string ProblemeValeur(const lettres::DescriptionLettre& d, const std::strin
     case Primitive::ReelFormat: {
       double v = 0;
       if (!lettres::LitReel(valeur.c_str(), v)) return "not an amount; expected a number such as 1234.56 or 1234,56";
+      if (!(std::fabs(v) <= kMontantMax))  // NaN included
+        return "amount beyond " + std::string(kMontantMaxTexte) + " (10^13) in absolute value, which no declaration holds";
       if (d.primitive == Primitive::Reel) return {};
       // The field is written back with a fixed count of decimals: more would not survive.
       const int decimales = d.taille == 5 ? 5 : 2;

@@ -23,6 +23,13 @@ Effectifs CompteEffectifs(const FichierDeclaration& fichier);
 // What is wrong with a letter's index: a level of the letter's way it lacks, one it cannot have.
 std::vector<std::string> ProblemesIndex(const zorfiscal2072::EntreeDictionnaire& entree, const Index& index);
 
+// The largest amount (or number of shares, or rate) a letter may give, in absolute value:
+// about a thousand times the largest French property fund. Totals of up to millions of such
+// amounts, and their products by rates, stay far within what a double holds, so no figure
+// computed from a file becomes infinite or not a number.
+inline constexpr double kMontantMax = 1e13;
+inline constexpr const char* kMontantMaxTexte = "10000000000000";
+
 // Why a text does not read as a value of the letter, or empty when it does: the letter
 // library's own readers decide, plus the bounds the field sets (text length, integer range,
 // decimals that a fixed-decimal amount keeps).

@@ -62,11 +62,17 @@ std::string DeQui(const Niveau& n, int proprietaire) {
 
 }  // namespace
 
+std::size_t EnregistrementsPermis(std::size_t lettres) {
+  return std::max(kEnregistrementsLibres, lettres * kEnregistrementsParLettre);
+}
+
 void VerifieBornes(const FichierDeclaration& fichier, Rapport& rapport) {
   std::unordered_map<Cle, Effectif> effectifs = EffectifsNommes(fichier);
   std::unordered_map<int, std::size_t> totaux;
   std::size_t associes = 0, proprietes = 0, cessions = 0;
-  bool tropQuotes = false, tropRepartitions = false;
+  std::size_t enregistrements = 0;  // every record of every level asked for so far
+  const std::size_t permis = EnregistrementsPermis(fichier.lettres.size());
+  bool tropQuotes = false, tropRepartitions = false, tropEnregistrements = false;
   for (const LettreFichier& l : fichier.lettres) {
     for (const auto& [niveau, position] : l.index) {
       const Niveau* n = TrouveNiveau(niveau);
@@ -85,6 +91,7 @@ void VerifieBornes(const FichierDeclaration& fichier, Rapport& rapport) {
         std::size_t& total = totaux[niveau];
         const bool avant = total > kEnregistrementsMax;
         total += e.crees;
+        enregistrements += e.crees;
         if (!avant && total > kEnregistrementsMax)
           rapport.Ajoute(l, "the file's letters would create more than " + Nombre(kEnregistrementsMax) + " " +
                                 n->pluriel + "; a declaration holds at most that many records of one level");
@@ -105,6 +112,16 @@ void VerifieBornes(const FichierDeclaration& fichier, Rapport& rapport) {
     };
     plafond(proprietes, "property", "properties", "shares", tropQuotes);
     plafond(cessions, "sale", "sales", "distributions", tropRepartitions);
+    const std::size_t tous = enregistrements + associes * (proprietes + cessions);
+    if (!tropEnregistrements && !tropQuotes && !tropRepartitions && tous > permis) {
+      tropEnregistrements = true;
+      rapport.Ajoute(l, "the file's letters would create " + Nombre(tous) + " records (" + Nombre(associes) +
+                            " partners, " + Nombre(proprietes) + " properties, " + Nombre(cessions) +
+                            " sales, a share per partner and property, a distribution per partner and sale), but "
+                            "the file holds " + Nombre(fichier.lettres.size()) + " letters: beyond " +
+                            Nombre(kEnregistrementsLibres) + " records, loading creates at most " +
+                            Nombre(kEnregistrementsParLettre) + " per letter of the file");
+    }
   }
 }
 

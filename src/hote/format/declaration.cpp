@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "dictionnaire2072.h"
+#include "lettres.h"
 
 namespace hote2072 {
 
@@ -24,51 +25,7 @@ std::string TexteJson(const std::string& texte) {
   return t;
 }
 
-namespace {
-
-// Length of the valid UTF-8 sequence at the start of `t`, 0 when its first byte starts none.
-std::size_t LongueurUtf8(std::string_view t) {
-  const auto octet = [&](std::size_t i) { return static_cast<unsigned char>(t[i]); };
-  const unsigned char c = octet(0);
-  if (c < 0x80) return 1;
-  std::size_t n = 0;
-  unsigned char min = 0x80, max = 0xBF;  // bounds of the second byte: no overlong form, no surrogate
-  if (c >= 0xC2 && c <= 0xDF) n = 2;
-  else if (c >= 0xE0 && c <= 0xEF) n = 3, min = c == 0xE0 ? 0xA0 : 0x80, max = c == 0xED ? 0x9F : 0xBF;
-  else if (c >= 0xF0 && c <= 0xF4) n = 4, min = c == 0xF0 ? 0x90 : 0x80, max = c == 0xF4 ? 0x8F : 0xBF;
-  if (n == 0 || t.size() < n || octet(1) < min || octet(1) > max) return 0;
-  for (std::size_t i = 2; i < n; ++i)
-    if ((octet(i) & 0xC0) != 0x80) return 0;
-  return n;
-}
-
-}  // namespace
-
-std::string CiteValeur(std::string_view texte) {
-  constexpr std::size_t kCaracteres = 80;
-  static constexpr char kHex[] = "0123456789abcdef";
-  std::string cite = "\"";
-  std::size_t caracteres = 0;
-  while (!texte.empty() && caracteres < kCaracteres) {
-    const std::size_t n = LongueurUtf8(texte);
-    const auto c = static_cast<unsigned char>(texte[0]);
-    if (n == 0) {
-      cite += std::string("\\x") + kHex[c >> 4] + kHex[c & 15];
-    } else if (c == '"' || c == '\\') {
-      cite += '\\';
-      cite += static_cast<char>(c);
-    } else if (c < 0x20) {
-      cite += std::string("\\u00") + kHex[c >> 4] + kHex[c & 15];
-    } else {
-      cite.append(texte.substr(0, n));
-    }
-    texte.remove_prefix(n == 0 ? 1 : n);
-    ++caracteres;
-  }
-  cite += '"';
-  if (!texte.empty()) cite += "…";
-  return cite;
-}
+std::string CiteValeur(std::string_view texte) { return lettres::Cite(texte); }
 
 std::string DecritIndex(const Index& index) {
   std::string texte = "{";

@@ -37,7 +37,7 @@ std::string TexteJson(const std::string& texte);
 // The same, appended to `sortie`.
 void AjouteTexteJson(std::string& sortie, const std::string& texte);
 // A text quoted for a message: at most 80 characters, then "…"; bytes that are not UTF-8
-// written \xNN, quotes and control characters escaped as in JSON.
+// written \xNN, quotes escaped, control and bidi characters written \u00XX (lettres::Cite).
 std::string CiteValeur(std::string_view texte);
 // "{300: 0, 303: 1}", "{}" for a letter of the root.
 std::string DecritIndex(const Index& index);

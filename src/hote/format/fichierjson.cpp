@@ -9,6 +9,7 @@
 #include "dictionnaire2072.h"
 #include "format/lecturerapide.h"
 #include "format/nomschamps.h"
+#include "systeme/fichiers.h"
 
 namespace hote2072 {
 
@@ -407,6 +408,13 @@ class Lecteur : public nlohmann::json_sax<json> {
 };
 
 }  // namespace
+
+std::string LitTexteDeclaration(const std::string& chemin) {
+  return LitFichier(chemin, kTailleLectureMax, [](std::string_view bloc) {
+    const std::size_t zero = bloc.find('\0');
+    return zero == std::string_view::npos ? zero : zero + 1;  // the zero byte itself, for the reader to name
+  });
+}
 
 std::optional<FichierDeclaration> LitJson(std::string_view texte, Rapport& rapport) {
   if (auto fichier = LitJsonRapide(texte)) return fichier;

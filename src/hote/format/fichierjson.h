@@ -21,6 +21,12 @@ std::optional<FichierDeclaration> LitJson(std::string_view texte, Rapport& rappo
 // The event reader alone (any nesting depth, every problem named).
 std::optional<FichierDeclaration> LitJsonEvenements(std::string_view texte, Rapport& rapport);
 
+// The text of a declaration file or of standard input ("-"), read as LitFichier does (at most
+// kTailleLectureMax bytes) and checked as it comes: reading stops at a zero byte, which no
+// JSON text holds, so that a stream of zeros is refused at its first bytes; LitJson then
+// names it where it is.
+std::string LitTexteDeclaration(const std::string& chemin);
+
 // Writes a declaration file letter by letter, one per line, each with the field and record
 // names of its code for people to read unless `annote` is false; gives the text to `ecrit`
 // in pieces of some 64 KB.

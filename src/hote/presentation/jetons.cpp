@@ -2,6 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "lettres.h"
+
 namespace hote2072 {
 
 namespace {
@@ -29,7 +31,7 @@ std::string EcritJetons(const TStaticsManager& statics, bool json) {
   std::string texte;
   if (!json) {
     for (const std::string& jeton : statics.Ordre())
-      texte += jeton + "\t" + Echappe(*statics.TrouveToken(jeton)) + "\n";
+      texte += jeton + "\t" + lettres::Lisible(Echappe(*statics.TrouveToken(jeton))) + "\n";
     return texte;
   }
   // One object per line, as the dictionary writes its entries.

@@ -25,6 +25,8 @@ using zorfiscal2072::TInfogene2072;
 using zorfiscal2072::TPropriete2072;
 
 const std::string kEspaceFine = "\u202F";
+// What a figure that is not finite shows, never a number (the writer's letters would say 0).
+const std::string kNonCalculable = "non calculable";
 
 // "1234567" -> "1 234 567" with narrow no-break spaces.
 std::string GroupeMilliers(const std::string& chiffres) {
@@ -418,7 +420,8 @@ std::vector<Resume::Messages> Messages(TDonnee2072& racine, const OptionsResume&
 
 std::string FormateMontant(double montant) {
   const double arrondi = TDonnee2072::Arrondi(montant);
-  if (!std::isfinite(arrondi) || std::fabs(arrondi) >= 1e18) return lettres::EcritReel(montant);
+  if (!std::isfinite(arrondi)) return kNonCalculable;
+  if (std::fabs(arrondi) >= 1e18) return lettres::EcritReel(montant);
   const long long entier = static_cast<long long>(arrondi);
   const std::string chiffres = std::to_string(entier < 0 ? -entier : entier);
   std::string texte(entier < 0 ? 1 : 0, '-');
@@ -426,7 +429,8 @@ std::string FormateMontant(double montant) {
 }
 
 std::string FormateNombre(double nombre, int decimales) {
-  if (!std::isfinite(nombre) || std::fabs(nombre) >= 1e15) return lettres::EcritReel(nombre);
+  if (!std::isfinite(nombre)) return kNonCalculable;
+  if (std::fabs(nombre) >= 1e15) return lettres::EcritReel(nombre);
   char tampon[64];
   std::snprintf(tampon, sizeof tampon, "%.*f", decimales, std::fabs(nombre));
   std::string texte = tampon;
@@ -467,8 +471,23 @@ Resume ConstruitResume(TDonnee2072& racine, const OptionsResume& options) {
   return r;
 }
 
-std::string ResumeTexte(const Resume& resume) {
+std::string ResumeTexte(const Resume& brut) {
   using Style = Tableau::Style;
+  // Texts from the file may hold characters a terminal acts upon (retitling it, moving the
+  // cursor, reversing a line): they are written as escapes, before the columns are measured.
+  Resume resume = brut;
+  for (Tableau& t : resume.tableaux) {
+    t.titre = lettres::Lisible(t.titre);
+    for (std::string& c : t.colonnes) c = lettres::Lisible(c);
+    for (Tableau::Ligne& l : t.lignes) {
+      l.libelle = lettres::Lisible(l.libelle);
+      for (std::string& v : l.valeurs) v = lettres::Lisible(v);
+    }
+  }
+  for (Resume::Messages& m : resume.messages) {
+    m.enregistrement = lettres::Lisible(m.enregistrement);
+    for (std::string& ligne : m.lignes) ligne = lettres::Lisible(ligne);
+  }
   std::string texte;
   for (const Tableau& t : resume.tableaux) {
     // Lines under a heading of the table are set in by two more characters.

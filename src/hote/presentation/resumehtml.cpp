@@ -11,7 +11,10 @@ namespace hote2072 {
 
 namespace {
 
-std::string Echappe(const std::string& texte) {
+// HTML's own characters as entities; controls and bidi overrides written as escapes (a page
+// may hold no control character, and an override would reverse what follows it).
+std::string Echappe(const std::string& brut) {
+  const std::string texte = lettres::Lisible(brut);
   std::string html;
   for (const char c : texte) {
     switch (c) {
@@ -26,9 +29,14 @@ std::string Echappe(const std::string& texte) {
   return html;
 }
 
+// A figure as a chart draws it: one that is not finite (which loading's bounds leave no file
+// to make) is drawn as nothing rather than at a coordinate no page can place.
+double Trace(double x) { return std::isfinite(x) ? x : 0; }
+
 // A text as a CSS string: quotes and backslashes escaped, and every character that could end
 // the style element or the line (controls, <, >, &) as a hexadecimal escape.
-std::string ChaineCss(const std::string& texte) {
+std::string ChaineCss(const std::string& brut) {
+  const std::string texte = lettres::Lisible(brut);  // nor a bidi override, which would reverse the header
   std::string css = "\"";
   for (const char c : texte) {
     const auto u = static_cast<unsigned char>(c);
@@ -117,7 +125,7 @@ std::string GraphiqueProprietes(const std::vector<Resume::Barres>& barres) {
   if (barres.empty()) return {};
   double haut = 0, bas = 0;
   for (const auto& b : barres)
-    for (double v : {b.recettes, b.charges, b.resultat}) (v >= 0 ? haut : bas) = std::max(v >= 0 ? haut : bas, std::fabs(v));
+    for (double v : {Trace(b.recettes), Trace(b.charges), Trace(b.resultat)}) (v >= 0 ? haut : bas) = std::max(v >= 0 ? haut : bas, std::fabs(v));
   const double largeur = 640, groupe = (largeur - 20) / static_cast<double>(barres.size()),
                barre = std::min(48.0, groupe / 4);
   // An amount fits across a bar of 44 px (7 characters); otherwise it stands upright.
@@ -131,14 +139,15 @@ std::string GraphiqueProprietes(const std::vector<Resume::Barres>& barres) {
   const char* couleurs[] = {"#3a6ea5", "#c0504d", "#4f8a3a"};
   const auto nomCaracteres = static_cast<std::size_t>(std::max(0.0, groupe / kLargeurCaractere - 1));
   for (std::size_t k = 0; k < barres.size(); ++k) {
-    const double valeurs[] = {barres[k].recettes, barres[k].charges, barres[k].resultat};
+    const double montants[] = {barres[k].recettes, barres[k].charges, barres[k].resultat};
+    const double valeurs[] = {Trace(montants[0]), Trace(montants[1]), Trace(montants[2])};
     const double x0 = 10 + groupe * static_cast<double>(k) + (groupe - 3 * barre) / 2;
     for (int v = 0; v < 3; ++v) {
       const double h = std::fabs(valeurs[v]) * echelle, x = x0 + v * barre, milieu = x + (barre - 2) / 2;
       const bool positif = valeurs[v] >= 0;
       svg += "<rect x=\"" + Nombre(x) + "\" y=\"" + Nombre(positif ? zero - h : zero) + "\" width=\"" +
              Nombre(barre - 2) + "\" height=\"" + Nombre(h) + "\" fill=\"" + couleurs[v] + "\"/>";
-      const std::string montant = FormateMontant(valeurs[v]);
+      const std::string montant = FormateMontant(montants[v]);
       if (debout) {
         // Read from the bottom up, starting just beyond the bar's end.
         const double y = positif ? zero - h - 3 : zero + h + 3;
@@ -169,14 +178,14 @@ std::string GraphiqueParts(const std::vector<Resume::Part>& parts) {
   if (parts.empty()) return {};
   const double ligne = 18, debutBarre = 250, longueurMax = 320, hauteur = ligne * static_cast<double>(parts.size()) + 6;
   double plusGrande = 0;
-  for (const auto& p : parts) plusGrande = std::max(plusGrande, std::clamp(p.pourcentage, 0.0, 100.0));
+  for (const auto& p : parts) plusGrande = std::max(plusGrande, std::clamp(Trace(p.pourcentage), 0.0, 100.0));
   const double echelle = plusGrande > 0 ? longueurMax / plusGrande : 0;
   const auto nomCaracteres = static_cast<std::size_t>((debutBarre - 10) / kLargeurCaractere);
   std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"640\" height=\"" + Nombre(hauteur) +
                     "\" viewBox=\"0 0 640 " + Nombre(hauteur) + "\" role=\"img\"><title>Quote-part des résultats par associé</title>";
   for (std::size_t k = 0; k < parts.size(); ++k) {
     const double y = 3 + ligne * static_cast<double>(k);
-    const double longueur = std::clamp(parts[k].pourcentage, 0.0, 100.0) * echelle;
+    const double longueur = std::clamp(Trace(parts[k].pourcentage), 0.0, 100.0) * echelle;
     svg += TexteSvg(0, y + 12, Abrege(parts[k].nom, nomCaracteres)) + "<rect x=\"" + Nombre(debutBarre) + "\" y=\"" +
            Nombre(y + 2) + "\" width=\"" + Nombre(longueur) + "\" height=\"13\" fill=\"#3a6ea5\"/>" +
            TexteSvg(debutBarre + 6 + longueur, y + 12, FormateNombre(parts[k].pourcentage, 2) + " %");

@@ -7,6 +7,7 @@
 
 #include "dictionnaire2072.h"
 #include "format/declaration.h"
+#include "lettres.h"
 #include "services/explications.h"
 
 namespace hote2072 {
@@ -60,12 +61,13 @@ const T* A(const std::vector<T>& liste, int position) {
                                                                            : nullptr;
 }
 
-// ` "name" (code X)`, each part only when not empty.
-// `codes`, when given, holds the only codes to show.
+// ` "name" (code X)`, each part only when not empty; no character of the file acts on the
+// terminal that shows it. `codes`, when given, holds the only codes to show.
 std::string Nomme(const std::string& nom, const std::string& code, const std::unordered_set<std::string>* codes) {
   std::string s;
-  if (!nom.empty()) s.append(" ").append(TexteJson(nom));
-  if (!code.empty() && (codes == nullptr || codes->count(code) != 0)) s.append(" (code ").append(TexteJson(code)).append(")");
+  if (!nom.empty()) s.append(" ").append(lettres::Lisible(TexteJson(nom)));
+  if (!code.empty() && (codes == nullptr || codes->count(code) != 0))
+    s.append(" (code ").append(lettres::Lisible(TexteJson(code))).append(")");
   return s;
 }
 

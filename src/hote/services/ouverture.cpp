@@ -31,7 +31,7 @@ std::unique_ptr<TDonnee2072> OuvreFichier(const std::string& chemin, Rapport& ra
                                           std::unordered_set<std::string>* codesDonnes) {
   std::optional<FichierDeclaration> fichier;
   {
-    const std::string texte = LitFichier(chemin);
+    const std::string texte = LitTexteDeclaration(chemin);  // bounded, a stream of zeros refused early
     fichier = LitJson(texte, rapport);
   }  // the text is gone before the records come
   return Ouvre(fichier, rapport, codesDonnes);

@@ -1,6 +1,7 @@
 #include "services/saisie.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "arbre2072.h"
@@ -50,6 +51,9 @@ bool MemeValeur(char type, const std::string& donne, const std::string& relu) {
 
 // Why a text does not read as the field's value, in French, by the field's kind.
 std::string ProblemeFrancais(const DescriptionLettre& d, const std::string& valeur) {
+  if (double v = 0; (d.primitive == Primitive::Reel || d.primitive == Primitive::ReelFormat) &&
+                    lettres::LitReel(valeur.c_str(), v) && !(std::fabs(v) <= kMontantMax))
+    return "Montant hors des bornes : au plus 10 000 000 000 000 en valeur absolue";
   switch (d.primitive) {
     case Primitive::Texte:
       return "Texte de " + std::to_string(lettres::NombreCaracteres(valeur)) + " caractères : ce champ en contient au plus " +

@@ -81,17 +81,18 @@ std::string LitCodesTexte(std::string_view texte, std::set<int>& codes) {
 
 std::optional<std::vector<LettreSelectionnee>> Selectionne(TDonnee2072& racine, const std::optional<Index>& seul,
                                                            const std::set<int>& codes) {
-  // Every letter of every record, read from the declaration; a record's letters are adjacent.
-  FichierDeclaration tout = Ecrit(racine, true);
+  // The letters of the records asked for, read from the declaration one by one: only those
+  // are held (one record's, with --index, whatever the size of the fund); a record's letters
+  // are adjacent.
   std::vector<LettreSelectionnee> lettres;
   bool nomme = !seul;
-  for (LettreFichier& l : tout.lettres) {
-    if (seul && l.index != *seul) continue;
+  Ecrit(racine, true, [&](const LettreFichier& l) {
+    if (seul && l.index != *seul) return;
     nomme = true;
     const int code = static_cast<int>(l.code);
-    if (!codes.empty() && codes.count(code) == 0) continue;
-    lettres.push_back({code, std::move(l.index), kGardee, std::move(l.valeur)});
-  }
+    if (!codes.empty() && codes.count(code) == 0) return;
+    lettres.push_back({code, l.index, kGardee, l.valeur});
+  });
   if (!nomme) return std::nullopt;
   for (auto debut = lettres.begin(); debut != lettres.end();) {
     auto fin = debut;
@@ -135,7 +136,7 @@ std::string SelectionTexte(const std::vector<LettreSelectionnee>& lettres) {
     char ligne[256];
     std::snprintf(ligne, sizeof ligne, "%-6d %-18s %-40s %-8s ", l.code, DecritIndex(l.index).c_str(), Champ(l.code),
                   NomDecision(l.decision));
-    texte += ligne + TexteJson(l.valeur) + "\n";
+    texte += ligne + lettres::Lisible(TexteJson(l.valeur)) + "\n";  // nothing acts on the terminal
   }
   return texte;
 }

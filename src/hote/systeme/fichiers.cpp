@@ -5,9 +5,13 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <vector>
+
+#include "systeme/nettoyage.h"
 
 namespace hote2072 {
 
@@ -93,14 +97,22 @@ void EcritDirectement(const std::string& chemin, const Producteur& produit) {
 
 }  // namespace
 
-std::string LitFichier(const std::string& chemin) {
+std::string LitFichier(const std::string& chemin, std::size_t tailleMax, const Arret& arret) {
   const bool entree = chemin == "-";
   const std::string nom = entree ? "standard input" : chemin;
-  const int fd = entree ? STDIN_FILENO : ::open(chemin.c_str(), O_RDONLY);
+  const int fd = entree ? STDIN_FILENO : ::open(chemin.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) throw ErreurFichier(Erreur("cannot open", nom));
+  const auto trop = [&] {
+    if (!entree) ::close(fd);
+    return ErreurFichier(nom + " holds more than " + std::to_string(tailleMax) + " bytes (" +
+                         std::to_string(tailleMax >> 20) + " MiB), the most read from one file");
+  };
   std::string contenu;
   struct stat s {};
-  if (::fstat(fd, &s) == 0 && S_ISREG(s.st_mode) && s.st_size > 0) contenu.reserve(static_cast<std::size_t>(s.st_size));
+  if (::fstat(fd, &s) == 0 && S_ISREG(s.st_mode) && s.st_size > 0) {
+    if (static_cast<std::uintmax_t>(s.st_size) > tailleMax) throw trop();
+    contenu.reserve(static_cast<std::size_t>(s.st_size));
+  }
   std::vector<char> bloc(1 << 16);
   int erreur = 0;
   for (;;) {
@@ -108,7 +120,12 @@ std::string LitFichier(const std::string& chemin) {
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) erreur = errno;
     if (n <= 0) break;
-    contenu.append(bloc.data(), static_cast<std::size_t>(n));
+    std::string_view lu(bloc.data(), static_cast<std::size_t>(n));
+    const std::size_t garde = arret ? arret(lu) : std::string_view::npos;
+    if (garde != std::string_view::npos) lu = lu.substr(0, garde);
+    if (contenu.size() + lu.size() > tailleMax) throw trop();
+    contenu.append(lu);
+    if (garde != std::string_view::npos) break;
   }
   if (!entree) ::close(fd);
   if (erreur != 0) throw ErreurFichier(Erreur("cannot read", nom, erreur));
@@ -126,10 +143,18 @@ void EcritFichier(const std::string& chemin, const Producteur& produit) {
   const bool existe = ::stat(cible.c_str(), &existant) == 0;
   if (existe && !S_ISREG(existant.st_mode)) return EcritDirectement(cible, produit);
 
+  // A name of its own (mkstemp opens it O_EXCL, never through a link), known to the signal
+  // handler from the moment it exists: a leftover of an earlier run is never reused.
   std::vector<char> modele(cible.begin(), cible.end());
   for (char c : std::string(".tmp-XXXXXX")) modele.push_back(c);
   modele.push_back('\0');
-  const int fd = ::mkstemp(modele.data());
+  std::optional<CheminEnregistre> enregistre;
+  int fd = -1;
+  {
+    SignauxRetenus retenus;
+    fd = ::mkstemp(modele.data());
+    if (fd >= 0) enregistre.emplace(modele.data());
+  }
   if (fd < 0) throw ErreurFichier(Erreur("cannot create a temporary file beside", cible));
   const std::string temporaire(modele.data());
   // mkstemp makes the file private: give it the target's bits, or those of a new file.

@@ -1,6 +1,7 @@
 // Reading and writing whole files; "-" names standard input or output.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -12,8 +13,19 @@ struct ErreurFichier : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// The whole content of a file or of standard input. Throws ErreurFichier, naming the file.
-std::string LitFichier(const std::string& chemin);
+// The most a file or standard input may hold: a declaration of the largest fund takes a few
+// hundred megabytes.
+inline constexpr std::size_t kTailleLectureMax = std::size_t{1} << 30;
+
+// Given each block as it is read, the length of it to keep when reading stops there (what
+// follows cannot make the content valid), or npos to read on.
+using Arret = std::function<std::size_t(std::string_view bloc)>;
+
+// The whole content of a file or of standard input, up to `arret`. Throws ErreurFichier,
+// naming the file, when it cannot be read or holds more than `tailleMax` bytes: a regular
+// file is refused by its size before anything is read, anything else (a pipe, a device) as
+// soon as it has given that much.
+std::string LitFichier(const std::string& chemin, std::size_t tailleMax = kTailleLectureMax, const Arret& arret = {});
 
 // Gives a file's content piece by piece to `ecrit`.
 using Producteur = std::function<void(const std::function<void(std::string_view)>& ecrit)>;
