@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "lettres.h"
+
 namespace serveur2072 {
 
 std::string Echappe(std::string_view texte) {
@@ -19,6 +21,8 @@ std::string Echappe(std::string_view texte) {
   }
   return sortie;
 }
+
+std::string EchappeTexte(std::string_view texte) { return Echappe(lettres::Lisible(texte)); }
 
 std::string EncodeUrl(std::string_view texte) {
   static constexpr char kHex[] = "0123456789ABCDEF";

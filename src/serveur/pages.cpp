@@ -153,8 +153,8 @@ std::string Jeton(const TStaticsManager& statics, const char* nom) {
 std::string Entete(const std::string& nom, DeclarationOuverte& d, const TStaticsManager& statics,
                    const std::string& ecran) {
   std::string h = "<header class=\"entete\"><a class=\"marque\" href=\"/\">sci2072</a>";
-  h += "<span class=\"titre-declaration\">" + Echappe(Ou(Jeton(statics, "#SocieteNom#"), "Société sans nom")) + " · " +
-       std::to_string(d.racine->getAnnee()) + " <small>(" + Echappe(nom) + ")</small></span>";
+  h += "<span class=\"titre-declaration\">" + EchappeTexte(Ou(Jeton(statics, "#SocieteNom#"), "Société sans nom")) + " · " +
+       std::to_string(d.racine->getAnnee()) + " <small>(" + EchappeTexte(nom) + ")</small></span>";
   h += std::string("<span id=\"etat\" class=\"etat") + (d.modifiee ? " modifiee\">Modifications non enregistrées" : "\">Enregistrée") +
        "</span>";
   h += "<form method=\"post\" action=\"" + Base(nom) + "enregistrer\" class=\"enregistrer\">";
@@ -167,7 +167,7 @@ std::string Document(const std::string& titre, const std::string& corps) {
   return "<!DOCTYPE html>\n<html lang=\"fr\"><head><meta charset=\"utf-8\">"
          "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"
          "<title>" +
-         Echappe(titre) +
+         EchappeTexte(titre) +
          " — sci2072</title><link rel=\"stylesheet\" href=\"/statique/style.css\">"
          "<script src=\"/statique/app.js\" defer></script></head>\n<body>\n" +
          corps + "</body></html>\n";
@@ -180,7 +180,7 @@ std::string Arbre(const std::string& nom, const TDonnee2072& racine, const std::
   const std::string base = Base(nom);
   const std::string depuis = courant ? "?depuis=" + EncodeUrl(courant->Chemin()) : "";
   const auto lien = [&](const std::string& chemin, const std::string& texte, bool actuel) {
-    return "<a href=\"" + base + chemin + depuis + "\"" + (actuel ? " aria-current=\"page\"" : "") + ">" + Echappe(texte) +
+    return "<a href=\"" + base + chemin + depuis + "\"" + (actuel ? " aria-current=\"page\"" : "") + ">" + EchappeTexte(texte) +
            "</a>";
   };
   const std::string actuel = courant ? courant->Chemin() : pageCourante;
@@ -306,10 +306,10 @@ std::string Controle(Rendu& r, const Champ& c, const Index& index, const EtatLet
     for (const Choix& ch : choix) {
       const bool choisi = !trouve && (texte ? ch.valeur == etat.valeur : MemeNombre(ch.valeur, etat.valeur));
       trouve = trouve || choisi;
-      h += "<option value=\"" + Echappe(ch.valeur) + "\"" + (choisi ? " selected" : "") + ">" + Echappe(ch.libelle) +
+      h += "<option value=\"" + Echappe(ch.valeur) + "\"" + (choisi ? " selected" : "") + ">" + EchappeTexte(ch.libelle) +
            "</option>";
     }
-    if (!trouve) h += "<option value=\"" + Echappe(etat.valeur) + "\" selected>(" + Echappe(etat.valeur) + ")</option>";
+    if (!trouve) h += "<option value=\"" + Echappe(etat.valeur) + "\" selected>(" + EchappeTexte(etat.valeur) + ")</option>";
     return h + "</select>";
   }
   std::string type = " type=\"text\"";
@@ -332,12 +332,12 @@ std::string Unite(const Champ& c) {
 
 std::string MessageChamp(const Rendu& r, const std::string& nom) {
   const auto it = r.affichage.erreurs.find(nom);
-  return it == r.affichage.erreurs.end() ? "" : "<span class=\"message-champ\" id=\"m-" + nom + "\">" + Echappe(it->second) + "</span>";
+  return it == r.affichage.erreurs.end() ? "" : "<span class=\"message-champ\" id=\"m-" + nom + "\">" + EchappeTexte(it->second) + "</span>";
 }
 
 // A label read by screen readers only: in a table, the column's label and the row's name.
 std::string EtiquetteCachee(const std::string& nom, const std::string& texte) {
-  return "<label class=\"visuellement-cache\" for=\"" + nom + "\">" + Echappe(texte) + "</label>";
+  return "<label class=\"visuellement-cache\" for=\"" + nom + "\">" + EchappeTexte(texte) + "</label>";
 }
 
 // A linked element: the amount computed, the amount used and the switch that lets the person
@@ -353,14 +353,14 @@ std::string ElementLieHtml(Rendu& r, const Champ& c, const Index& index, const s
   const std::string suffixe = ligne.empty() ? "" : " — " + ligne;
   std::string h = ligne.empty() ? "" : EtiquetteCachee(NomChamp(c.code, Ligne(r.ecran, index)), c.libelle + suffixe);
   h += "<span class=\"saisie\">" + Controle(r, c, index, e, !remplace) + Unite(c) + "</span>";
-  h += "<span class=\"calcul\"><label for=\"" + nomCalcule + "\">" + Echappe(calcule.libelle + suffixe) + "</label> <input type=\"text\" id=\"" +
+  h += "<span class=\"calcul\"><label for=\"" + nomCalcule + "\">" + EchappeTexte(calcule.libelle + suffixe) + "</label> <input type=\"text\" id=\"" +
        nomCalcule + "\" value=\"" + Echappe(Affiche(calcule, etats.at(calcule.code).valeur)) + "\" readonly tabindex=\"-1\">" +
        Unite(calcule) + "</span>";
   // The switch reads as its label says, "amount used equal to the computation": on while the
   // computed amount is used (1), off when the person enters another (2).
   h += "<span class=\"bascule\"><input type=\"hidden\" name=\"" + nomMode + "\" value=\"2\"><input type=\"checkbox\" role=\"switch\" id=\"" +
        nomMode + "\" name=\"" + nomMode + "\" value=\"1\" data-sinon=\"2\"" + (remplace ? "" : " checked") + "><label for=\"" + nomMode + "\">" +
-       Echappe(mode.libelle + suffixe) + "</label></span>";
+       EchappeTexte(mode.libelle + suffixe) + "</label></span>";
   return h;
 }
 
@@ -384,7 +384,7 @@ void ChampBloc(Rendu& r, int code, const std::map<int, EtatLettre>& etats) {
   r.h += "<div class=\"" + classes + "\" id=\"l-" + nom + "\" data-ligne" + (e.decision == hote2072::kEcartee ? " hidden" : "") + ">";
   // The shading says "computed"; so does the label itself sometimes ("… (calculées)").
   const bool ditCalcule = c->libelle.find("(calcul") != std::string::npos;
-  r.h += "<label for=\"" + nom + "\"" + (ditCalcule ? " class=\"dit-calcule\"" : "") + ">" + Echappe(c->libelle) + "</label>";
+  r.h += "<label for=\"" + nom + "\"" + (ditCalcule ? " class=\"dit-calcule\"" : "") + ">" + EchappeTexte(c->libelle) + "</label>";
   if (e.decision == hote2072::kEcartee) {
     // Not offered: hidden, and its input disabled, so that nothing is posted for it.
     r.h += "<span class=\"saisie\"><input type=\"text\" id=\"" + nom + "\" value=\"\" disabled></span></div>\n";
@@ -412,9 +412,9 @@ void Blocs(Rendu& r) {
     if (b.replie) {
       const bool ouvert = std::any_of(b.codes.begin(), b.codes.end(), [&](int code) { return r.fautifs.count(NomChamp(code, {})) != 0; });
       r.h += std::string("<details class=\"bloc\"") + id + (ouvert ? " open" : "") + (visible ? "" : " hidden") + "><summary>" +
-             Echappe(b.titre) + "</summary><fieldset><legend class=\"visuellement-cache\">" + Echappe(b.titre) + "</legend>\n";
+             EchappeTexte(b.titre) + "</summary><fieldset><legend class=\"visuellement-cache\">" + EchappeTexte(b.titre) + "</legend>\n";
     } else {
-      r.h += std::string("<fieldset class=\"bloc\"") + id + (visible ? "" : " hidden") + "><legend>" + Echappe(b.titre) + "</legend>\n";
+      r.h += std::string("<fieldset class=\"bloc\"") + id + (visible ? "" : " hidden") + "><legend>" + EchappeTexte(b.titre) + "</legend>\n";
     }
     for (int code : b.codes) ChampBloc(r, code, etats);
     r.h += b.replie ? "</fieldset></details>\n" : "</fieldset>\n";
@@ -434,15 +434,15 @@ void Tableaux(Rendu& r, const std::string& nom, std::uint64_t version) {
   for (const Tableau& t : r.ecran.definition->tableaux) {
     const std::size_t n = Nombre(r.racine, t.niveau, r.ecran.index);
     if (n == 0 && !t.modifiable) continue;
-    r.h += std::string(t.replie ? "<details class=\"bloc tableau\"><summary>" + Echappe(t.titre) + "</summary>"
-                                : "<section class=\"bloc tableau\"><h2>" + Echappe(t.titre) + "</h2>") +
+    r.h += std::string(t.replie ? "<details class=\"bloc tableau\"><summary>" + EchappeTexte(t.titre) + "</summary>"
+                                : "<section class=\"bloc tableau\"><h2>" + EchappeTexte(t.titre) + "</h2>") +
            "<div class=\"defile\"><table><thead><tr><th scope=\"col\">" + (t.niveau == kNiveauQuotePart ? "Immeuble" : t.niveau == kNiveauRepartition ? "Cession" : "N°") + "</th>";
     std::vector<int> colonnes;
     for (int code : t.colonnes) {
       const Champ* c = ChampDe(code);
       if (c == nullptr || c->nature == Nature::LieMode || c->nature == Nature::LieCalcule) continue;
       colonnes.push_back(code);
-      r.h += "<th scope=\"col\">" + Echappe(c->libelle) + "</th>";
+      r.h += "<th scope=\"col\">" + EchappeTexte(c->libelle) + "</th>";
     }
     if (t.modifiable) r.h += "<th scope=\"col\"><span class=\"visuellement-cache\">Actions</span></th>";
     r.h += "</tr></thead><tbody>\n";
@@ -451,7 +451,7 @@ void Tableaux(Rendu& r, const std::string& nom, std::uint64_t version) {
       index.emplace_back(t.niveau, static_cast<int>(k));
       const auto etats = Etats(r.racine, index, colonnes);
       const std::string ligne = NomLigne(r.racine, t.niveau, k);
-      r.h += "<tr><th scope=\"row\">" + Echappe(ligne) + "</th>";
+      r.h += "<tr><th scope=\"row\">" + EchappeTexte(ligne) + "</th>";
       for (int code : colonnes) {
         const Champ& c = *ChampDe(code);
         const EtatLettre& e = etats.at(code);
@@ -504,7 +504,7 @@ void DeuxColonnes(Rendu& r) {
     for (const char* suffixe : {" (BIC ou IS)", "[0]"})
       if (const std::size_t p = libelle.rfind(suffixe); p != std::string::npos && p + std::string_view(suffixe).size() == libelle.size())
         libelle.erase(p);
-    r.h += std::string("<tr") + (c.nature == Nature::Calculee ? " class=\"total\"" : "") + "><th scope=\"row\">" + Echappe(libelle) + "</th>";
+    r.h += std::string("<tr") + (c.nature == Nature::Calculee ? " class=\"total\"" : "") + "><th scope=\"row\">" + EchappeTexte(libelle) + "</th>";
     for (int code : {gauche, droite}) {
       const Champ& col = *ChampDe(code);
       const EtatLettre& e = etats.at(code);
@@ -525,12 +525,12 @@ void DeuxColonnes(Rendu& r) {
 void Alertes(Rendu& r) {
   r.h += "<div id=\"alertes\" role=\"alert\" aria-live=\"assertive\">";
   const Affichage& a = r.affichage;
-  if (!a.alerte.empty()) r.h += "<p class=\"alerte\">" + Echappe(a.alerte) + "</p>";
+  if (!a.alerte.empty()) r.h += "<p class=\"alerte\">" + EchappeTexte(a.alerte) + "</p>";
   if (!a.erreurs.empty()) {
     r.h += "<div class=\"alerte\"><p>Valeurs refusées, la déclaration est inchangée pour ces champs :</p><ul>";
     for (const auto& [nom, texte] : a.erreurs) {
       const Champ* c = ChampDe(LitNomChamp(nom, r.ecran).value_or(ChampPoste{0, {}}).code);
-      r.h += "<li><a href=\"#" + nom + "\">" + Echappe(c != nullptr ? c->libelle : nom) + "</a> : " + Echappe(texte) + "</li>";
+      r.h += "<li><a href=\"#" + nom + "\">" + EchappeTexte(c != nullptr ? c->libelle : nom) + "</a> : " + EchappeTexte(texte) + "</li>";
     }
     r.h += "</ul></div>";
   }
@@ -540,21 +540,21 @@ void Alertes(Rendu& r) {
     for (const MessageTrouve& m : a.messages) {
       const short champ = hote2072::ChampDuMessage(m.numero, m.curseur);
       const std::string texte = std::to_string(m.numero) + " — " + hote2072::ExplicationMessage(m.numero);
-      r.h += "<li>" + (champ != 0 ? "<a href=\"#" + NomChamp(champ, {}) + "\">" + Echappe(texte) + "</a>" : Echappe(texte)) + "</li>";
+      r.h += "<li>" + (champ != 0 ? "<a href=\"#" + NomChamp(champ, {}) + "\">" + EchappeTexte(texte) + "</a>" : EchappeTexte(texte)) + "</li>";
     }
     r.h += "</ul>";
     if (a.suite) r.h += "<p><a class=\"bouton\" href=\"" + Echappe(*a.suite) + "\">Continuer sans corriger</a></p>";
     r.h += "</div>";
   }
   r.h += "</div>\n";
-  if (!a.notice.empty()) r.h += "<p class=\"notice\" role=\"status\">" + Echappe(a.notice) + "</p>\n";
+  if (!a.notice.empty()) r.h += "<p class=\"notice\" role=\"status\">" + EchappeTexte(a.notice) + "</p>\n";
 }
 
 void Bandeau(Rendu& r, const TStaticsManager& statics) {
   const auto& g = r.racine.getResultatGlobalARepartir();
   r.h += "<dl id=\"bandeau\" class=\"bandeau\" aria-label=\"Totaux de la société\">";
   const auto figure = [&](const char* id, const char* titre, const std::string& valeur) {
-    r.h += std::string("<div id=\"") + id + "\"><dt>" + titre + "</dt><dd>" + Echappe(valeur) + "</dd></div>";
+    r.h += std::string("<div id=\"") + id + "\"><dt>" + titre + "</dt><dd>" + EchappeTexte(valeur) + "</dd></div>";
   };
   figure("b-recettes", "Revenus bruts", Euros(g.getRevenuBrut()));
   figure("b-charges", "Frais et charges", Euros(g.getCharge()));
@@ -583,7 +583,7 @@ void SousEcrans(Rendu& r, const std::string& nom) {
       index.emplace_back(def.niveaux.back(), static_cast<int>(k));
       const Ecran e{&def, index};
       r.h += "<li><a href=\"" + Base(nom) + e.Chemin() + "?depuis=" + EncodeUrl(r.ecran.Chemin()) + "\">" +
-             Echappe(def.titre + " " + std::to_string(k + 1) + " : " + NomEnregistrement(r.racine, index)) + "</a></li>";
+             EchappeTexte(def.titre + " " + std::to_string(k + 1) + " : " + NomEnregistrement(r.racine, index)) + "</a></li>";
     }
     r.h += "</ul><button type=\"submit\" form=\"actions\" formaction=\"" + Base(nom) + "ajoute?niveau=" +
            std::to_string(def.niveaux.back()) + "\" class=\"secondaire\">" + ajout + "</button></section>\n";
@@ -606,7 +606,7 @@ void Actions(Rendu& r, const std::string& nom, std::uint64_t version) {
       if (k + 1 < r.racine.NbAssocie()) r.h += "<button type=\"submit\" formaction=\"" + Base(nom) + "deplace?sens=1\">Descendre</button>";
     }
     r.h += "<button type=\"submit\" formaction=\"" + Base(nom) + "supprime\" class=\"danger\" data-confirme=\"Supprimer cet enregistrement ?\">Supprimer : " +
-           Echappe(minuscule) + "</button>";
+           EchappeTexte(minuscule) + "</button>";
   }
   r.h += "</form>\n";
 }
@@ -680,10 +680,10 @@ std::string PageEcran(const std::string& nom, DeclarationOuverte& d, const Ecran
     const Index parent(ecran.index.begin(), ecran.index.end() - 1);
     const Ecran e{DefinitionDesNiveaux({parent.front().first}), parent};
     h += "<p class=\"fil\"><a href=\"" + Base(nom) + e.Chemin() + "?depuis=" + EncodeUrl(ecran.Chemin()) + "\">" +
-         Echappe(e.definition->titre + " " + std::to_string(parent.back().second + 1) + " : " + NomEnregistrement(racine, parent)) +
+         EchappeTexte(e.definition->titre + " " + std::to_string(parent.back().second + 1) + " : " + NomEnregistrement(racine, parent)) +
          "</a></p>";
   }
-  r.h += "<h1 id=\"titre\">" + Echappe(titre) + "</h1>\n";
+  r.h += "<h1 id=\"titre\">" + EchappeTexte(titre) + "</h1>\n";
   Alertes(r);
   Bandeau(r, statics);
   r.h += "<form id=\"ecran\" method=\"post\" action=\"" + Base(nom) + "saisie\" novalidate>"
@@ -738,15 +738,15 @@ std::string PageListe(const std::string& nom, DeclarationOuverte& d, Genre genre
     const Index index{{l.niveau, static_cast<int>(k)}};
     const Ecran e{&Definition(genre), index};
     h += "<tr><td>" + std::to_string(k + 1) + "</td><td><a href=\"" + Base(nom) + e.Chemin() + "\">" +
-         Echappe(NomEnregistrement(racine, index)) + "</a></td>";
+         EchappeTexte(NomEnregistrement(racine, index)) + "</a></td>";
     if (genre == Genre::Associe) {
       const auto& a = racine.getAssocie2072()[k];
-      h += "<td>" + Echappe(a.getCodeAssocie()) + "</td><td class=\"nombre\">" + hote2072::FormateNombre(a.getNombreParts(), 5) +
+      h += "<td>" + EchappeTexte(a.getCodeAssocie()) + "</td><td class=\"nombre\">" + hote2072::FormateNombre(a.getNombreParts(), 5) +
            "</td><td class=\"nombre\">" + Euros(a.getBulletin2072().getTotalRevenuOuDeficit()) + "</td>";
     }
     if (genre == Genre::Propriete) {
       const auto& p = racine.getPropriete2072()[k];
-      h += "<td>" + Echappe(p.getCodePropriete()) + "</td><td class=\"nombre\">" +
+      h += "<td>" + EchappeTexte(p.getCodePropriete()) + "</td><td class=\"nombre\">" +
            Euros(p.getResultatARepartir().getRevenuOuDeficit()) + "</td>";
     }
     h += "</tr>\n";
@@ -768,18 +768,18 @@ std::string PageListe(const std::string& nom, DeclarationOuverte& d, Genre genre
 
 std::string PageEspace(const EspaceTravail& espace, const std::vector<LigneEspace>& lignes, const std::string& notice) {
   std::string h = "<header class=\"entete\"><a class=\"marque\" href=\"/\">sci2072</a><span class=\"titre-declaration\">" +
-                  Echappe(espace.Dossier().string()) + "</span></header><main id=\"principal\" class=\"espace\">";
+                  EchappeTexte(espace.Dossier().string()) + "</span></header><main id=\"principal\" class=\"espace\">";
   h += "<h1>Déclarations du dossier</h1>\n";
-  if (!notice.empty()) h += "<p class=\"notice\" role=\"status\">" + Echappe(notice) + "</p>\n";
+  if (!notice.empty()) h += "<p class=\"notice\" role=\"status\">" + EchappeTexte(notice) + "</p>\n";
   h += "<table class=\"liste\"><thead><tr><th scope=\"col\">Fichier</th><th scope=\"col\">Société</th><th scope=\"col\">SIREN</th>"
        "<th scope=\"col\">Année</th><th scope=\"col\">Résultat à répartir</th><th scope=\"col\">Messages</th><th scope=\"col\">Actions</th></tr></thead><tbody>\n";
   for (const LigneEspace& l : lignes) {
-    h += "<tr><td><a href=\"" + Base(l.nom) + "general\">" + Echappe(l.nom) + "</a>" +
+    h += "<tr><td><a href=\"" + Base(l.nom) + "general\">" + EchappeTexte(l.nom) + "</a>" +
          (l.modifiee ? " <span class=\"etat modifiee\">non enregistrée</span>" : "") + "</td>";
     if (!l.probleme.empty()) {
-      h += "<td colspan=\"5\" class=\"probleme\">" + Echappe(l.probleme) + "</td>";
+      h += "<td colspan=\"5\" class=\"probleme\">" + EchappeTexte(l.probleme) + "</td>";
     } else {
-      h += "<td>" + Echappe(Ou(l.societe, "(sans nom)")) + "</td><td>" + Echappe(l.siren) + "</td><td>" + std::to_string(l.annee) +
+      h += "<td>" + EchappeTexte(Ou(l.societe, "(sans nom)")) + "</td><td>" + EchappeTexte(l.siren) + "</td><td>" + std::to_string(l.annee) +
            "</td><td class=\"nombre\">" + Euros(l.resultat) + "</td><td class=\"nombre\">" + std::to_string(l.messages) + "</td>";
     }
     h += "<td class=\"actions\">";
@@ -791,7 +791,7 @@ std::string PageEspace(const EspaceTravail& espace, const std::vector<LigneEspac
            "\"><label>Année suivante : <input name=\"nom\" value=\"" + Echappe(base) + "-" + std::to_string(l.annee + 1) +
            "\" size=\"14\"></label><button type=\"submit\">Créer</button></form>";
       h += "<form method=\"post\" action=\"/espace/supprime\"><input type=\"hidden\" name=\"nom\" value=\"" + Echappe(l.nom) +
-           "\"><button type=\"submit\" class=\"danger\" data-confirme=\"Mettre " + Echappe(l.nom) + " à la corbeille ?\">Supprimer</button></form>";
+           "\"><button type=\"submit\" class=\"danger\" data-confirme=\"Mettre " + EchappeTexte(l.nom) + " à la corbeille ?\">Supprimer</button></form>";
     }
     h += "</td></tr>\n";
   }
@@ -823,7 +823,7 @@ std::string PageRefus(const Refus& refus) {
   while (debut <= refus.message.size()) {
     std::size_t fin = refus.message.find('\n', debut);
     if (fin == std::string::npos) fin = refus.message.size();
-    lignes += "<p>" + Echappe(refus.message.substr(debut, fin - debut)) + "</p>";
+    lignes += "<p>" + EchappeTexte(refus.message.substr(debut, fin - debut)) + "</p>";
     debut = fin + 1;
   }
   return Document("Erreur " + std::to_string(refus.statut),

@@ -205,6 +205,13 @@ TEST_F(Serveur, ScreensEnterCheckSaveAndRefuse) {
   EXPECT_NE(page->body.find("126 — "), std::string::npos);
   EXPECT_NE(page->body.find("name=\"c12055\" aria-invalid=\"true\" autofocus"), std::string::npos);
   EXPECT_NE(page->body.find("href=\"/d/parc.json/associe/1\">Continuer sans corriger"), std::string::npos);
+  // A name holding markup and a right-to-left override: the input keeps it as entered, the page
+  // around it shows the override as an escape, so it cannot reverse what follows.
+  Poste("/d/parc.json/saisie", {{"ecran", "associe/0"}, {"version", Version(page->body)}, {"c12055", "BERTRAND\u202e<b>"}});
+  page = Get("/d/parc.json/associe/0");
+  EXPECT_NE(page->body.find("value=\"BERTRAND\u202e&lt;b&gt;\""), std::string::npos);
+  EXPECT_NE(page->body.find("BERTRAND\\u202e&lt;b&gt;"), std::string::npos);
+  EXPECT_EQ(page->body.find("<b>"), std::string::npos);
   Poste("/d/parc.json/saisie", {{"ecran", "associe/0"}, {"version", Version(page->body)}, {"c12055", "BERTRAND"}});
 
   // Records come and go through the root's operations: a partner added moves "Autre".
