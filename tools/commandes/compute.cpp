@@ -31,7 +31,11 @@ Commande CommandeCompute() {
               if (!racine) return kEntreeInvalide;
               racine->Update();
               if (o->selection)
-                EcritFichier(o->sortie, EcritJson(EcritSelection(*racine), !o->compact));
+                EcritFichier(o->sortie, [&](const auto& ecrit) {
+                  EcrivainJson json(ecrit, racine->getAnnee(), !o->compact);
+                  EcritSelection(*racine, [&](const LettreFichier& l) { json.Ajoute(l); });
+                  json.Termine();
+                });
               else
                 EcritDeclaration(o->sortie, *racine, o->toutes, !o->compact);
               if (const auto n = ControleDeclaration(*racine).size(); n > 0)

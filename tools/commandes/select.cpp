@@ -98,12 +98,21 @@ Commande CommandeSelect() {
               auto racine = ChargeDeclaration(o->entree);
               if (!racine) return kEntreeInvalide;
               racine->Update();
-              const auto lettres = Selectionne(*racine, seul, codes);
-              if (!lettres) {
-                std::cerr << "sci2072 select: --index " << DecritIndex(*seul) << " names no record of the declaration\n";
-                return kUsage;
+              if (seul) {  // one record: its letters are few, and nothing is written when it does not exist
+                const auto lettres = Selectionne(*racine, seul, codes);
+                if (!lettres) {
+                  std::cerr << "sci2072 select: --index " << DecritIndex(*seul) << " names no record of the declaration\n";
+                  return kUsage;
+                }
+                EcritFichier("-", o->json ? SelectionJson(*lettres) : SelectionTexte(*lettres));
+                return kSucces;
               }
-              EcritFichier("-", o->json ? SelectionJson(*lettres) : SelectionTexte(*lettres));
+              // Every record: written as it goes, one record's letters held at a time.
+              EcritFichier("-", [&](const auto& ecrit) {
+                EcrivainSelection ecrivain(ecrit, o->json);
+                Selectionne(*racine, std::nullopt, codes, [&](const LettreSelectionnee& l) { ecrivain.Ajoute(l); });
+                ecrivain.Termine();
+              });
               return kSucces;
             });
           }};
