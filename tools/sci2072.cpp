@@ -20,6 +20,7 @@ constexpr Commande (*kCommandes[])() = {
     CommandeSelect,
     CommandeSummary,
     CommandeReport,
+    CommandeServe,
 };
 
 // Adds one command to the parser; its exit status goes to `statut` once it has run.

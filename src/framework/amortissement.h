@@ -52,7 +52,8 @@ class TAmortissement {
   void Init();
 
   // The year's depreciation deduction of the property, in euros: the seven lines summed and
-  // rounded once, half away from zero; with `cumul`, the depreciation cumulated from each
+  // rounded once, half away from zero, exactly for amounts in euros and cents (a true half
+  // euro gives the euro above); with `cumul`, the depreciation cumulated from each
   // line's start to the 31 December of the year. Writes nothing through a null `res`; gives
   // 0 for a scheme outside 1-5 or a year <= 0. The object is not changed.
   //

@@ -159,11 +159,35 @@ bool LitDate(const char* texte, long& aaaammjj) {
   return true;
 }
 
+namespace {
+
+// Digits from the first non-zero one to the last, the point left out.
+int ChiffresSignificatifs(std::string_view texte) {
+  const auto premier = texte.find_first_of("123456789");
+  if (premier == std::string_view::npos) return 0;
+  const auto dernier = texte.find_last_of("123456789");
+  const auto point = texte.find('.');
+  const bool pointEntre = point != std::string_view::npos && point > premier && point < dernier;
+  return static_cast<int>(dernier - premier + 1) - (pointEntre ? 1 : 0);
+}
+
+}  // namespace
+
 std::string EcritReel(double valeur) {
   if (valeur == 0 || !std::isfinite(valeur)) return "0";
   char tampon[400];
   auto [p, ec] = std::to_chars(tampon, tampon + sizeof tampon, valeur, std::chars_format::fixed);
   if (ec != std::errc()) return "0";
+  if (ChiffresSignificatifs(std::string_view(tampon, p - tampon)) <= 15) return std::string(tampon, p);
+  // The noise of binary arithmetic sits in the 16th and 17th digits: the double nearest the
+  // 15-digit rounding has a shortest text of 15 digits at most. Near the largest double the
+  // rounding may overflow; the number is then written whole.
+  char court[32];
+  const auto fin = std::to_chars(court, court + sizeof court, valeur, std::chars_format::scientific, 14).ptr;
+  double arrondi = 0;
+  const auto lu = std::from_chars(court, fin, arrondi);
+  if (lu.ec != std::errc() || !std::isfinite(arrondi)) return std::string(tampon, p);
+  p = std::to_chars(tampon, tampon + sizeof tampon, arrondi, std::chars_format::fixed).ptr;
   return std::string(tampon, p);
 }
 

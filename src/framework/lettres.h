@@ -104,7 +104,10 @@ namespace lettres {
 bool LitReel(const char* texte, double& valeur);
 bool LitEntier(const char* texte, long long& valeur);  // decimal; a fraction truncates toward zero
 bool LitDate(const char* texte, long& aaaammjj);       // DD/MM/YYYY, a real calendar date; empty is 0
-std::string EcritReel(double valeur);                  // shortest text that reads back to the same number
+// Plain decimal, at most 15 significant digits: the shortest text that reads back to the same
+// number when there is one that short (every value entered with 15 digits or fewer), the
+// number rounded to 15 digits otherwise (11236 x 0.3 is 3370.8, not 3370.7999999999997).
+std::string EcritReel(double valeur);
 std::string EcritDate(long aaaammjj);                  // DD/MM/YYYY; 0 is the empty text
 bool DateValide(long aaaammjj);
 

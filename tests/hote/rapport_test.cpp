@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <sstream>
 #include <stdexcept>
+#include <vector>
 
 #include "presentation/resume.h"
 #include "presentation/resumehtml.h"
@@ -40,17 +41,30 @@ struct DossierTemporaire {
 const DossierTemporaire kTemporaire;
 const std::string& kDossier = kTemporaire.chemin;
 
-TEST(Rapport, HtmlIsSelfContainedAndEscapesTexts) {
+TEST(Rapport, HtmlIsSelfContainedEscapesTextsAndPrintsChartsReadably) {
   TDonnee2072 racine;
-  racine.getInfogene2072().setSocieteNom("SCI <b>\"A&B\"</b>");
+  racine.getInfogene2072().setSocieteNom("SCI <b>\"A&B\"</b></style>\\");
   racine.AssocieNumero(racine.AjouteAssocie())->setNom("<script>x</script>");
+  const std::string longNom = "DE LA ROCHEFOUCAULD-MONTMORENCY Marie-Françoise Élisabeth";
+  racine.AssocieNumero(racine.AjouteAssocie())->setNom(longNom);
   racine.Update();
-  const std::string html = ResumeHtml(ConstruitResume(racine, false));
+  const std::string html = ResumeHtml(ConstruitResume(racine, {}));
   EXPECT_NE(html.find("SCI &lt;b&gt;&quot;A&amp;B&quot;&lt;/b&gt;"), std::string::npos);
   EXPECT_EQ(html.find("<script"), std::string::npos);
   EXPECT_EQ(html.find("<b>"), std::string::npos);
   EXPECT_EQ(html.find("http://www.w3.org/2000/svg"), html.find("http"));  // no link but the SVG namespace
-  EXPECT_NE(html.find("@page"), std::string::npos);
+  // The running header holds the name as a CSS string that cannot end the style.
+  EXPECT_EQ(html.find("</style>"), html.rfind("</style>"));
+  EXPECT_NE(html.find(R"(content: "SCI \3C b\3E \"A\26 B\"\3C /b\3E \3C /style\3E \\ — )"), std::string::npos);
+  EXPECT_NE(html.find(R"(counter(page) " sur " counter(pages))"), std::string::npos);
+  // Chart texts at least 11 px on a chart no wider than the printed column (680 px): 8 pt.
+  for (auto p = html.find("font-size=\""); p != std::string::npos; p = html.find("font-size=\"", p + 1))
+    EXPECT_GE(std::stod(html.substr(p + 11)), 11.0);
+  for (auto p = html.find("<svg "); p != std::string::npos; p = html.find("<svg ", p + 1))
+    EXPECT_LE(std::stod(html.substr(html.find("width=\"", p) + 7)), 680.0);
+  // A long name is shortened on a word in the chart, whole in the statement.
+  EXPECT_NE(html.find(">DE LA ROCHEFOUCAULD-MONTMORENCY…</text>"), std::string::npos);
+  EXPECT_NE(html.find("Déclaration individuelle : " + longNom + "</h2>"), std::string::npos);
 }
 
 TEST(Rapport, PdfWithoutABrowserFailsNamingWhatToInstall) {
@@ -63,15 +77,18 @@ TEST(Rapport, PdfWithoutABrowserFailsNamingWhatToInstall) {
   EXPECT_EQ(Lance("'" + kProgramme + "' report '" + kExemples + "/sci-du-parc.json' --pdf 2>/dev/null"), 2);
 }
 
-// Pages of the printed text whose first words are `debut`.
-std::size_t PagesCommencant(const std::string& texte, const std::string& debut) {
-  std::size_t n = 0;
+// The printed text's pages, each as its lines that are not blank, trimmed.
+std::vector<std::vector<std::string>> Pages(const std::string& texte) {
+  std::vector<std::vector<std::string>> pages;
   std::stringstream flux(texte);
   for (std::string page; std::getline(flux, page, '\f');) {
-    const auto mot = page.find_first_not_of(" \t\n");
-    n += mot != std::string::npos && page.compare(mot, debut.size(), debut) == 0;
+    std::vector<std::string> lignes;
+    std::stringstream lu(page);
+    for (std::string l; std::getline(lu, l);)
+      if (const auto debut = l.find_first_not_of(' '); debut != std::string::npos) lignes.push_back(l.substr(debut));
+    if (!lignes.empty()) pages.push_back(std::move(lignes));
   }
-  return n;
+  return pages;
 }
 
 TEST(Rapport, PrintedReportsCarryTheFiguresAPagePerStatementAndFitThePage) {
@@ -106,13 +123,36 @@ TEST(Rapport, PrintedReportsCarryTheFiguresAPagePerStatementAndFitThePage) {
           ++chiffres;
         }
     EXPECT_GE(chiffres, 3);
-    // Each statement starts a page.
+    // Every page: company and year above, page n of m below; each statement and the messages
+    // start a page, the messages at the end; no section title ends a page.
+    const auto pages = Pages(texte);
+    std::string societe, titres;
+    std::istringstream resumeLu(LitFichier(resume));
+    for (std::string l, precedente; std::getline(resumeLu, l); precedente = l) {
+      const std::string denomination = "  Dénomination";
+      if (l.rfind(denomination, 0) == 0 && societe.empty())
+        societe = l.substr(l.find_first_not_of(' ', denomination.size()));
+      if (!l.empty() && l.find_first_not_of('-') == std::string::npos) titres += precedente + "\n";
+    }
     const std::string page = LitFichier(html);
-    std::size_t associes = 0;
+    std::size_t associes = 0, debutsAssocie = 0;
     for (auto p = page.find("class=\"associe\""); p != std::string::npos; p = page.find("class=\"associe\"", p + 1))
       ++associes;
     ASSERT_GT(associes, 0u);
-    EXPECT_EQ(PagesCommencant(texte, "Déclaration individuelle"), associes);
+    for (std::size_t n = 0; n < pages.size(); ++n) {
+      const auto& lignes = pages[n];
+      ASSERT_GE(lignes.size(), 3u) << "page " << n + 1;
+      EXPECT_EQ(lignes.front().rfind(societe + " — ", 0), 0u) << lignes.front();
+      EXPECT_EQ(lignes.back(), "Page " + std::to_string(n + 1) + " sur " + std::to_string(pages.size()));
+      debutsAssocie += lignes[1].rfind("Déclaration individuelle", 0) == 0;
+      EXPECT_EQ(titres.find(lignes[lignes.size() - 2] + "\n"), std::string::npos) << "page " << n + 1 << " ends with a title";
+      const bool messages = lignes[1] == "Messages des contrôles";
+      EXPECT_EQ(messages, titres.find("Messages des contrôles") != std::string::npos && n + 1 == pages.size())
+          << "page " << n + 1;
+      for (const std::string& l : lignes)
+        EXPECT_TRUE(messages || l.rfind("• message ", 0) == std::string::npos) << "page " << n + 1 << ": " << l;
+    }
+    EXPECT_EQ(debutsAssocie, associes);
     // Nothing beyond the page's width: every word's box inside the page.
     ASSERT_EQ(Lance("pdftotext -bbox '" + pdf + "' '" + pdf + ".bbox'"), 0);
     std::istringstream boites(LitFichier(pdf + ".bbox"));

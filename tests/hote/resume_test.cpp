@@ -33,11 +33,11 @@ TEST(Resume, BeyondTwentyPartnersTheLargestHoldingsAreListedAndTheRestCounted) {
     a->setNombreParts(k % 5 == 0 ? 1 : 10 + k / 2);  // 0, 5, 10, 15, 20 hold one part
   }
   racine.Update();
-  const Resume choisis = ConstruitResume(racine, false);
+  const Resume choisis = ConstruitResume(racine, {});
   EXPECT_EQ(choisis.associesOmis, 5u);
   std::vector<std::string> noms;
   for (const Tableau& t : choisis.tableaux)
-    if (t.titre.rfind("Déclaration individuelle : ", 0) == 0) noms.push_back(t.titre.substr(28, t.titre.find(' ', 28) - 28));
+    if (t.genre == Tableau::Genre::Bulletin) noms.push_back(t.titre.substr(28, t.titre.find(' ', 28) - 28));
   ASSERT_EQ(noms.size(), 20u);
   EXPECT_EQ(noms.front(), "A24");  // 22 parts
   EXPECT_EQ(noms[1], "A22");       // 21 parts, before A23 (21 parts) in file order
@@ -45,7 +45,7 @@ TEST(Resume, BeyondTwentyPartnersTheLargestHoldingsAreListedAndTheRestCounted) {
   for (const char* seul : {"A0", "A5", "A10", "A15", "A20"})
     EXPECT_EQ(std::find(noms.begin(), noms.end(), seul), noms.end()) << seul;
   EXPECT_NE(ResumeTexte(choisis).find("5 autres associés non listés"), std::string::npos);
-  const Resume tous = ConstruitResume(racine, true);
+  const Resume tous = ConstruitResume(racine, {.tousAssocies = true, .codesDonnes = {}});
   EXPECT_EQ(tous.associesOmis, 0u);
   EXPECT_EQ(ResumeTexte(tous).find("autres associés"), std::string::npos);
 }
@@ -53,7 +53,7 @@ TEST(Resume, BeyondTwentyPartnersTheLargestHoldingsAreListedAndTheRestCounted) {
 // Figures of one table end in the same character column whatever the accents and separators.
 TEST(Resume, FiguresAlignByCharactersNotBytes) {
   Resume r;
-  r.tableaux.push_back({"T", {}, {{"Intérêts d'emprunts", {FormateMontant(1234567)}}, {"Total", {"0"}}}});
+  r.tableaux.push_back({Tableau::Genre::Totaux, "T", {}, {{"Intérêts d'emprunts", {FormateMontant(1234567)}}, {"Total", {"0"}}}});
   std::istringstream lignes(ResumeTexte(r));
   std::vector<std::size_t> fins;
   for (std::string l; std::getline(lignes, l);)
@@ -63,6 +63,66 @@ TEST(Resume, FiguresAlignByCharactersNotBytes) {
 }
 
 using ResumeHote = aide::Programme;
+
+// A partner of each regime: the first gives its code and cedes 10 parts to an outside person,
+// the IS company's parts do not add up. Corporate-tax results 10 000 (BIC / IS), 4 000 (BA).
+constexpr const char* kRegimes = R"({"format": "sci2072-declaration", "version": 1, "year": 2011, "letters": [
+ {"code": 12003, "value": "SCI TEST"}, {"code": 12044, "value": "500"},
+ {"code": 12217, "value": "10000"}, {"code": 12227, "value": "4000"},
+ {"code": 12655, "index": {"300": 0}, "value": "STUDIO-1"}, {"code": 12102, "index": {"300": 0}, "value": "Studio"},
+ {"code": 12140, "index": {"300": 0}, "value": "1000"},
+ {"code": 12694, "index": {"301": 0}, "value": "FONCIER-A"}, {"code": 12055, "index": {"301": 0}, "value": "FONCIER"},
+ {"code": 12075, "index": {"301": 0}, "value": "90"}, {"code": 12742, "index": {"301": 0}, "value": "100"},
+ {"code": 12055, "index": {"301": 1}, "value": "AGRICOLE"}, {"code": 12078, "index": {"301": 1}, "value": "2"},
+ {"code": 12075, "index": {"301": 1}, "value": "100"}, {"code": 12742, "index": {"301": 1}, "value": "100"},
+ {"code": 12055, "index": {"301": 2}, "value": "COMMERCANT"}, {"code": 12078, "index": {"301": 2}, "value": "3"},
+ {"code": 12075, "index": {"301": 2}, "value": "100"}, {"code": 12742, "index": {"301": 2}, "value": "100"},
+ {"code": 12520, "index": {"301": 3}, "value": "2"}, {"code": 12064, "index": {"301": 3}, "value": "HOLDING SAS"},
+ {"code": 12078, "index": {"301": 3}, "value": "4"},
+ {"code": 12075, "index": {"301": 3}, "value": "100"}, {"code": 12742, "index": {"301": 3}, "value": "80"},
+ {"code": 12055, "index": {"301": 4}, "value": "LIBERAL"}, {"code": 12078, "index": {"301": 4}, "value": "5"},
+ {"code": 12075, "index": {"301": 4}, "value": "100"}, {"code": 12742, "index": {"301": 4}, "value": "100"},
+ {"code": 12763, "index": {"309": 0}, "value": "0"}, {"code": 12762, "index": {"309": 0}, "value": "5"},
+ {"code": 12710, "index": {"309": 0}, "value": "DUPONT"}, {"code": 12711, "index": {"309": 0}, "value": "Louis"},
+ {"code": 12726, "index": {"309": 0}, "value": "10"}, {"code": 12727, "index": {"309": 0}, "value": "15/03/2011"}]})";
+
+// Each statement as the partner receives it: the figures of its own regime only, its transfers
+// with date and counterparty, its code only when the file gave it, a warning when its parts
+// do not add up; the messages name records without made-up codes.
+TEST_F(ResumeHote, EachStatementAsThePartnerReceivesIt) {
+  Ecrit("regimes.json", kRegimes);
+  const aide::Resultat r = Lance("summary regimes.json");
+  ASSERT_EQ(r.statut, 0) << r.erreur;
+  const auto bulletin = [&](const std::string& nom) {
+    const auto debut = r.sortie.find("Déclaration individuelle : " + nom + "\n");
+    return debut == std::string::npos ? std::string() : r.sortie.substr(debut, r.sortie.find("\n\n", debut) - debut);
+  };
+  const std::string milliers = "2\u202F000";
+  struct Cas {
+    const char* nom;
+    std::vector<std::string> present, absent;
+  };
+  const Cas cas[] = {
+      {"FONCIER",
+       {"Revenus fonciers", "FONCIER-A", "Parts cédées le 15/03/2011 à DUPONT Louis   -10", "dont Studio (STUDIO-1)"},
+       {"Quote-part du résultat", "Attention"}},
+      {"AGRICOLE", {"Bénéfices agricoles", "Quote-part du résultat BA   800"}, {"Revenus fonciers", "BIC / IS", "Code"}},
+      {"COMMERCANT", {"Quote-part du résultat BIC / IS  " + milliers}, {"Revenus fonciers", "Quote-part du résultat BA"}},
+      {"HOLDING SAS",
+       {"Quote-part du résultat BIC / IS  " + milliers,
+        "Attention : parts au 1er janvier + acquises - cédées = 80 + 0 - 0 = 80, et non les 100 parts au 31 décembre"},
+       {"Revenus fonciers", "Code"}},
+      {"LIBERAL", {"Revenus fonciers", "dont Studio (STUDIO-1)"}, {"Quote-part du résultat", "Code", "Attention"}},
+  };
+  for (const Cas& c : cas) {
+    const std::string b = bulletin(c.nom);
+    ASSERT_NE(b, "") << c.nom;
+    EXPECT_NE(b.find("SCI TEST"), std::string::npos) << c.nom;
+    for (const std::string& texte : c.present) EXPECT_NE(b.find(texte), std::string::npos) << c.nom << ": " << texte << "\n" << b;
+    for (const std::string& texte : c.absent) EXPECT_EQ(b.find(texte), std::string::npos) << c.nom << ": " << texte << "\n" << b;
+  }
+  EXPECT_NE(r.sortie.find("  associé 4 \"HOLDING SAS\"\n    message 129"), std::string::npos) << r.sortie;
+}
 
 TEST_F(ResumeHote, CommittedSummariesOfTheExamplesAndExitStatuses) {
   for (const char* exemple : {"sci-du-parc", "sci-les-restanques"}) {

@@ -132,10 +132,17 @@ TEST_F(SelectionHote, ATransferBetweenPartnersMarksTheirIdentities) {
   ASSERT_EQ(racine.statut, 0) << racine.erreur;
   EXPECT_EQ(Occurrences(racine.sortie, "\"code\": 12003"), 1u);
   EXPECT_EQ(Occurrences(racine.sortie, "\"index\": {}"), Occurrences(racine.sortie, "\"code\": "));
-  // Codes of no record at the index: nothing to show.
+  // Each code the screen does not hold is named; none held is a usage error.
+  const Resultat partiel = Lance("select '" + kParc + "' --index 309=0 --codes 12055,12726,12003 --json");
+  EXPECT_EQ(partiel.statut, 0);
+  EXPECT_EQ(Occurrences(partiel.sortie, "\"code\": "), 1u) << partiel.sortie;
+  EXPECT_EQ(partiel.erreur,
+            "sci2072 select: letter 12003 (SocieteNom of TInfogene2072) is not on the screen of --index 309=0\n"
+            "sci2072 select: letter 12055 (Nom of TAssocie2072) is not on the screen of --index 309=0\n");
   const Resultat aucun = Lance("select '" + kParc + "' --index 301=0 --codes 12003 --json");
-  ASSERT_EQ(aucun.statut, 0) << aucun.erreur;
-  EXPECT_EQ(aucun.sortie, "[\n]\n");
+  EXPECT_EQ(aucun.statut, 2);
+  EXPECT_EQ(aucun.sortie, "");
+  EXPECT_NE(aucun.erreur.find("letter 12003"), std::string::npos);
 }
 
 TEST_F(SelectionHote, BadArgumentsAreUsageErrorsAndBadFilesInvalidInput) {

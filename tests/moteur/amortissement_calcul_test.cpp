@@ -2,6 +2,8 @@
 // of a schedule and of an extension, the cases that give nothing, one rounding.
 #include <gtest/gtest.h>
 
+#include <numeric>
+
 #include "amortissement.h"
 
 namespace {
@@ -73,8 +75,10 @@ const Cas kCas[] = {
     {RC, 1, 200000, 20041301, 0, 2009, 0},
     {RC, 1, 200000, 401, 0, 2009, 0},
     {RC, 1, 200000, 20040401, 0, 2147483647L, 0},
-    // Half a euro rounds up.
+    // Half a euro rounds up, exactly: 35,700 x 6 % x 11/12 is 1,963.50.
     {P, 5, 60, 20111201, 0, 2011, 1},
+    {RR, 1, 35700, 20090201, 0, 2009, 1964},
+    {RR, 1, 35699.99, 20090201, 0, 2009, 1963},
 };
 
 }  // namespace
@@ -83,6 +87,41 @@ TEST(CalculAmortissement, BaremesEtRegleDuMois) {
   for (const Cas& c : kCas)
     EXPECT_EQ(Deduction(Objet(c)), c.attendu) << "scheme " << c.regime << " line " << c.ligne << " from "
                                               << c.debut << " x" << c.prorogation << " in " << c.annee;
+}
+
+// Every yearly rate of a schedule over every count of months of one year: on a base in cents
+// that makes the year's amount an exact half euro, the half rounds up; a cent less rounds down.
+// A stretch that opens a schedule is reached by a line starting in the year, one that closes
+// it by the year after the schedule's end (or its last full year for twelve months).
+TEST(CalculAmortissement, DemiEuroExact) {
+  struct Palier {
+    short regime;
+    int ligne;
+    long tauxMillieme;
+    long anneesAvantFin;  // 0: the stretch opens the schedule; otherwise the schedule's length
+  };
+  const Palier paliers[] = {{P, 1, 100, 0}, {P, 1, 20, 24},  {RC, 1, 80, 0}, {RC, 1, 25, 9},
+                            {RR, 1, 60, 0}, {RR, 1, 40, 9},  {BL, 5, 100, 0}};
+  for (const Palier& p : paliers)
+    for (long mois = 1; mois <= 12; ++mois) {
+      long debut = 2000'00'01 + 100 * (13 - mois), annee = 2000;
+      if (p.anneesAvantFin != 0) {
+        debut = mois == 12 ? 2000'01'01 : 2000'00'01 + 100 * (mois + 1);
+        annee = 2000 + p.anneesAvantFin - (mois == 12 ? 1 : 0);
+      }
+      // Cents x rate x months / 600,000 halves: an odd number on the odd multiples of
+      // 600,000 / gcd (the one near 35,700 euros), unless rate x months holds more twos than
+      // 600,000 (8 % over 8 months): then no amount in cents comes to a half.
+      const long long produit = p.tauxMillieme * mois, pgcd = std::gcd(600000LL, produit);
+      if ((produit / pgcd) % 2 == 0) continue;
+      const long long pas = 600000 / pgcd, centimes = pas * ((3570000 / pas) | 1);
+      const long long demis = centimes * produit / 600000;
+      const auto cas = [&](long long c) { return Cas{p.regime, p.ligne, static_cast<double>(c) / 100, debut, 0, annee, 0}; };
+      EXPECT_EQ(Deduction(Objet(cas(centimes))), static_cast<double>(demis / 2 + 1))
+          << "rate " << p.tauxMillieme << " for " << mois << " months on " << centimes << " cents";
+      EXPECT_EQ(Deduction(Objet(cas(centimes - 1))), static_cast<double>(demis / 2))
+          << "rate " << p.tauxMillieme << " for " << mois << " months on " << centimes - 1 << " cents";
+    }
 }
 
 TEST(CalculAmortissement, LignesCumulEtObjetInchange) {

@@ -25,11 +25,17 @@ std::string Ecrit(F transfert, T v) {
 }  // namespace
 
 TEST(Lettres, MontantsAllerRetourEtTextesMalFormes) {
-  for (double v : {0.0, 1.0, -2.5, 1234567.89, 0.1, 1.0 / 3.0, 1e-7, 123456789012.34, -0.0001}) {
-    const std::string texte = Ecrit(TransfertDoubleReference, v);
-    EXPECT_EQ(Lit<double>(TransfertDoubleReference, texte.c_str()), v) << texte;
-  }
-  EXPECT_EQ(Ecrit(TransfertDoubleReference, 2000.123), "2000.123");
+  // Entered amounts of up to 15 digits come back as they were entered.
+  for (const char* entre : {"1", "-2.5", "1234567.89", "0.1", "0.0000001", "123456789012.34", "-0.0001",
+                            "999999999999999", "9999999999999.99", "0.000000000000123456789012345",
+                            "100000000000000000000", "2000.123"})
+    EXPECT_EQ(Ecrit(TransfertDoubleReference, Lit<double>(TransfertDoubleReference, entre)), entre);
+  // Computed ones without the noise of binary arithmetic, to 15 digits.
+  const std::pair<double, const char*> calcules[] = {
+      {11236 * 0.3, "3370.8"}, {0.1 + 0.2, "0.3"}, {2247.2000000000003, "2247.2"}, {1.0 / 3.0, "0.333333333333333"}};
+  for (const auto& [v, texte] : calcules) EXPECT_EQ(Ecrit(TransfertDoubleReference, v), texte);
+  const double plusGrand = std::numeric_limits<double>::max();  // its rounding to 15 digits would overflow
+  EXPECT_EQ(Lit<double>(TransfertDoubleReference, Ecrit(TransfertDoubleReference, plusGrand).c_str()), plusGrand);
   EXPECT_EQ(Ecrit(TransfertDoubleReference, -0.0), "0");
   EXPECT_EQ(Lit<double>(TransfertDouble, " 12,5 "), 12.5);
   EXPECT_EQ(Lit<double>(TransfertDouble, "+3"), 3.0);

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <unordered_set>
 
 #include "commande.h"
 #include "tdonnee2072.h"
@@ -21,8 +22,9 @@ constexpr int kMessagesTrouves = 3;  // check: the declaration has messages
 int Execute(const std::function<int()>& commande);
 
 // The declaration in a file ("-" for standard input), or null once its problems are on
-// standard error.
-std::unique_ptr<TDonnee2072> ChargeDeclaration(const std::string& chemin);
+// standard error; with `codesDonnes`, the codes the file gives its records.
+std::unique_ptr<TDonnee2072> ChargeDeclaration(const std::string& chemin,
+                                               std::unordered_set<std::string>* codesDonnes = nullptr);
 
 // The IN argument every command that reads a declaration takes.
 Option Entree(std::string& entree);
@@ -36,5 +38,6 @@ Commande CommandeMigrate();
 Commande CommandeSelect();
 Commande CommandeSummary();
 Commande CommandeReport();
+Commande CommandeServe();
 
 }  // namespace hote2072

@@ -36,7 +36,7 @@ int Execute(const std::function<int()>& commande) {
   return kEntreeInvalide;
 }
 
-std::unique_ptr<TDonnee2072> ChargeDeclaration(const std::string& chemin) {
+std::unique_ptr<TDonnee2072> ChargeDeclaration(const std::string& chemin, std::unordered_set<std::string>* codesDonnes) {
   const std::string source = chemin == "-" ? "<stdin>" : chemin;
   Rapport rapport;
   std::unique_ptr<TDonnee2072> racine;
@@ -47,6 +47,7 @@ std::unique_ptr<TDonnee2072> ChargeDeclaration(const std::string& chemin) {
   }  // the text is gone before the records come
   if (fichier) {
     racine = Charge(*fichier, rapport);
+    if (codesDonnes != nullptr) *codesDonnes = CodesDonnes(*fichier);
     if (racine) CompleteSaisieProprietes(*fichier, *racine);  // what entering the properties gives
   }
   if (!racine) AfficheProblemes(source, rapport);

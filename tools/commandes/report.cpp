@@ -30,10 +30,11 @@ Commande CommandeReport() {
                 std::cerr << "sci2072: --pdf writes a file: give it with -o\n";
                 return kUsage;
               }
-              auto racine = ChargeDeclaration(o->entree);
+              OptionsResume options{.tousAssocies = o->tous, .codesDonnes = {}};
+              auto racine = ChargeDeclaration(o->entree, &options.codesDonnes);
               if (!racine) return kEntreeInvalide;
               racine->Update();
-              const std::string html = ResumeHtml(ConstruitResume(*racine, o->tous));
+              const std::string html = ResumeHtml(ConstruitResume(*racine, options));
               if (!o->pdf) {
                 EcritFichier(o->sortie, html);
                 return kSucces;

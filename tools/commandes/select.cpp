@@ -65,6 +65,16 @@ std::string LitCodes(const std::string& texte, std::set<int>& codes) {
   return "";
 }
 
+// An index as the option gives it: "301=0,306=2", '' for the declaration's own letters.
+std::string IndexOption(const Index& index) {
+  std::string texte;
+  for (const auto& [cle, position] : index) {
+    if (!texte.empty()) texte += ',';
+    texte.append(std::to_string(cle)).append(1, '=').append(std::to_string(position));
+  }
+  return texte.empty() ? "''" : texte;
+}
+
 }  // namespace
 
 Commande CommandeSelect() {
@@ -98,12 +108,31 @@ Commande CommandeSelect() {
               auto racine = ChargeDeclaration(o->entree);
               if (!racine) return kEntreeInvalide;
               racine->Update();
-              if (seul) {  // one record: its letters are few, and nothing is written when it does not exist
-                const auto lettres = Selectionne(*racine, seul, codes);
+              // One record: its letters are few, and nothing is written when it does not exist.
+              std::optional<std::vector<LettreSelectionnee>> lettres;
+              std::set<int> absents = codes;
+              if (seul) {
+                lettres = Selectionne(*racine, seul, codes);
                 if (!lettres) {
                   std::cerr << "sci2072 select: --index " << DecritIndex(*seul) << " names no record of the declaration\n";
                   return kUsage;
                 }
+                for (const LettreSelectionnee& l : *lettres) absents.erase(l.code);
+              } else if (!codes.empty()) {
+                for (int code : CodesTenus(*racine)) absents.erase(code);
+              }
+              // Each code asked for that the screen does not hold is named; with none held, there
+              // is nothing to show.
+              for (int code : absents) {
+                const auto& d = zorfiscal2072::EntreeDictionnaire2072(code);
+                std::cerr << "sci2072 select: letter " << code << " (" << d->lettre.champ << " of " << d->enregistrement
+                          << ") is "
+                          << (seul ? "not on the screen of --index " + IndexOption(*seul)
+                                   : std::string("on no record of the declaration"))
+                          << "\n";
+              }
+              if (!codes.empty() && absents.size() == codes.size()) return kUsage;
+              if (lettres) {
                 EcritFichier("-", o->json ? SelectionJson(*lettres) : SelectionTexte(*lettres));
                 return kSucces;
               }

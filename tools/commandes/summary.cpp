@@ -17,10 +17,11 @@ Commande CommandeSummary() {
            {"--all-partners", "list every partner's statement, not only the 20 largest holdings", &o->tous}},
           [o] {
             return Execute([&] {
-              auto racine = ChargeDeclaration(o->entree);
+              OptionsResume options{.tousAssocies = o->tous, .codesDonnes = {}};
+              auto racine = ChargeDeclaration(o->entree, &options.codesDonnes);
               if (!racine) return kEntreeInvalide;
               racine->Update();
-              EcritFichier("-", ResumeTexte(ConstruitResume(*racine, o->tous)));
+              EcritFichier("-", ResumeTexte(ConstruitResume(*racine, options)));
               return kSucces;  // the checks' messages are shown, not failures
             });
           }};

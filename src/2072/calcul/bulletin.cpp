@@ -1,12 +1,14 @@
 // The partners' statements: each partner's share of the business, farm and financial results,
 // of every property's result to distribute (rounded share by share), of the gains and losses
 // on the company's sales, and the parts it acquired or ceded during the year.
+#include <iterator>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
 #include "codes2072.h"
 #include "etapes.h"
+#include "figuresresultat2072.h"
 #include "tdonnee2072.h"
 
 namespace zorfiscal2072 {
@@ -57,23 +59,13 @@ Mouvements MouvementsParts(const std::vector<TCessionParts>& cessions, std::size
 }
 
 // One share of a property: each figure of the property's result to distribute at the rate,
-// rounded on its own; the mobility deduction comes off only where the share says it applies.
-void CalculQuotePart(TQuotePartPropriete& q, const TResultatARepartir2072& r, double taux) {
-  q.setRevenuBrut(TDonnee2072::Arrondi(r.getRevenuBrut() * taux));
-  q.setCharge(TDonnee2072::Arrondi(r.getCharge() * taux));
-  q.setInteretEmprunt(TDonnee2072::Arrondi(r.getInteretEmprunt() * taux));
-  q.setDeductionSpecifique(TDonnee2072::Arrondi(r.getDeductionSpecifique() * taux));
-  q.setAmortissement(TDonnee2072::Arrondi(r.getAmortissement() * taux));
-  q.setRevenuOuDeficit(TDonnee2072::Arrondi(r.getRevenuOuDeficit() * taux));
-  if (q.getPresenceMobilite() == OuiNon::Oui) q.setRevenuOuDeficit(q.getRevenuOuDeficit() - q.getDeductionMobilite());
-}
-
-// A share whose property is missing shows nothing; what was entered on it stays.
-void EffaceQuotePart(TQuotePartPropriete& q) {
-  for (auto set : {&TQuotePartPropriete::setRevenuBrut, &TQuotePartPropriete::setCharge,
-                   &TQuotePartPropriete::setInteretEmprunt, &TQuotePartPropriete::setDeductionSpecifique,
-                   &TQuotePartPropriete::setAmortissement, &TQuotePartPropriete::setRevenuOuDeficit})
-    (q.*set)(0);
+// rounded on its own (a missing property gives 0, what was entered on the share stays); the
+// mobility deduction comes off only where the share says it applies.
+void CalculQuotePart(TQuotePartPropriete& q, const TResultatARepartir2072* r, double taux) {
+  for (const FigureResultat& f : kFiguresResultat)
+    (q.*f.fixeQuotePart)(r == nullptr ? 0.0 : TDonnee2072::Arrondi((r->*f.propriete)() * taux));
+  if (r != nullptr && q.getPresenceMobilite() == OuiNon::Oui)
+    q.setRevenuOuDeficit(q.getRevenuOuDeficit() - q.getDeductionMobilite());
 }
 
 }  // namespace
@@ -111,31 +103,19 @@ void TDonnee2072::CalculBulletin() {
     b.setPresenceCessionParts(parts.cedees[p] > 0 ? OuiNon::Oui : OuiNon::Non);
 
     const double taux = associe.getQuotePartResultats() * 0.01;
-    double revenuBrut = 0, charge = 0, interets = 0, deduction = 0, amortissement = 0, mobilite = 0, revenu = 0;
+    double totaux[std::size(kFiguresResultat)] = {};
+    double mobilite = 0;
     auto& quotes = b.getQuotePartPropriete();
     for (std::size_t k = 0; k < quotes.size(); ++k) {
       TQuotePartPropriete& q = quotes[k];
       const TPropriete2072* propriete = proprietes.Cherche(q.getCodePropriete(), k);
-      if (propriete == nullptr) {
-        EffaceQuotePart(q);  // and it counts for nothing
-        continue;
-      }
-      CalculQuotePart(q, propriete->getResultatARepartir(), taux);
-      revenuBrut += q.getRevenuBrut();
-      charge += q.getCharge();
-      interets += q.getInteretEmprunt();
-      deduction += q.getDeductionSpecifique();
-      amortissement += q.getAmortissement();
+      CalculQuotePart(q, propriete == nullptr ? nullptr : &propriete->getResultatARepartir(), taux);
+      if (propriete == nullptr) continue;  // it counts for nothing
+      for (std::size_t f = 0; f < std::size(kFiguresResultat); ++f) totaux[f] += (q.*kFiguresResultat[f].quotePart)();
       if (q.getPresenceMobilite() == OuiNon::Oui) mobilite += q.getDeductionMobilite();
-      revenu += q.getRevenuOuDeficit();
     }
-    b.setTotalRevenuBrut(revenuBrut);
-    b.setTotalCharge(charge);
-    b.setTotalInteretEmprunt(interets);
-    b.setTotalDeductionSpecifique(deduction);
-    b.setTotalAmortissement(amortissement);
+    for (std::size_t f = 0; f < std::size(kFiguresResultat); ++f) (b.*kFiguresResultat[f].fixeTotal)(totaux[f]);
     b.setTotalDeductionMobilite(mobilite);
-    b.setTotalRevenuOuDeficit(revenu);
 
     auto& repartitions = b.getRepartitionOperationsSociete();
     for (std::size_t k = 0; k < repartitions.size(); ++k) {

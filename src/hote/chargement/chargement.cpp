@@ -239,4 +239,12 @@ std::unique_ptr<TDonnee2072> Charge(const FichierDeclaration& fichier, Rapport& 
   return racine;
 }
 
+std::unordered_set<std::string> CodesDonnes(const FichierDeclaration& fichier) {
+  std::unordered_set<std::string> codes;
+  for (const LettreFichier& l : fichier.lettres)
+    if (const auto* e = EntreeDictionnaire2072(static_cast<int>(l.code)); e != nullptr && e->lettre.role == lettres::Role::Cle)
+      codes.insert(l.valeur);
+  return codes;
+}
+
 }  // namespace hote2072

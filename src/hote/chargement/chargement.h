@@ -2,6 +2,8 @@
 #pragma once
 
 #include <memory>
+#include <string>
+#include <unordered_set>
 
 #include "format/declaration.h"
 
@@ -12,5 +14,9 @@ namespace hote2072 {
 // every reference to a generated code following. Duplicate codes and references that name
 // no record are reported at the letter that gives them. Null when the report has a problem.
 std::unique_ptr<TDonnee2072> Charge(const FichierDeclaration& fichier, Rapport& rapport);
+
+// The codes the file gives its records (properties, partners, sales, ...): the others are
+// made up when loading and mean nothing to a reader.
+std::unordered_set<std::string> CodesDonnes(const FichierDeclaration& fichier);
 
 }  // namespace hote2072

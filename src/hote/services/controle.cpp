@@ -4,6 +4,7 @@
 #include <charconv>
 #include <climits>
 #include <string_view>
+#include <unordered_set>
 
 #include "dictionnaire2072.h"
 #include "format/declaration.h"
@@ -55,10 +56,11 @@ const T* A(const std::vector<T>& liste, int position) {
 }
 
 // ` "name" (code X)`, each part only when not empty.
-std::string Nomme(const std::string& nom, const std::string& code) {
+// `codes`, when given, holds the only codes to show.
+std::string Nomme(const std::string& nom, const std::string& code, const std::unordered_set<std::string>* codes) {
   std::string s;
   if (!nom.empty()) s.append(" ").append(TexteJson(nom));
-  if (!code.empty()) s.append(" (code ").append(TexteJson(code)).append(")");
+  if (!code.empty() && (codes == nullptr || codes->count(code) != 0)) s.append(" (code ").append(TexteJson(code)).append(")");
   return s;
 }
 
@@ -140,7 +142,8 @@ namespace {
 
 // The file's wording counts positions from 0, as indexes do; the French one from 1, as the
 // summary numbers properties and partners.
-std::string Decrit(const TDonnee2072& racine, const MessageTrouve& message, bool francais) {
+std::string Decrit(const TDonnee2072& racine, const MessageTrouve& message, bool francais,
+                   const std::unordered_set<std::string>* codes) {
   const Genre& genre = GenreDe(message.enregistrement);
   const char* nom = francais ? genre.nomFrancais : genre.nom;
   if (genre.cles.empty()) return nom;
@@ -150,10 +153,10 @@ std::string Decrit(const TDonnee2072& racine, const MessageTrouve& message, bool
   switch (message.enregistrement) {
     case Cession:
       if (const auto* c = A(racine.getOperationSociete().getCession(), position))
-        s += Nomme(c->getLibelle(), c->getCodeCession());
+        s += Nomme(c->getLibelle(), c->getCodeCession(), codes);
       break;
     case Associe:
-      if (const auto* a = A(racine.getAssocie2072(), position)) s += Nomme(a->DonneDesignation(), a->getCodeAssocie());
+      if (const auto* a = A(racine.getAssocie2072(), position)) s += Nomme(a->DonneDesignation(), a->getCodeAssocie(), codes);
       break;
     case Locataire: case Beneficiaire: case Composant: s += francais ? " de l'" : " of "; [[fallthrough]];
     case Propriete: {
@@ -163,7 +166,7 @@ std::string Decrit(const TDonnee2072& racine, const MessageTrouve& message, bool
         s.append(" ").append(std::to_string(p + premier));
       }
       if (const auto* propriete = A(racine.getPropriete2072(), p))
-        s += Nomme(propriete->getNom(), propriete->getCodePropriete());
+        s += Nomme(propriete->getNom(), propriete->getCodePropriete(), codes);
       break;
     }
     default:
@@ -175,11 +178,12 @@ std::string Decrit(const TDonnee2072& racine, const MessageTrouve& message, bool
 }  // namespace
 
 std::string DecritEnregistrement(const TDonnee2072& racine, const MessageTrouve& message) {
-  return Decrit(racine, message, false);
+  return Decrit(racine, message, false, nullptr);
 }
 
-std::string DecritEnregistrementFrancais(const TDonnee2072& racine, const MessageTrouve& message) {
-  return Decrit(racine, message, true);
+std::string DecritEnregistrementFrancais(const TDonnee2072& racine, const MessageTrouve& message,
+                                        const std::unordered_set<std::string>* codes) {
+  return Decrit(racine, message, true, codes);
 }
 
 std::string MessagesTexte(const TDonnee2072& racine, const std::vector<MessageTrouve>& messages) {

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "chargement/niveauxhote.h"
@@ -36,8 +37,10 @@ std::vector<MessageTrouve> ControleDeclaration(TDonnee2072& racine);
 
 // "property 1 "Maison" (code P2)": the record a message concerns.
 std::string DecritEnregistrement(const TDonnee2072& racine, const MessageTrouve& message);
-// "locataire 2 de l'immeuble 2 "Maison" (code P2)": the same in French, positions from 1.
-std::string DecritEnregistrementFrancais(const TDonnee2072& racine, const MessageTrouve& message);
+// "locataire 2 de l'immeuble 2 "Maison" (code P2)": the same in French, positions from 1;
+// with `codes`, only the codes it holds are shown.
+std::string DecritEnregistrementFrancais(const TDonnee2072& racine, const MessageTrouve& message,
+                                        const std::unordered_set<std::string>* codes = nullptr);
 
 // One line per message; a JSON array of objects.
 std::string MessagesTexte(const TDonnee2072& racine, const std::vector<MessageTrouve>& messages);

@@ -7,6 +7,7 @@
 #include "dictionnaire2072.h"
 #include "format/ecriture.h"
 #include "lettres.h"
+#include "services/saisie.h"
 
 namespace hote2072 {
 
@@ -28,6 +29,27 @@ struct ListeDuGroupe {
   Liste liste;
   std::vector<std::size_t> lettres;  // their rank among the record's letters
 };
+
+// One record's letters, in order, through Select with the record's index.
+void SelectionneEnregistrement(TDonnee2072& racine, std::vector<LettreSelectionnee>& lettres) {
+  if (lettres.empty()) return;
+  structListeLettres* brute = nullptr;
+  Liste liste;
+  for (const LettreSelectionnee& l : lettres) {
+    AjouteLettre(&brute, static_cast<short>(l.code), l.valeur.c_str(), 0, 0, 1, 0);
+    if (!liste) liste.reset(brute);  // owns the list from its first letter on
+    const auto* entree = zorfiscal2072::EntreeDictionnaire2072(l.code);
+    brute->courante->type = entree != nullptr ? entree->lettre.type() : 0;
+  }
+  TIndex index;
+  for (const auto& [cle, position] : lettres.front().index) index.setValeurIndex(cle, position);
+  racine.Select(liste.get(), index);
+  auto it = lettres.begin();
+  for (structLettre* l = VaPremiereLettre(liste.get()); !FinListeLettre(l) && it != lettres.end(); l = VaLettreSuivante(l), ++it) {
+    it->decision = l->flag;
+    it->valeur = l->valeur != nullptr ? l->valeur : "";
+  }
+}
 
 }  // namespace
 
@@ -76,6 +98,24 @@ std::optional<std::vector<LettreSelectionnee>> Selectionne(TDonnee2072& racine, 
                                                            const std::set<int>& codes) {
   std::vector<LettreSelectionnee> lettres;
   if (!Selectionne(racine, seul, codes, [&](const LettreSelectionnee& l) { lettres.push_back(l); })) return std::nullopt;
+  return lettres;
+}
+
+std::set<int> CodesTenus(TDonnee2072& racine) {
+  std::set<int> codes;
+  std::set<const LettresEnregistrement::Groupe*> vus;
+  ParcourtEnregistrements(racine, [&](const LettresEnregistrement& lettres, const Index&, bool) {
+    if (vus.insert(&lettres.groupe()).second)
+      for (std::size_t k = 0; k < lettres.size(); ++k) codes.insert(lettres.code(k));
+  });
+  return codes;
+}
+
+std::vector<LettreSelectionnee> SelectionneLettres(TDonnee2072& racine, const Index& index, const std::vector<int>& codes) {
+  std::vector<LettreSelectionnee> lettres;
+  lettres.reserve(codes.size());
+  for (int code : codes) lettres.push_back({code, index, kGardee, LitValeur(racine, code, index)});
+  SelectionneEnregistrement(racine, lettres);
   return lettres;
 }
 
