@@ -29,9 +29,14 @@ void Enregistre(CLI::App& app, Commande commande, int& statut) {
   std::map<std::string, CLI::Option*> declarees;
   std::vector<std::pair<CLI::Option*, bool*>> donnees;
   for (const Option& o : commande.options) {
-    CLI::Option* option = std::holds_alternative<bool*>(o.cible)
-                              ? c->add_flag(o.noms, *std::get<bool*>(o.cible), o.aide)
-                              : c->add_option(o.noms, *std::get<std::string*>(o.cible), o.aide);
+    CLI::Option* option = std::visit(
+        [&](auto* cible) {
+          if constexpr (std::is_same_v<decltype(cible), bool*>)
+            return c->add_flag(o.noms, *cible, o.aide);
+          else
+            return c->add_option(o.noms, *cible, o.aide);
+        },
+        o.cible);
     if (o.requise) option->required();
     if (o.verifie)
       option->check(CLI::Validator([verifie = o.verifie](std::string& texte) { return verifie(texte); }, o.forme));

@@ -18,11 +18,6 @@ namespace zorfiscal2072 {
 // The library object with the form's letters; it adds no field.
 class TAmortissement2072 : public TAmortissement {
  public:
-  TAmortissement2072() {
-    Construct();
-    Init();
-    Reserve();
-  }
   bool operator==(const TAmortissement2072&) const = default;
 
   void Construct() {}
@@ -33,6 +28,11 @@ class TAmortissement2072 : public TAmortissement {
   void Reserve() {}
 
   static const lettres::TableLettres<TAmortissement2072>& Lettres();
+  // The letters of depreciation line 1 to 7, read from the table (0 outside).
+  struct CodesLigne {
+    short montant, date;
+  };
+  static CodesLigne CodesDeLaLigne(int ligne);
   // Built on the library rather than on the record base, so the letters move through
   // TransfertLettre; the index names no level below the property.
   bool TransfertLettre(structLettre* lettre, long sens);
@@ -42,26 +42,17 @@ class TAmortissement2072 : public TAmortissement {
 // The components of a property and the year's totals by depreciation method.
 class TAmortissementComposant : public TDonneeBase {
  public:
-  TAmortissementComposant() {
-    Construct();
-    Init();
-    Reserve();
-  }
   bool operator==(const TAmortissementComposant&) const = default;
 
   void Construct() {}
   void Destruct() {}
-  void Init() {
-    Composant.clear();
-    InitResultat();
-  }
+  void Init() { arbre::Reinitialise(*this); }
+  // The totals only: a component's own computed figure is not reset from here.
   void InitResultat() {
     TotalMethodeLineaire = 0;
     TotalMethodeDegressive = 0;
   }
-  void InitPartielle() {
-    for (TComposant& composant : Composant) composant.InitPartielle();
-  }
+  void InitPartielle() { arbre::PourChaqueSousEnregistrement(*this, [](auto& sous) { sous.InitPartielle(); }); }
   void Reserve() {}
 
   static const lettres::TableLettres<TAmortissementComposant>& Lettres();

@@ -10,6 +10,7 @@
 #include "beneficiaires2072.h"
 #include "bulletin2072.h"
 #include "detenu.h"
+#include "codes2072.h"
 #include "niveaux2072.h"
 #include "tablelettres.h"
 #include "tdonnee.h"
@@ -24,7 +25,8 @@ class TAssocie2072 : public TDonneeBase {
 
   void Construct();
   void Destruct();
-  void Init();           // every field but CodeAssocie
+  // Every field but CodeAssocie; unlike a new partner's, the statement has no carried-forward entry.
+  void Init();
   void InitResultat();   // the computed holding and statement
   void InitPartielle();  // the year's items; identity, shares, regime and free-use list stay
   void Reserve() {}
@@ -32,6 +34,8 @@ class TAssocie2072 : public TDonneeBase {
   void CasTest(std::size_t numero);
   void CasTestXX(std::size_t numero);
 
+  // Init keeps the partner's code.
+  static constexpr auto Gardes() { return std::tuple{&TAssocie2072::CodeAssocie}; }
   static const lettres::TableLettres<TAssocie2072>& Lettres();
   // Sub-records in routing order (after the partner's own letters).
   static constexpr auto Enfants() {
@@ -194,24 +198,23 @@ class TAssocie2072 : public TDonneeBase {
 
  private:
   // The year's individual items (remuneration, income, gain, transfer and acquisition).
-  void InitElementsAnnee();
-
+  static constexpr long kTauxPlusValueInitial = 3;  // rate code of a gain, before any entry
   std::string CodeAssocie;  // the key other records name the partner by
   long CodeRattach = 0;
-  short Type = 1;                     // 1 natural person, 2 legal person
-  short FormeJuridiqueOuTitre = 29;   // title code ("Monsieur")
+  short Type = TypePersonne::Physique;
+  short FormeJuridiqueOuTitre = Titre::Monsieur;
   std::string Nom;
   std::string NomMarital;
   std::string Prenoms;
   long DateNaissance = 0;
-  short DepartementNaissance = 1;     // 1: the blank entry of the list
+  short DepartementNaissance = kEntreeVide;
   std::string CommuneNaissance;
-  short PaysNaissance = 1;
-  short RattacheFoyer2042 = 2;
+  short PaysNaissance = kEntreeVide;
+  short RattacheFoyer2042 = OuiNon::Non;
   std::string Denomination;
-  short FormeJuridique = 31;          // "Société"
+  short FormeJuridique = zorfiscal2072::FormeJuridique::Societe;
   std::string Designation;
-  short PresenceHolding = 2;
+  short PresenceHolding = OuiNon::Non;
   std::string NumeroSIREN;
   std::string NumeroNIC;
   std::string NumeroSIRET;
@@ -220,11 +223,11 @@ class TAssocie2072 : public TDonneeBase {
   double NombreParts = 0;
   double PourcentageDetention = 0;    // computed
   double ValeurParts = 0;             // computed
-  double QuotePartDifferente = 2;     // yes/no held as a real
+  double QuotePartDifferente = OuiNon::Non;  // held as a real
   double QuotePartResultatsSaisie = 0;
   double QuotePartResultats = 0;      // computed
-  long RegimeFiscal = 1;              // 1 land income, 2 BA, 3 BIC, 4 IS, 5 land income (BNC)
-  short JouissanceGratuite = 2;
+  long RegimeFiscal = RegimeFiscal::RevenusFonciers;
+  short JouissanceGratuite = OuiNon::Non;
   double NombreParts1erJanvier = 0;
   std::string AssocieNomComptable;
   std::string AssocieAdresseComptable;
@@ -236,8 +239,8 @@ class TAssocie2072 : public TDonneeBase {
   double ProduitFinancier = 0;
   double InteretsComptesCourants = 0;
   double PlusValue = 0;
-  short ExistePlusValueDiffere = 2;
-  long TauxPlusValue = 3;
+  short ExistePlusValueDiffere = OuiNon::Non;
+  long TauxPlusValue = kTauxPlusValueInitial;
   long JourCessionPart = 0;
   long MoisCessionPart = 0;
   long AnneeCessionPart = 0;
@@ -248,7 +251,7 @@ class TAssocie2072 : public TDonneeBase {
   std::string IdentiteCedant;
   std::vector<TListeProprieteJouissanceGratuite> ListeProprieteJouissanceGratuite;
   TBulletin2072 Bulletin2072;
-  short PresenceNouvelAssocie = 2;    // computed: new partner this year
+  short PresenceNouvelAssocie = OuiNon::Non;  // computed: new partner this year
 };
 
 }  // namespace zorfiscal2072

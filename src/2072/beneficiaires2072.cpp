@@ -1,26 +1,21 @@
 #include "beneficiaires2072.h"
 
+#include "listes2072.h"
 #include "niveaux2072.h"
 
 namespace zorfiscal2072 {
 
 // --- TLocataire
 
-void TLocataire::Init() {
-  Nom.clear();
-  Prenom.clear();
-  Localisation.clear();
-  Nouveau = 2;
-}
-
 const lettres::TableLettres<TLocataire>& TLocataire::Lettres() {
   using R = TLocataire;
+  using enum lettres::Liste;
   static const lettres::TableLettres<R> table{
-      LETTRE(12593, Nom, Texte, 92),
-      LETTRE(12594, Prenom, Texte, 92),
-      LETTRE(12595, Localisation, Texte, 81),
-      LETTRE(12596, Nouveau, Court, 0),
-      LETTRE_REFERENCE(12654, CodePropriete, Texte, 21, kNiveauPropriete),
+      LETTRE(12593, Nom, Texte, 92, "Nom du locataire"),
+      LETTRE(12594, Prenom, Texte, 92, "Prénom du locataire"),
+      LETTRE(12595, Localisation, Texte, 81, "Localisation du local loué"),
+      LETTRE(12596, Nouveau, Court, 0, "Nouveau locataire dans l'année").Parmi(ListeOuiNon),
+      LETTRE_REFERENCE(12654, CodePropriete, Texte, 21, "Locataire : code de l'immeuble", kNiveauPropriete),
   };
   return table;
 }
@@ -31,21 +26,15 @@ bool TLocataire::TransfertUneLettre(structLettre* l, TIndex, long sens) { return
 
 // --- TBeneficiaire
 
-void TBeneficiaire::Init() {
-  for (std::string* texte : {&CodePropriete, &IdentiteBeneficiaire, &AdresseBeneficiaire, &SIRENBeneficiaire,
-                             &NICBeneficiaire, &SIRETBeneficiaire})
-    texte->clear();
-}
-
 const lettres::TableLettres<TBeneficiaire>& TBeneficiaire::Lettres() {
   using R = TBeneficiaire;
   static const lettres::TableLettres<R> table{
-      LETTRE_REFERENCE(12736, CodePropriete, Texte, 21, kNiveauPropriete),
-      LETTRE(12737, IdentiteBeneficiaire, Texte, 92),
-      LETTRE(12738, AdresseBeneficiaire, Texte, 101),
-      LETTRE(12739, SIRENBeneficiaire, Texte, 21),
-      LETTRE(12740, NICBeneficiaire, Texte, 21),
-      LETTRE(12741, SIRETBeneficiaire, Texte, 21),
+      LETTRE_REFERENCE(12736, CodePropriete, Texte, 21, "Bénéficiaire : code de l'immeuble", kNiveauPropriete),
+      LETTRE(12737, IdentiteBeneficiaire, Texte, 92, "Identité du bénéficiaire"),
+      LETTRE(12738, AdresseBeneficiaire, Texte, 101, "Adresse du bénéficiaire"),
+      LETTRE(12739, SIRENBeneficiaire, Texte, 21, "Numéro SIREN du bénéficiaire"),
+      LETTRE(12740, NICBeneficiaire, Texte, 21, "Numéro NIC du bénéficiaire"),
+      LETTRE(12741, SIRETBeneficiaire, Texte, 21, "Numéro SIRET du bénéficiaire").Calcule(),
   };
   return table;
 }
@@ -56,16 +45,11 @@ bool TBeneficiaire::TransfertUneLettre(structLettre* l, TIndex, long sens) { ret
 
 // --- TListeProprieteJouissanceGratuite
 
-void TListeProprieteJouissanceGratuite::Init() {
-  CodePropriete.clear();
-  CodeAssocie.clear();
-}
-
 const lettres::TableLettres<TListeProprieteJouissanceGratuite>& TListeProprieteJouissanceGratuite::Lettres() {
   using R = TListeProprieteJouissanceGratuite;
   static const lettres::TableLettres<R> table{
-      LETTRE_REFERENCE(12692, CodePropriete, Texte, 101, kNiveauPropriete),
-      LETTRE_REFERENCE(12693, CodeAssocie, Texte, 101, kNiveauAssocie),
+      LETTRE_REFERENCE(12692, CodePropriete, Texte, 101, "Occupation gratuite : code de l'immeuble", kNiveauPropriete),
+      LETTRE_REFERENCE(12693, CodeAssocie, Texte, 101, "Occupation gratuite : code de l'associé", kNiveauAssocie),
   };
   return table;
 }

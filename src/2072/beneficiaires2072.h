@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "arbre.h"
+#include "codes2072.h"
 #include "tablelettres.h"
 #include "tdonnee.h"
 
@@ -13,17 +15,13 @@ namespace zorfiscal2072 {
 // A tenant of a property, linked to it by CodePropriete.
 class TLocataire : public TDonneeBase {
  public:
-  TLocataire() {
-    Construct();
-    Init();
-    Reserve();
-  }
   bool operator==(const TLocataire&) const = default;
 
   void Construct() {}
   void Destruct() {}
   // Keeps CodePropriete: a re-initialised tenant stays attached to its property.
-  void Init();
+  void Init() { arbre::Reinitialise(*this); }
+  static constexpr auto Gardes() { return std::tuple{&TLocataire::CodePropriete}; }
   void InitPartielle() {}
   void InitResultat() {}
   void Reserve() {}
@@ -54,23 +52,18 @@ class TLocataire : public TDonneeBase {
   std::string Nom;            // up to 91
   std::string Prenom;         // up to 91
   std::string Localisation;   // up to 80: the premises rented
-  short Nouveau = 2;          // new tenant this year: 1 yes, 2 no
+  short Nouveau = OuiNon::Non;  // new tenant this year
 };
 
 // A beneficiary of a property.
 class TBeneficiaire : public TDonneeBase {
  public:
-  TBeneficiaire() {
-    Construct();
-    Init();
-    Reserve();
-  }
   bool operator==(const TBeneficiaire&) const = default;
 
   void Construct() {}
   void Destruct() {}
   // Empties every text, the property code included.
-  void Init();
+  void Init() { arbre::Reinitialise(*this); }
   void InitPartielle() {}
   void InitResultat() {}
   void Reserve() {}
@@ -113,16 +106,11 @@ class TBeneficiaire : public TDonneeBase {
 // more than a property code needs.
 class TListeProprieteJouissanceGratuite : public TDonneeBase {
  public:
-  TListeProprieteJouissanceGratuite() {
-    Construct();
-    Init();
-    Reserve();
-  }
   bool operator==(const TListeProprieteJouissanceGratuite&) const = default;
 
   void Construct() {}
   void Destruct() {}
-  void Init();
+  void Init() { arbre::Reinitialise(*this); }
   void InitPartielle() {}
   void InitResultat() {}
   void Reserve() {}

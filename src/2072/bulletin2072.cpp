@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "listes2072.h"
 
 namespace zorfiscal2072 {
 
@@ -10,50 +11,40 @@ namespace zorfiscal2072 {
 
 const lettres::TableLettres<TQuotePartPropriete>& TQuotePartPropriete::Lettres() {
   using R = TQuotePartPropriete;
+  using enum lettres::Liste;
   static const lettres::TableLettres<R> table{
-      LETTRE_REFERENCE(12767, CodePropriete, Texte, 21, kNiveauPropriete),
-      LETTRE_REFERENCE(12768, CodeAssocie, Texte, 21, kNiveauAssocie),
-      LETTRE(12695, RevenuBrut, Reel, 0),
-      LETTRE(12696, Charge, Reel, 0),
-      LETTRE(12697, InteretEmprunt, Reel, 0),
-      LETTRE(12698, DeductionSpecifique, Reel, 0),
-      LETTRE(12699, Amortissement, Reel, 0),
-      LETTRE(12700, PresenceMobilite, Court, 0),
-      LETTRE(12684, DeductionMobilite, Reel, 0),
-      LETTRE(12701, RevenuOuDeficit, Reel, 0),
+      LETTRE_REFERENCE(12767, CodePropriete, Texte, 21, "Quote-part : code de l'immeuble", kNiveauPropriete),
+      LETTRE_REFERENCE(12768, CodeAssocie, Texte, 21, "Quote-part : code de l'associé", kNiveauAssocie),
+      LETTRE(12695, RevenuBrut, Reel, 0, "Quote-part de revenu brut de l'immeuble").Calcule(),
+      LETTRE(12696, Charge, Reel, 0, "Quote-part de charges de l'immeuble").Calcule(),
+      LETTRE(12697, InteretEmprunt, Reel, 0, "Quote-part d'intérêts d'emprunts de l'immeuble").Calcule(),
+      LETTRE(12698, DeductionSpecifique, Reel, 0, "Quote-part de déduction spécifique de l'immeuble").Calcule(),
+      LETTRE(12699, Amortissement, Reel, 0, "Quote-part d'amortissement de l'immeuble").Calcule(),
+      LETTRE(12700, PresenceMobilite, Court, 0, "Déduction pour mobilité applicable").Parmi(ListeOuiNon),
+      LETTRE(12684, DeductionMobilite, Reel, 0, "Déduction pour mobilité"),
+      LETTRE(12701, RevenuOuDeficit, Reel, 0, "Quote-part de revenu ou déficit de l'immeuble").Calcule(),
   };
   return table;
 }
 bool TQuotePartPropriete::TransfertLettreXX(structLettre* l, long sens) { return Lettres().Transfert(*this, l, sens); }
-
-void TQuotePartPropriete::Init() {
-  RevenuBrut = Charge = InteretEmprunt = DeductionSpecifique = Amortissement = 0;
-  DeductionMobilite = RevenuOuDeficit = 0;
-  PresenceMobilite = 2;
-}
 
 // --- TProprieteReport ---
 
 const lettres::TableLettres<TProprieteReport>& TProprieteReport::Lettres() {
   using R = TProprieteReport;
   static const lettres::TableLettres<R> table{
-      LETTRE(12094, RevenuBrut, Reel, 0),
-      LETTRE(12095, Charge, Reel, 0),
-      LETTRE(12425, ChargeEspacesNaturels, Reel, 0),
-      LETTRE(12098, InteretEmprunt, Reel, 0),
-      LETTRE(12099, RevenuOuDeficit, Reel, 0),
-      LETTRE(12636, DeductionSpecifique, Reel, 0),
-      LETTRE(12637, Amortissement, Reel, 0),
-      LETTRE(12638, Mobilite, Reel, 0),
+      LETTRE(12094, RevenuBrut, Reel, 0, "Report de l'immeuble : revenu brut"),
+      LETTRE(12095, Charge, Reel, 0, "Report de l'immeuble : charges"),
+      LETTRE(12425, ChargeEspacesNaturels, Reel, 0, "Report de l'immeuble : charges des espaces naturels"),
+      LETTRE(12098, InteretEmprunt, Reel, 0, "Report de l'immeuble : intérêts d'emprunts"),
+      LETTRE(12099, RevenuOuDeficit, Reel, 0, "Report de l'immeuble : revenu ou déficit"),
+      LETTRE(12636, DeductionSpecifique, Reel, 0, "Report de l'immeuble : déduction spécifique"),
+      LETTRE(12637, Amortissement, Reel, 0, "Report de l'immeuble : amortissement"),
+      LETTRE(12638, Mobilite, Reel, 0, "Report de l'immeuble : déduction pour mobilité"),
   };
   return table;
 }
 bool TProprieteReport::TransfertLettreXX(structLettre* l, long sens) { return Lettres().Transfert(*this, l, sens); }
-
-void TProprieteReport::Init() {
-  InitResultat();
-  Mobilite = 0;
-}
 
 void TProprieteReport::InitResultat() {
   RevenuBrut = Charge = ChargeEspacesNaturels = InteretEmprunt = 0;
@@ -64,21 +55,24 @@ void TProprieteReport::InitResultat() {
 
 const lettres::TableLettres<TBulletin2072>& TBulletin2072::Lettres() {
   using R = TBulletin2072;
+  using enum lettres::Liste;
+  using lettres::Unite;
   static const lettres::TableLettres<R> table{
-      LETTRE(12092, RevenuBICIS, Reel, 0),
-      LETTRE(12093, RevenuBA, Reel, 0),
-      LETTRE(12542, RevenuTNSouIS, Reel, 0),
-      LETTRE(12707, PresenceAcquisitionParts, Court, 0),
-      LETTRE(12708, PresenceCessionParts, Court, 0),
-      LETTRE(12634, NbpartsCedees, ReelFormat, 5),
-      LETTRE(12635, NbpartsAcquises, ReelFormat, 5),
-      LETTRE(12685, TotalRevenuBrut, Reel, 0),
-      LETTRE(12686, TotalCharge, Reel, 0),
-      LETTRE(12687, TotalInteretEmprunt, Reel, 0),
-      LETTRE(12688, TotalDeductionSpecifique, Reel, 0),
-      LETTRE(12689, TotalAmortissement, Reel, 0),
-      LETTRE(12690, TotalDeductionMobilite, Reel, 0),
-      LETTRE(12691, TotalRevenuOuDeficit, Reel, 0),
+      LETTRE(12092, RevenuBICIS, Reel, 0, "Quote-part du résultat BIC ou IS").Calcule(),
+      LETTRE(12093, RevenuBA, Reel, 0, "Quote-part du résultat BA").Calcule(),
+      LETTRE(12542, RevenuTNSouIS, Reel, 0, "Quote-part du résultat selon le régime de l'associé").Calcule(),
+      LETTRE(12707, PresenceAcquisitionParts, Court, 0, "Parts acquises dans l'année").Parmi(ListeOuiNon).Calcule(),
+      LETTRE(12708, PresenceCessionParts, Court, 0, "Parts cédées dans l'année").Parmi(ListeOuiNon).Calcule(),
+      LETTRE(12634, NbpartsCedees, ReelFormat, 5, "Nombre de parts cédées par l'associé").En(Unite::Parts).Calcule(),
+      LETTRE(12635, NbpartsAcquises, ReelFormat, 5, "Nombre de parts acquises par l'associé")
+          .En(Unite::Parts).Calcule(),
+      LETTRE(12685, TotalRevenuBrut, Reel, 0, "Total des quotes-parts de revenu brut").Calcule(),
+      LETTRE(12686, TotalCharge, Reel, 0, "Total des quotes-parts de charges").Calcule(),
+      LETTRE(12687, TotalInteretEmprunt, Reel, 0, "Total des quotes-parts d'intérêts d'emprunts").Calcule(),
+      LETTRE(12688, TotalDeductionSpecifique, Reel, 0, "Total des quotes-parts de déduction spécifique").Calcule(),
+      LETTRE(12689, TotalAmortissement, Reel, 0, "Total des quotes-parts d'amortissement").Calcule(),
+      LETTRE(12690, TotalDeductionMobilite, Reel, 0, "Total des déductions pour mobilité").Calcule(),
+      LETTRE(12691, TotalRevenuOuDeficit, Reel, 0, "Total des quotes-parts de revenu ou déficit").Calcule(),
   };
   return table;
 }
@@ -88,32 +82,13 @@ bool TBulletin2072::TransfertUneLettre(structLettre* l, TIndex index, long sens)
   return arbre::TransfertUneLettre(*this, l, index, sens);
 }
 
-void TBulletin2072::ZeroMontants() {
+void TBulletin2072::InitResultat() {
   RevenuBICIS = RevenuBA = RevenuTNSouIS = 0;
-  PresenceAcquisitionParts = PresenceCessionParts = 2;
+  PresenceAcquisitionParts = PresenceCessionParts = OuiNon::Non;
   NbpartsCedees = NbpartsAcquises = 0;
   TotalRevenuBrut = TotalCharge = TotalInteretEmprunt = TotalDeductionSpecifique = 0;
   TotalAmortissement = TotalDeductionMobilite = TotalRevenuOuDeficit = 0;
-}
-
-void TBulletin2072::Init() {
-  ZeroMontants();
-  if (QuotePartProduitsFinanciers) QuotePartProduitsFinanciers->Init();
-  RepartitionOperationsSociete.clear();
-  ProprieteReport.clear();
-  QuotePartPropriete.clear();
-}
-
-void TBulletin2072::InitResultat() {
-  ZeroMontants();
   if (QuotePartProduitsFinanciers) QuotePartProduitsFinanciers->InitResultat();
-}
-
-void TBulletin2072::InitPartielle() {
-  for (auto& repartition : RepartitionOperationsSociete) repartition.InitPartielle();
-  if (QuotePartProduitsFinanciers) QuotePartProduitsFinanciers->InitPartielle();
-  for (auto& report : ProprieteReport) report.InitPartielle();
-  for (auto& quotePart : QuotePartPropriete) quotePart.InitPartielle();
 }
 
 void TBulletin2072::setQuotePartProduitsFinanciers(const TElementLie& v) {

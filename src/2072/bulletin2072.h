@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "arbre.h"
+#include "codes2072.h"
 #include "detenu.h"
 #include "elementlie2072.h"
 #include "niveaux2072.h"
@@ -18,17 +19,15 @@ namespace zorfiscal2072 {
 // The partner's share of one property's result.
 class TQuotePartPropriete : public TDonneeBase {
  public:
-  TQuotePartPropriete() {
-    Construct();
-    Init();
-    Reserve();
-  }
   bool operator==(const TQuotePartPropriete&) const = default;
 
   void Construct() {}
   void Destruct() {}
   // Both codes stay: a share keeps naming its property and its partner.
-  void Init();
+  void Init() { arbre::Reinitialise(*this); }
+  static constexpr auto Gardes() {
+    return std::tuple{&TQuotePartPropriete::CodePropriete, &TQuotePartPropriete::CodeAssocie};
+  }
   void InitResultat() { Init(); }
   void InitPartielle() { DeductionMobilite = 0; }
   void Reserve() {}
@@ -69,7 +68,7 @@ class TQuotePartPropriete : public TDonneeBase {
   double InteretEmprunt = 0;
   double DeductionSpecifique = 0;
   double Amortissement = 0;
-  short PresenceMobilite = 2;    // 1: a mobility deduction applies
+  short PresenceMobilite = OuiNon::Non;
   double DeductionMobilite = 0;  // entered
   double RevenuOuDeficit = 0;    // after the mobility deduction
 };
@@ -77,16 +76,11 @@ class TQuotePartPropriete : public TDonneeBase {
 // Figures of one property carried on the statement; only letters fill them.
 class TProprieteReport : public TDonneeBase {
  public:
-  TProprieteReport() {
-    Construct();
-    Init();
-    Reserve();
-  }
   bool operator==(const TProprieteReport&) const = default;
 
   void Construct() {}
   void Destruct() {}
-  void Init();
+  void Init() { arbre::Reinitialise(*this); }
   void InitResultat();  // all but the mobility figure
   void InitPartielle() { Mobilite = 0; }
   void Reserve() {}
@@ -127,18 +121,17 @@ class TProprieteReport : public TDonneeBase {
 // The statement of one partner.
 class TBulletin2072 : public TDonneeBase {
  public:
-  TBulletin2072() {
-    Construct();
-    Init();
-    Reserve();
-  }
+  // The member initialisers are the defaults.
+  TBulletin2072() { Construct(); }
   bool operator==(const TBulletin2072&) const = default;
 
   void Construct() { QuotePartProduitsFinanciers.cree(); }
   void Destruct() { QuotePartProduitsFinanciers.detruit(); }
-  void Init();          // also empties the three lists
-  void InitResultat();  // the lists stay; the financial share keeps an overridden amount
-  void InitPartielle();
+  void Init() { arbre::Reinitialise(*this); }  // also empties the three lists
+  // The statement's own figures and the financial share's computed amount; the lists stay
+  // as they are (their computed figures are computed again).
+  void InitResultat();
+  void InitPartielle() { arbre::PourChaqueSousEnregistrement(*this, [](auto& sous) { sous.InitPartielle(); }); }
   void Reserve() {}
   // Sample statement of the sample's partner `numero`: one share of the sample's property.
   void CasTest(std::size_t numero);
@@ -216,15 +209,13 @@ class TBulletin2072 : public TDonneeBase {
   void setTotalRevenuOuDeficit(double v) { TotalRevenuOuDeficit = v; }
 
  private:
-  void ZeroMontants();
-
   std::vector<TRepartitionOperationsSociete> RepartitionOperationsSociete;
   double RevenuBICIS = 0;
   double RevenuBA = 0;
   double RevenuTNSouIS = 0;  // the share that follows the partner's own regime
   Detenu<TElementLieQuotePartProduitsFinanciers> QuotePartProduitsFinanciers;
-  short PresenceAcquisitionParts = 2;
-  short PresenceCessionParts = 2;
+  short PresenceAcquisitionParts = OuiNon::Non;
+  short PresenceCessionParts = OuiNon::Non;
   double NbpartsCedees = 0;
   double NbpartsAcquises = 0;
   std::vector<TProprieteReport> ProprieteReport;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "arbre.h"
+#include "codes2072.h"
 #include "elementlie2072.h"
 #include "niveaux2072.h"
 #include "tablelettres.h"
@@ -17,16 +18,11 @@ namespace zorfiscal2072 {
 // One transfer of shares, from a transferor (cédant) to a transferee (cessionnaire).
 class TCessionParts : public TDonneeBase {
  public:
-  TCessionParts() {
-    Construct();
-    Init();
-    Reserve();
-  }
   bool operator==(const TCessionParts&) const = default;
 
   void Construct() {}
   void Destruct() {}
-  void Init();
+  void Init() { arbre::Reinitialise(*this); }
   void InitPartielle() { NombreParts = 0; }  // the identities stay, the count of the year goes
   void InitResultat() {}
   void Reserve() {}
@@ -93,7 +89,7 @@ class TCessionParts : public TDonneeBase {
   std::string SIRENCessionnaire;          // up to 20
   std::string NICCessionnaire;            // up to 20
   std::string SIRETCessionnaire;          // up to 20
-  short PresenceHoldingCessionnaire = 2;  // a holding company: 1 yes, 2 no
+  short PresenceHoldingCessionnaire = OuiNon::Non;  // a holding company
   // Transferor, the same ten fields.
   long AssocieCedant = 0;
   std::string NomCedant;
@@ -104,7 +100,7 @@ class TCessionParts : public TDonneeBase {
   std::string SIRENCedant;
   std::string NICCedant;
   std::string SIRETCedant;
-  short PresenceHoldingCedant = 2;
+  short PresenceHoldingCedant = OuiNon::Non;
 
   double NombreParts = 0;  // shares transferred
   long DateCession = 0;    // date of the transfer
@@ -113,11 +109,7 @@ class TCessionParts : public TDonneeBase {
 // The transfers of the year, with the two choice lists of the transfer screen.
 class TCessionsPartsSociete : public TDonneeBase {
  public:
-  TCessionsPartsSociete() {
-    Construct();
-    Init();
-    Reserve();
-  }
+  TCessionsPartsSociete() = default;
   // The choice lists are rebuilt from the partners on demand: a copy starts with empty
   // lists, an assignment keeps the target's, and equality ignores them.
   TCessionsPartsSociete(const TCessionsPartsSociete& autre) : TDonneeBase(autre), CessionParts(autre.CessionParts) {}
@@ -130,8 +122,8 @@ class TCessionsPartsSociete : public TDonneeBase {
 
   void Construct() {}
   void Destruct() { CessionParts.clear(); }
-  void Init() { CessionParts.clear(); }  // the choice lists stay
-  void InitPartielle();
+  void Init() { arbre::Reinitialise(*this); }  // the choice lists stay: assignment keeps them
+  void InitPartielle() { arbre::PourChaqueSousEnregistrement(*this, [](auto& sous) { sous.InitPartielle(); }); }
   void InitResultat() {}
   void Reserve() {}
   // The sample declaration has no transfer of shares.

@@ -117,6 +117,7 @@ inline constexpr long Option26 = 26;
 
 // Building type (`TypeImmeuble`), derived from category and scheme; the host reads the values.
 namespace TypeImmeuble {
+inline constexpr long NonDetermine = 1;  // a new property, before its first computation
 inline constexpr long Ordinaire = 2;
 inline constexpr long Amortissement = 3;
 inline constexpr long Deduction26 = 4;
@@ -138,14 +139,16 @@ inline constexpr int Calcule = 1;
 inline constexpr int Saisi = 2;
 }  // namespace ModeElementLie
 
+// Kind of a building component (`Nom`), a code of the list of component kinds.
+namespace NatureComposant {
+inline constexpr short Agencements = 1;  // the first of the list
+}  // namespace NatureComposant
+
 // Depreciation method of a building component (`ModeAmortissement`).
 namespace ModeAmortissement {
 inline constexpr short Lineaire = 1;
 inline constexpr short Degressive = 2;
 }  // namespace ModeAmortissement
-
-// Share of each land figure that enters the 2072-E value added, on the 2011 form.
-inline constexpr double kCoefficient2072E2011 = 0.2;
 
 // Codes that declarations saved by earlier engines are converted to.
 

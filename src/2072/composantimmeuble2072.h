@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "arbre.h"
+#include "codes2072.h"
 #include "tablelettres.h"
 #include "tdonnee.h"
 
@@ -11,17 +13,13 @@ namespace zorfiscal2072 {
 
 class TComposant : public TDonneeBase {
  public:
-  TComposant() {
-    Construct();
-    Init();
-    Reserve();
-  }
   bool operator==(const TComposant&) const = default;
 
   void Construct() {}
   void Destruct() {}
   // CodePropriete names the owning property and is kept.
-  void Init();
+  void Init() { arbre::Reinitialise(*this); }  // keeps CodePropriete
+  static constexpr auto Gardes() { return std::tuple{&TComposant::CodePropriete}; }
   void InitResultat() { Prix = 0; }
   void InitPartielle() {
     PrixTTC = 0;
@@ -88,20 +86,20 @@ class TComposant : public TDonneeBase {
 
  private:
   std::string CodePropriete;
-  short Nom = 1;  // kind, code of the list of component kinds
+  short Nom = NatureComposant::Agencements;  // kind, code of the list of component kinds
   std::string NomSaisi;
   long DateAcquisition = 0;
   double PrixTTC = 0;
   double Prix = 0;  // depreciable base
   long DureeAmortissement = 0;
   double TauxAmortissement = 0;
-  short ModeAmortissement = 1;  // 1 straight-line, 2 declining-balance
+  short ModeAmortissement = ModeAmortissement::Lineaire;
   double TauxDegressif = 0;
-  short AmortissementsAnterieursCalcule = 2;  // 1 computed, 2 entered
+  short AmortissementsAnterieursCalcule = OuiNon::Non;  // yes: computed, no: entered
   double AmortissementsAnterieursMontantCalcule = 0;
   double AmortissementsAnterieursMontantSaisie = 0;
   double AmortissementsAnterieurs = 0;
-  short AnneeCalcule = 2;  // 1 computed, 2 entered
+  short AnneeCalcule = OuiNon::Non;  // yes: computed, no: entered
   double AmortissementsAnneeMontantCalcule = 0;
   double AmortissementsAnneeMontantSaisie = 0;
   double AmortissementsAnnee = 0;

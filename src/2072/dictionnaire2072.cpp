@@ -77,6 +77,29 @@ const std::vector<EntreeDictionnaire>& Dictionnaire2072() {
   return dictionnaire;
 }
 
+const char* NomNature(lettres::Nature nature) {
+  switch (nature) {
+    case lettres::Nature::Saisie: return "entered";
+    case lettres::Nature::Calculee: return "computed";
+    case lettres::Nature::LieRetenu: return "linked-used";
+    case lettres::Nature::LieCalcule: return "linked-computed";
+    case lettres::Nature::LieMode: return "linked-mode";
+  }
+  return "";
+}
+
+const char* NomUnite(lettres::Unite unite) {
+  switch (unite) {
+    case lettres::Unite::Aucune: return "";
+    case lettres::Unite::Euros: return "euros";
+    case lettres::Unite::Pourcent: return "percent";
+    case lettres::Unite::Fraction: return "fraction";
+    case lettres::Unite::Parts: return "parts";
+    case lettres::Unite::Annees: return "years";
+  }
+  return "";
+}
+
 const EntreeDictionnaire* EntreeDictionnaire2072(int code) {
   static const auto index = [] {
     std::array<int, lettres::kEtendueCodes> position;

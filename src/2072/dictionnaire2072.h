@@ -19,6 +19,11 @@ struct EntreeDictionnaire {
 // the general information and by the company operations).
 const std::vector<EntreeDictionnaire>& Dictionnaire2072();
 
+// The names hosts show for a field's role and unit: "entered", "computed", "linked-used",
+// "linked-computed", "linked-mode"; "euros", "percent", "fraction", "parts", "years" ("" for none).
+const char* NomNature(lettres::Nature nature);
+const char* NomUnite(lettres::Unite unite);
+
 // The entry a host reaches a code through (for a code held twice, the record the root asks
 // first), or null for a code no record holds.
 const EntreeDictionnaire* EntreeDictionnaire2072(int code);

@@ -6,51 +6,53 @@
 #include <cstddef>
 #include <vector>
 
+#include "arbre.h"
+#include "codes2072.h"
 #include "tablelettres.h"
 #include "tdonnee.h"
 
 // The 39 lines of the statement, in form order: field, letter of column 0, letter of
-// column 1, and whether the line is entered or computed.
+// column 1, whether the line is entered or computed, and its label.
 #define LIGNES_DONNEE_IS2072(X)                          \
-  X(RevenuImmeuble, 12217, 12227, Saisie)                \
-  X(AutreRevenuGestion, 12218, 12228, Saisie)            \
-  X(TotalProduitExploitation, 12219, 12229, Calculee)    \
-  X(Achat, 12220, 12230, Saisie)                         \
-  X(ImpotEtTaxe, 12221, 12231, Saisie)                   \
-  X(ChargePersonnel, 12222, 12232, Saisie)               \
-  X(AutreChargeGestion, 12223, 12233, Saisie)            \
-  X(DAP, 12224, 12234, Saisie)                           \
-  X(TotalChargeExploitation, 12225, 12235, Calculee)     \
-  X(ResultatExploitation, 12226, 12236, Calculee)        \
-  X(ProduitFinancier, 12237, 12244, Saisie)              \
-  X(AutreProduitFinancier, 12238, 12245, Saisie)         \
-  X(TotalProduitFinancier, 12239, 12246, Calculee)       \
-  X(ChargeFinanciere, 12240, 12247, Saisie)              \
-  X(AutreChargeFinanciere, 12241, 12248, Saisie)         \
-  X(TotalChargeFinanciere, 12242, 12249, Calculee)       \
-  X(ResultatFinancier, 12243, 12250, Calculee)           \
-  X(ProduitExceptionnel, 12251, 12258, Saisie)           \
-  X(AutreProduitExceptionnel, 12252, 12259, Saisie)      \
-  X(RentreesCreances, 12822, 12823, Saisie)              \
-  X(TotalProduitExceptionnel, 12253, 12260, Calculee)    \
-  X(ChargeExceptionnelle, 12254, 12261, Saisie)          \
-  X(AutreChargeExceptionnelle, 12255, 12262, Saisie)     \
-  X(TotalChargeExceptionnelle, 12256, 12263, Calculee)   \
-  X(ResultatExceptionnel, 12257, 12264, Calculee)        \
-  X(TotalProduit, 12265, 12268, Calculee)                \
-  X(TotalCharge, 12266, 12269, Calculee)                 \
-  X(BeneficeOuPerte, 12267, 12270, Calculee)             \
-  X(ResultatNetComptable, 12271, 12272, Calculee)        \
-  X(MVNetteLongTerme, 12273, 12277, Saisie)              \
-  X(PVNetteCourtTermeAnterieure, 12274, 12278, Saisie)   \
-  X(DiversReintegration, 12275, 12279, Saisie)           \
-  X(TotalReintegration, 12276, 12280, Calculee)          \
-  X(ProduitFinancierDeductible, 12281, 12286, Saisie)    \
-  X(PVNetteLongTerme, 12282, 12287, Saisie)              \
-  X(PVNetteCourtTermeDiffere, 12283, 12288, Saisie)      \
-  X(DiversDeduction, 12284, 12289, Saisie)               \
-  X(TotalDeduction, 12285, 12290, Calculee)              \
-  X(BeneficeOuDeficitFiscal, 12293, 12296, Calculee)
+  X(RevenuImmeuble, 12217, 12227, Saisie, "Revenus des immeubles")                                  \
+  X(AutreRevenuGestion, 12218, 12228, Saisie, "Autres produits de gestion courante")                \
+  X(TotalProduitExploitation, 12219, 12229, Calculee, "Total des produits d'exploitation")          \
+  X(Achat, 12220, 12230, Saisie, "Achats")                                                          \
+  X(ImpotEtTaxe, 12221, 12231, Saisie, "Impôts et taxes")                                           \
+  X(ChargePersonnel, 12222, 12232, Saisie, "Charges de personnel")                                  \
+  X(AutreChargeGestion, 12223, 12233, Saisie, "Autres charges de gestion courante")                 \
+  X(DAP, 12224, 12234, Saisie, "Dotations aux amortissements et provisions")                        \
+  X(TotalChargeExploitation, 12225, 12235, Calculee, "Total des charges d'exploitation")            \
+  X(ResultatExploitation, 12226, 12236, Calculee, "Résultat d'exploitation")                        \
+  X(ProduitFinancier, 12237, 12244, Saisie, "Produits financiers")                                  \
+  X(AutreProduitFinancier, 12238, 12245, Saisie, "Autres produits financiers")                      \
+  X(TotalProduitFinancier, 12239, 12246, Calculee, "Total des produits financiers")                 \
+  X(ChargeFinanciere, 12240, 12247, Saisie, "Charges financières")                                  \
+  X(AutreChargeFinanciere, 12241, 12248, Saisie, "Autres charges financières")                      \
+  X(TotalChargeFinanciere, 12242, 12249, Calculee, "Total des charges financières")                 \
+  X(ResultatFinancier, 12243, 12250, Calculee, "Résultat financier")                                \
+  X(ProduitExceptionnel, 12251, 12258, Saisie, "Produits exceptionnels")                            \
+  X(AutreProduitExceptionnel, 12252, 12259, Saisie, "Autres produits exceptionnels")                \
+  X(RentreesCreances, 12822, 12823, Saisie, "Rentrées sur créances")                                \
+  X(TotalProduitExceptionnel, 12253, 12260, Calculee, "Total des produits exceptionnels")           \
+  X(ChargeExceptionnelle, 12254, 12261, Saisie, "Charges exceptionnelles")                          \
+  X(AutreChargeExceptionnelle, 12255, 12262, Saisie, "Autres charges exceptionnelles")              \
+  X(TotalChargeExceptionnelle, 12256, 12263, Calculee, "Total des charges exceptionnelles")         \
+  X(ResultatExceptionnel, 12257, 12264, Calculee, "Résultat exceptionnel")                          \
+  X(TotalProduit, 12265, 12268, Calculee, "Total des produits")                                     \
+  X(TotalCharge, 12266, 12269, Calculee, "Total des charges")                                       \
+  X(BeneficeOuPerte, 12267, 12270, Calculee, "Bénéfice ou perte")                                   \
+  X(ResultatNetComptable, 12271, 12272, Calculee, "Résultat net comptable")                         \
+  X(MVNetteLongTerme, 12273, 12277, Saisie, "Moins-value nette à long terme")                       \
+  X(PVNetteCourtTermeAnterieure, 12274, 12278, Saisie, "Plus-value nette à court terme des exercices antérieurs") \
+  X(DiversReintegration, 12275, 12279, Saisie, "Réintégrations diverses")                           \
+  X(TotalReintegration, 12276, 12280, Calculee, "Total des réintégrations")                         \
+  X(ProduitFinancierDeductible, 12281, 12286, Saisie, "Produits financiers déductibles")            \
+  X(PVNetteLongTerme, 12282, 12287, Saisie, "Plus-value nette à long terme")                        \
+  X(PVNetteCourtTermeDiffere, 12283, 12288, Saisie, "Plus-value nette à court terme différée")      \
+  X(DiversDeduction, 12284, 12289, Saisie, "Déductions diverses")                                   \
+  X(TotalDeduction, 12285, 12290, Calculee, "Total des déductions")                                 \
+  X(BeneficeOuDeficitFiscal, 12293, 12296, Calculee, "Bénéfice ou déficit fiscal")
 
 namespace zorfiscal2072 {
 
@@ -58,7 +60,7 @@ class TDonneeIS2072 : public TDonneeBase {
  public:
   // Lines of the statement, named as their fields.
   enum Ligne : std::size_t {
-#define DONNEE_IS2072_ENUM(nom, code0, code1, nature) nom,
+#define DONNEE_IS2072_ENUM(nom, code0, code1, nature, libelle) nom,
     LIGNES_DONNEE_IS2072(DONNEE_IS2072_ENUM)
 #undef DONNEE_IS2072_ENUM
   };
@@ -76,17 +78,13 @@ class TDonneeIS2072 : public TDonneeBase {
   // The lines in form order, with their codes and nature.
   static const std::array<DescriptionLigne, kNbLignes>& Lignes();
 
-  TDonneeIS2072() {
-    Construct();
-    Init();
-    Reserve();
-  }
+  TDonneeIS2072() { Construct(); }
   bool operator==(const TDonneeIS2072&) const = default;
 
   // Every amount gets its two columns.
   void Construct();
   void Destruct() {}
-  void Init();
+  void Init() { arbre::Reinitialise(*this); }
   void InitPartielle();  // entered amounts only; the flags stay
   void InitResultat();   // flags and computed amounts
   void Reserve() {}
@@ -106,7 +104,7 @@ class TDonneeIS2072 : public TDonneeBase {
   void setExisteAssocieBA(short v) { ExisteAssocieBA = v; }
 
   // One getter per amount, returning its two columns (getRevenuImmeuble, ...).
-#define DONNEE_IS2072_GETTER(nom, code0, code1, nature)                     \
+#define DONNEE_IS2072_GETTER(nom, code0, code1, nature, libelle)                     \
   std::vector<double>& get##nom() { return Montants[nom]; }                \
   const std::vector<double>& get##nom() const { return Montants[nom]; }
   LIGNES_DONNEE_IS2072(DONNEE_IS2072_GETTER)
@@ -120,9 +118,9 @@ class TDonneeIS2072 : public TDonneeBase {
 
  private:
   // Regimes of the partners, written by the declaration computation: 1 yes, 2 no.
-  short ExisteAssocieIS = 2;
-  short ExisteAssocieBIC = 2;
-  short ExisteAssocieBA = 2;
+  short ExisteAssocieIS = OuiNon::Non;
+  short ExisteAssocieBIC = OuiNon::Non;
+  short ExisteAssocieBA = OuiNon::Non;
   std::array<std::vector<double>, kNbLignes> Montants;  // by line, then column
 };
 

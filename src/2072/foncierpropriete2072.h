@@ -3,6 +3,7 @@
 #pragma once
 
 #include "arbre.h"
+#include "codes2072.h"
 #include "detenu.h"
 #include "elementlie2072.h"
 #include "tablelettres.h"
@@ -12,16 +13,13 @@ namespace zorfiscal2072 {
 
 class TDonneeProprieteFoncierPropriete : public TDonneeBase {
  public:
-  TDonneeProprieteFoncierPropriete() {
-    Construct();
-    Init();
-    Reserve();
-  }
+  // The member initialisers are the defaults.
+  TDonneeProprieteFoncierPropriete() { Construct(); }
   bool operator==(const TDonneeProprieteFoncierPropriete&) const = default;
 
   void Construct() { ForfaitGestion.cree(); }
   void Destruct() { ForfaitGestion.detruit(); }
-  void Init();
+  void Init() { arbre::Reinitialise(*this); }
   void InitResultat();
   void InitPartielle();
   void Reserve() {}
@@ -142,7 +140,7 @@ class TDonneeProprieteFoncierPropriete : public TDonneeBase {
   double IndemniteEtFrais = 0;
   double BaseCalculDeduction = 0;
   double ImpotEtTaxe = 0;
-  long OptionTauxDeduction = 3;  // no special deduction
+  long OptionTauxDeduction = OptionTauxDeduction::Aucune;
   double TauxDeduction = 0;
   double DeductionFraisDivers = 0;
   double DeductionAmortissement = 0;

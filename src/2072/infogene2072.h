@@ -8,6 +8,7 @@
 
 #include "adresses2072.h"
 #include "arbre.h"
+#include "codes2072.h"
 #include "detenu.h"
 #include "elementlie2072.h"
 #include "tablelettres.h"
@@ -17,18 +18,15 @@ namespace zorfiscal2072 {
 
 class TInfogene2072 : public TDonneeBase {
  public:
-  TInfogene2072() {
-    Construct();
-    Init();
-    Reserve();
-  }
+  // The member initialisers are the defaults.
+  TInfogene2072() { Construct(); }
   bool operator==(const TInfogene2072&) const = default;
 
   // Three seats, the sixteen linked elements and the eight addresses.
   void Construct();
   void Destruct();
-  // Every field to its default; the sub-records take their own full reset.
-  void Init();
+  // Every field to its default, the sub-records too.
+  void Init() { arbre::Reinitialise(*this); }
   // Computed values only; LocationStationnement goes back to 2 (no parking rental).
   void InitResultat();
   // What belongs to one year: CRL instalment, value-added inputs, cessation date, linked elements.
@@ -409,12 +407,6 @@ class TInfogene2072 : public TDonneeBase {
   void setLocationStationnement(short v) { LocationStationnement = v; }
 
  private:
-  // Applies `f` to the holder of every sub-record, in routing order.
-  template <class F>
-  void PourChaqueSousObjet(F&& f) {
-    arbre::PourChaqueEnfant<TInfogene2072>([&](const auto& enfant) { f(this->*enfant.champ); });
-  }
-
   // Yes/no fields hold 1 (yes) or 2 (no); dates are YYYYMMDD, 0 when not entered.
   // Company
   std::string SocieteNom;
@@ -429,28 +421,28 @@ class TInfogene2072 : public TDonneeBase {
   long DateDebutExercice{};
   long DateClotureExercice{};
   long NombreAssocies{};
-  short PresenceAssociesBICIS{};
-  short PresenceAssociesBA{};
+  short PresenceAssociesBICIS = OuiNon::Non;
+  short PresenceAssociesBA = OuiNon::Non;
   long NombreAssociesCalcul{};
-  long AssociesISBICBA{};
+  long AssociesISBICBA = OuiNon::Non;
   std::string NumeroSIREN;
   std::string NumeroNIC;
   std::string NumeroSIRET;
-  long ImpressionImmeuble{};
-  long ImpressionGroupeImmeubles{};
+  long ImpressionImmeuble = OuiNon::Oui;
+  long ImpressionGroupeImmeubles = OuiNon::Non;
   // Rental-income contribution
   double RecetteSoumiseCRL{};
   double MontantCRL{};
   double AcompteCRL{};
   double SoldeCRL{};
   double ExcedentCRL{};
-  double ModePaiementCRL{};
+  double ModePaiementCRL = ModePaiement::Cheque;
   double NombreVirementCRL{};
   // Value added and 2072-E
   double ProduitsFinanciers{};
   double ProduitsExceptionnels{};
   double CA{};
-  short CVAEDispense{};
+  short CVAEDispense = OuiNon::Non;
   Detenu<TElementLieVA> VA;
   long DateCessation{};
   Detenu<TElementLie2072ELoyersBruts> D2072ELoyersBruts;
@@ -471,8 +463,8 @@ class TInfogene2072 : public TDonneeBase {
   Detenu<TElementLie2072EProvisionCharges> D2072EProvisionCharges;
   double D2072ETotalB{};
   // Manager
-  short TypeGerant{};
-  short FormeJuridiqueOuTitreGerant{};
+  short TypeGerant = TypePersonne::Physique;
+  short FormeJuridiqueOuTitreGerant = Titre::Monsieur;
   std::string DenominationGerant;
   std::string ComplementDesignationGerant;
   std::string DesignationGerant;
@@ -484,8 +476,8 @@ class TInfogene2072 : public TDonneeBase {
   std::string TelecopieGerant;
   std::string EmailGerant;
   // Accountant
-  short TypeComptable{};
-  short FormeJuridiqueOuTitreComptable{};
+  short TypeComptable = TypePersonne::Physique;
+  short FormeJuridiqueOuTitreComptable = Titre::Monsieur;
   std::string DenominationComptable;
   std::string ComplementDesignationComptable;
   std::string DesignationComptable;
@@ -496,8 +488,8 @@ class TInfogene2072 : public TDonneeBase {
   std::string TelecopieComptable;
   std::string EmailComptable;
   // Adviser
-  short TypeConseil{};
-  short FormeJuridiqueOuTitreConseil{};
+  short TypeConseil = TypePersonne::Physique;
+  short FormeJuridiqueOuTitreConseil = Titre::Monsieur;
   std::string DenominationConseil;
   std::string ComplementDesignationConseil;
   std::string DesignationConseil;
@@ -508,8 +500,8 @@ class TInfogene2072 : public TDonneeBase {
   std::string TelecopieConseil;
   std::string EmailConseil;
   // Administrator
-  short TypeAdministrateur{};
-  short FormeJuridiqueOuTitreAdministrateur{};
+  short TypeAdministrateur = TypePersonne::Physique;
+  short FormeJuridiqueOuTitreAdministrateur = Titre::Monsieur;
   std::string DenominationAdministrateur;
   std::string ComplementDesignationAdministrateur;
   std::string DesignationAdministrateur;
@@ -523,7 +515,7 @@ class TInfogene2072 : public TDonneeBase {
   Detenu<TAdresseDeclarant> AdresseDeclarant;
   std::string VilleSignature;
   long DateSignature{};
-  short DestinataireDifferent{};
+  short DestinataireDifferent = OuiNon::Non;
   Detenu<TAdresseDestinataire> AdresseDestinataire;
   std::string TelephoneDeclarant;
   std::string EmailDeclarant;
@@ -540,7 +532,7 @@ class TInfogene2072 : public TDonneeBase {
   double TotalRecetteGeneral{};
   double TotalChargeGeneral{};
   double BaseCalculCRLGeneral{};
-  short LocationStationnement{};
+  short LocationStationnement = OuiNon::Non;
 };
 
 }  // namespace zorfiscal2072

@@ -2,30 +2,25 @@
 
 #include <algorithm>
 
+#include "listes2072.h"
 
 namespace zorfiscal2072 {
 
 // --- TCession
 
-void TCession::Init() {
-  Libelle.clear();
-  Methode.clear();
-  Montant = PlusValue = MoinsValue = 0;
-  BNCTypePVImposable = 1;
-  Date = 0;
-}
-
 const lettres::TableLettres<TCession>& TCession::Lettres() {
   using R = TCession;
+  using enum lettres::Liste;
   static const lettres::TableLettres<R> table{
-      LETTRE(12566, Montant, Reel, 0),
-      LETTRE(12567, Methode, Texte, 35),
-      LETTRE(12568, Date, Date, 0),
-      LETTRE(12672, Libelle, Texte, 35),
-      LETTRE(12675, PlusValue, Reel, 0),
-      LETTRE(12676, MoinsValue, Reel, 0),
-      LETTRE(12677, BNCTypePVImposable, Court, 0),
-      LETTRE_CLE(12765, CodeCession, Texte, 21),
+      LETTRE(12566, Montant, Reel, 0, "Montant de la cession"),
+      LETTRE(12567, Methode, Texte, 35, "Mode de paiement de la cession"),
+      LETTRE(12568, Date, Date, 0, "Date de la cession"),
+      LETTRE(12672, Libelle, Texte, 35, "Libellé de la cession"),
+      LETTRE(12675, PlusValue, Reel, 0, "Plus-value de cession"),
+      LETTRE(12676, MoinsValue, Reel, 0, "Moins-value de cession"),
+      LETTRE(12677, BNCTypePVImposable, Court, 0, "Plus-value imposable (BNC) : à long ou à court terme")
+          .Parmi(ListeTerme),
+      LETTRE_CLE(12765, CodeCession, Texte, 21, "Code de la cession"),
   };
   return table;
 }
@@ -36,21 +31,16 @@ bool TCession::TransfertUneLettre(structLettre* l, TIndex, long sens) { return T
 
 // --- TOperationSociete
 
-void TOperationSociete::Init() {
-  Cession.clear();
-  ProduitsFinanciers = ProduitsExceptionnels = 0;
-}
-
 void TOperationSociete::InitPartielle() {
-  for (TCession& cession : Cession) cession.InitPartielle();
   ProduitsFinanciers = ProduitsExceptionnels = 0;
+  arbre::PourChaqueSousEnregistrement(*this, [](auto& sous) { sous.InitPartielle(); });
 }
 
 const lettres::TableLettres<TOperationSociete>& TOperationSociete::Lettres() {
   using R = TOperationSociete;
   static const lettres::TableLettres<R> table{
-      LETTRE(12564, ProduitsFinanciers, Reel, 0),
-      LETTRE(12565, ProduitsExceptionnels, Reel, 0),
+      LETTRE(12564, ProduitsFinanciers, Reel, 0, "Produits financiers de la société"),
+      LETTRE(12565, ProduitsExceptionnels, Reel, 0, "Produits exceptionnels de la société"),
   };
   return table;
 }
@@ -72,26 +62,11 @@ const TCession* TOperationSociete::GetDetailCessionParCodeCession(const std::str
 
 // --- TRepartitionOperationsSociete
 
-void TRepartitionOperationsSociete::Init() {
-  QuotePartMV->Init();
-  QuotePartPV->Init();
-}
-
-void TRepartitionOperationsSociete::InitPartielle() {
-  QuotePartMV->InitPartielle();
-  QuotePartPV->InitPartielle();
-}
-
-void TRepartitionOperationsSociete::InitResultat() {
-  QuotePartMV->InitResultat();
-  QuotePartPV->InitResultat();
-}
-
 const lettres::TableLettres<TRepartitionOperationsSociete>& TRepartitionOperationsSociete::Lettres() {
   using R = TRepartitionOperationsSociete;
   static const lettres::TableLettres<R> table{
-      LETTRE_REFERENCE(12766, CodeCession, Texte, 21, kNiveauCession),
-      LETTRE_REFERENCE(12769, CodeAssocie, Texte, 21, kNiveauAssocie),
+      LETTRE_REFERENCE(12766, CodeCession, Texte, 21, "Répartition : code de la cession", kNiveauCession),
+      LETTRE_REFERENCE(12769, CodeAssocie, Texte, 21, "Répartition : code de l'associé", kNiveauAssocie),
   };
   return table;
 }

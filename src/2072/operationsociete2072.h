@@ -18,16 +18,12 @@ namespace zorfiscal2072 {
 // distributions name it.
 class TCession : public TDonneeBase {
  public:
-  TCession() {
-    Construct();
-    Init();
-    Reserve();
-  }
   bool operator==(const TCession&) const = default;
 
   void Construct() {}
   void Destruct() {}
-  void Init();  // keeps CodeCession
+  void Init() { arbre::Reinitialise(*this); }  // keeps CodeCession
+  static constexpr auto Gardes() { return std::tuple{&TCession::CodeCession}; }
   // Keeps the sale (code, label, method, date, gain type); clears its amounts.
   void InitPartielle() { Montant = PlusValue = MoinsValue = 0; }
   void InitResultat() {}
@@ -68,16 +64,11 @@ class TCession : public TDonneeBase {
 // The company operations: the sales of the year, reached at level 305, and two amounts.
 class TOperationSociete : public TDonneeBase {
  public:
-  TOperationSociete() {
-    Construct();
-    Init();
-    Reserve();
-  }
   bool operator==(const TOperationSociete&) const = default;
 
   void Construct() {}
   void Destruct() { Cession.clear(); }
-  void Init();
+  void Init() { arbre::Reinitialise(*this); }
   void InitPartielle();
   void InitResultat() {}
   void Reserve() {}
@@ -112,11 +103,7 @@ class TOperationSociete : public TDonneeBase {
 // partner's part of the loss and of the gain, as linked amounts the statement computes.
 class TRepartitionOperationsSociete : public TDonneeBase {
  public:
-  TRepartitionOperationsSociete() {
-    Construct();
-    Init();
-    Reserve();
-  }
+  TRepartitionOperationsSociete() { Construct(); }
   bool operator==(const TRepartitionOperationsSociete&) const = default;
 
   void Construct() {
@@ -128,9 +115,12 @@ class TRepartitionOperationsSociete : public TDonneeBase {
     QuotePartPV.detruit();
   }
   // The resets reach the linked amounts only; both codes stay.
-  void Init();
-  void InitPartielle();
-  void InitResultat();
+  void Init() { arbre::Reinitialise(*this); }
+  void InitPartielle() { arbre::PourChaqueSousEnregistrement(*this, [](auto& sous) { sous.InitPartielle(); }); }
+  void InitResultat() { arbre::PourChaqueSousEnregistrement(*this, [](auto& sous) { sous.InitResultat(); }); }
+  static constexpr auto Gardes() {
+    return std::tuple{&TRepartitionOperationsSociete::CodeCession, &TRepartitionOperationsSociete::CodeAssocie};
+  }
   void Reserve() {}
 
   static const lettres::TableLettres<TRepartitionOperationsSociete>& Lettres();

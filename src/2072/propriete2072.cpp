@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "codes2072.h"
+#include "listes2072.h"
 #include "tables2072.h"
 
 namespace zorfiscal2072 {
@@ -16,31 +17,32 @@ bool Contient(const std::vector<TElement>& liste, long code) {
 
 const lettres::TableLettres<TPropriete2072>& TPropriete2072::Lettres() {
   using R = TPropriete2072;
+  using enum lettres::Liste;
   static const lettres::TableLettres<R> table{
-      LETTRE(12101, Numero, Long, 0),
-      LETTRE(12102, Nom, Texte, 101),
-      LETTRE(12103, Categorie, Long, 0),
-      LETTRE(12105, LocationStationnement, Court, 0),
-      LETTRE(12117, DateAcquisition, Date, 0),
-      LETTRE(12118, DateAchevement, Date, 0),
-      LETTRE(12319, CodeRattach, Long, 0),
-      LETTRE(12357, TypeImmeuble, Long, 0),
-      LETTRE(12386, TotalNombreLocaux, Long, 0),
-      LETTRE(12387, NombreLocauxCRL, Long, 0),
-      LETTRE(12392, OptionFiscale, Long, 0),
-      LETTRE(12640, NatureUrbain, Court, 0),
-      LETTRE(12641, NatureRural, Court, 0),
-      LETTRE(12642, NatureAppartement, Court, 0),
-      LETTRE(12643, NatureMaison, Court, 0),
-      LETTRE(12644, NatureImmeuble, Court, 0),
-      LETTRE(12645, NatureParking, Court, 0),
-      LETTRE(12646, NatureBati, Court, 0),
-      LETTRE(12647, NatureNonBati, Court, 0),
-      LETTRE(12648, NatureAutres, Court, 0),
-      LETTRE(12649, NatureAutresSaisie, Texte, 101),
-      LETTRE(12650, ApplicationCRL, Court, 0),
-      LETTRE_CLE(12655, CodePropriete, Texte, 21),
-      LETTRE(12770, SoumisCVAE, Court, 0),
+      LETTRE(12101, Numero, Long, 0, "Numéro de l'immeuble sur la déclaration").Calcule(),
+      LETTRE(12102, Nom, Texte, 101, "Désignation de l'immeuble"),
+      LETTRE(12103, Categorie, Long, 0, "Catégorie de l'immeuble").Parmi(ListeCategoriesBien),
+      LETTRE(12105, LocationStationnement, Court, 0, "Location d'emplacements de stationnement").Parmi(ListeOuiNon),
+      LETTRE(12117, DateAcquisition, Date, 0, "Date d'acquisition"),
+      LETTRE(12118, DateAchevement, Date, 0, "Date d'achèvement"),
+      LETTRE(12319, CodeRattach, Long, 0, "Numéro de rattachement de l'immeuble"),
+      LETTRE(12357, TypeImmeuble, Long, 0, "Type d'immeuble (selon catégorie et dispositif)").Calcule(),
+      LETTRE(12386, TotalNombreLocaux, Long, 0, "Nombre total de locaux"),
+      LETTRE(12387, NombreLocauxCRL, Long, 0, "Nombre de locaux soumis à la contribution sur les revenus locatifs"),
+      LETTRE(12392, OptionFiscale, Long, 0, "Dispositif fiscal").Parmi(ListeOptionsCategorie1),
+      LETTRE(12640, NatureUrbain, Court, 0, "Nature : urbain").Parmi(ListeOuiNon),
+      LETTRE(12641, NatureRural, Court, 0, "Nature : rural").Parmi(ListeOuiNon),
+      LETTRE(12642, NatureAppartement, Court, 0, "Nature : appartement").Parmi(ListeOuiNon),
+      LETTRE(12643, NatureMaison, Court, 0, "Nature : maison").Parmi(ListeOuiNon),
+      LETTRE(12644, NatureImmeuble, Court, 0, "Nature : immeuble de rapport").Parmi(ListeOuiNon),
+      LETTRE(12645, NatureParking, Court, 0, "Nature : parking").Parmi(ListeOuiNon),
+      LETTRE(12646, NatureBati, Court, 0, "Nature : bâti").Parmi(ListeOuiNon),
+      LETTRE(12647, NatureNonBati, Court, 0, "Nature : non bâti").Parmi(ListeOuiNon),
+      LETTRE(12648, NatureAutres, Court, 0, "Nature : autre").Parmi(ListeOuiNon),
+      LETTRE(12649, NatureAutresSaisie, Texte, 101, "Autre nature (précisez)"),
+      LETTRE(12650, ApplicationCRL, Court, 0, "Soumis à la contribution sur les revenus locatifs").Parmi(ListeOuiNon),
+      LETTRE_CLE(12655, CodePropriete, Texte, 21, "Code de l'immeuble"),
+      LETTRE(12770, SoumisCVAE, Court, 0, "Soumis à la cotisation sur la valeur ajoutée").Parmi(ListeOuiNon),
   };
   return table;
 }
@@ -63,49 +65,9 @@ void TPropriete2072::Destruct() {
   Beneficiaire.clear();
 }
 
-void TPropriete2072::Init() {
-  CodeRattach = 0;
-  Numero = 0;
-  Nom.clear();
-  Categorie = 1;
-  OptionFiscale = 1;
-  ApplicationCRL = 2;
-  TotalNombreLocaux = 0;
-  NombreLocauxCRL = 0;
-  LocationStationnement = 2;
-  NatureUrbain = NatureRural = NatureAppartement = NatureMaison = NatureImmeuble = 2;
-  NatureParking = NatureBati = NatureNonBati = NatureAutres = 2;
-  NatureAutresSaisie.clear();
-  SoumisCVAE = 2;
-  TypeImmeuble = 1;
-  DateAcquisition = 0;
-  DateAchevement = 0;
-  Locataire.clear();
-  Beneficiaire.clear();
-  if (Adresse) Adresse->Init();
-  Amortissement2072.Init();  // the library's reset
-  AmortissementComposant.Init();
-  if (DonneeProprieteFoncier) DonneeProprieteFoncier->Init();
-  if (ResultatARepartir) ResultatARepartir->Init();
-}
-
 void TPropriete2072::InitResultat() {
   Numero = 0;
-  if (Adresse) Adresse->InitResultat();
-  Amortissement2072.InitResultat();
-  AmortissementComposant.InitResultat();
-  if (DonneeProprieteFoncier) DonneeProprieteFoncier->InitResultat();
-  if (ResultatARepartir) ResultatARepartir->InitResultat();
-}
-
-void TPropriete2072::InitPartielle() {
-  if (Adresse) Adresse->InitPartielle();
-  for (auto& locataire : Locataire) locataire.InitPartielle();
-  for (auto& beneficiaire : Beneficiaire) beneficiaire.InitPartielle();
-  Amortissement2072.InitPartielle();
-  AmortissementComposant.InitPartielle();
-  if (DonneeProprieteFoncier) DonneeProprieteFoncier->InitPartielle();
-  if (ResultatARepartir) ResultatARepartir->InitPartielle();
+  arbre::PourChaqueSousEnregistrement(*this, [](auto& sous) { sous.InitResultat(); });
 }
 
 bool TPropriete2072::ExisteOptionAmortissement() const { return EstOptionAmortissement(OptionFiscale); }

@@ -9,6 +9,7 @@
 #include "amortissement2072.h"
 #include "arbre.h"
 #include "beneficiaires2072.h"
+#include "codes2072.h"
 #include "detenu.h"
 #include "foncierpropriete2072.h"
 #include "niveaux2072.h"
@@ -28,26 +29,27 @@ class ListeProposee : public std::vector<TElement> {
 
 class TPropriete2072 : public TDonneeBase {
  public:
-  TPropriete2072() {
-    Construct();
-    Init();
-    Reserve();
-    CodePropriete.clear();
-  }
+  // The member initialisers are the defaults.
+  TPropriete2072() { Construct(); }
   bool operator==(const TPropriete2072&) const = default;
 
   void Construct();
   void Destruct();
   // Defaults everywhere; the property keeps its code, loses its tenants and beneficiaries.
-  void Init();
+  void Init() { arbre::Reinitialise(*this); }
   void InitResultat();
   // The year's entries of the sub-records; the property's own fields stay.
-  void InitPartielle();
+  void InitPartielle() { arbre::PourChaqueSousEnregistrement(*this, [](auto& sous) { sous.InitPartielle(); }); }
   void Reserve() {}
   // Sample values (the sample declaration); CasTest also fills the sub-records.
   void CasTest();
   void CasTestXX();
 
+  // Init keeps the property's code and the choice lists (rebuilt on request).
+  static constexpr auto Gardes() {
+    using R = TPropriete2072;
+    return std::tuple{&R::CodePropriete, &R::CollectionOptions, &R::CollectionTauxDeduction};
+  }
   static const lettres::TableLettres<TPropriete2072>& Lettres();
   // Sub-records in routing order (after the property's own letters).
   static constexpr auto Enfants() {
@@ -177,25 +179,25 @@ class TPropriete2072 : public TDonneeBase {
   std::string CodePropriete;
   long Numero = 0;
   std::string Nom;
-  long Categorie = 1;
-  long OptionFiscale = 1;
-  short ApplicationCRL = 2;
+  long Categorie = Categorie::Ordinaire;
+  long OptionFiscale = OptionFiscale::Ordinaire;
+  short ApplicationCRL = OuiNon::Non;
   long TotalNombreLocaux = 0;
   long NombreLocauxCRL = 0;
-  short LocationStationnement = 2;
+  short LocationStationnement = OuiNon::Non;
   Detenu<TAdressePropriete2072> Adresse;
-  short NatureUrbain = 2;
-  short NatureRural = 2;
-  short NatureAppartement = 2;
-  short NatureMaison = 2;
-  short NatureImmeuble = 2;
-  short NatureParking = 2;
-  short NatureBati = 2;
-  short NatureNonBati = 2;
-  short NatureAutres = 2;
+  short NatureUrbain = OuiNon::Non;
+  short NatureRural = OuiNon::Non;
+  short NatureAppartement = OuiNon::Non;
+  short NatureMaison = OuiNon::Non;
+  short NatureImmeuble = OuiNon::Non;
+  short NatureParking = OuiNon::Non;
+  short NatureBati = OuiNon::Non;
+  short NatureNonBati = OuiNon::Non;
+  short NatureAutres = OuiNon::Non;
   std::string NatureAutresSaisie;
-  short SoumisCVAE = 2;
-  long TypeImmeuble = 1;
+  short SoumisCVAE = OuiNon::Non;
+  long TypeImmeuble = TypeImmeuble::NonDetermine;
   long DateAcquisition = 0;
   long DateAchevement = 0;
   std::vector<TLocataire> Locataire;

@@ -2,6 +2,7 @@
 // figures offered to the host.
 #pragma once
 
+#include "arbre.h"
 #include "tablelettres.h"
 #include "tdonnee.h"
 
@@ -13,16 +14,11 @@ namespace zorfiscal2072 {
 // and a copy made as the base would lose the codes.
 class TResultatARepartir2072 : public TDonneeBase {
  public:
-  TResultatARepartir2072() {
-    Construct();
-    Init();
-    Reserve();
-  }
   bool operator==(const TResultatARepartir2072&) const = default;
 
   void Construct() {}
   void Destruct() {}
-  void Init();
+  void Init() { arbre::Reinitialise(*this); }
   void InitPartielle() {}
   // Works are entered with the property: they survive a clearing of results.
   void InitResultat();
@@ -80,16 +76,11 @@ class TResultatARepartirCumul : public TResultatARepartir2072 {
 // The company's totals of the properties' results to distribute.
 class TResultatGlobalARepartir : public TDonneeBase {
  public:
-  TResultatGlobalARepartir() {
-    Construct();
-    Init();
-    Reserve();
-  }
   bool operator==(const TResultatGlobalARepartir&) const = default;
 
   void Construct() {}
   void Destruct() {}
-  void Init();
+  void Init() { arbre::Reinitialise(*this); }
   void InitPartielle() {}
   void InitResultat() { Init(); }  // every field is a total
   // Sample values (the sample declaration).
@@ -125,16 +116,11 @@ class TResultatGlobalARepartir : public TDonneeBase {
 // the same way (computed figures, entered figures).
 class TDonneeProprieteFoncierCumul : public TDonneeBase {
  public:
-  TDonneeProprieteFoncierCumul() {
-    Construct();
-    Init();
-    Reserve();
-  }
   bool operator==(const TDonneeProprieteFoncierCumul&) const = default;
 
   void Construct() {}
   void Destruct() {}
-  void Init();
+  void Init() { arbre::Reinitialise(*this); }
   void InitPartielle();
   void InitResultat();
   void Reserve() {}

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <iterator>
 #include <map>
 #include <memory>
 
@@ -42,6 +43,23 @@ void AjouteLibellesParCode(std::vector<TElement>& liste, const std::vector<TElem
                            const std::map<int, const char*>& libelles) {
   for (const TElement& element : modele)
     Ajoute(liste, {{element.get_enum(), libelles.at(element.get_enum())}});
+}
+
+struct ListeNommee {
+  std::vector<TElement> TTables_2072::*membre;
+  const char* nom;
+  zorfiscal2072::UsageListe usage;
+};
+constexpr ListeNommee kListes[] = {
+#define LISTE_2072_MEMBRE(nom, usage) {&TTables_2072::nom, #nom, zorfiscal2072::UsageListe::usage},
+    LISTES_2072(LISTE_2072_MEMBRE)
+#undef LISTE_2072_MEMBRE
+};
+static_assert(std::size(kListes) == zorfiscal2072::kNombreListes);
+
+const ListeNommee* Nommee(lettres::Liste liste) {
+  const auto rang = static_cast<std::size_t>(liste);
+  return rang >= 1 && rang <= std::size(kListes) ? &kListes[rang - 1] : nullptr;
 }
 
 void RemplitListesSimples(TTables_2072& t) {
@@ -317,4 +335,28 @@ void TTables_2072::Init() {
   RemplitPays(*this);
   RemplitTitresEtFormes(*this);
   RemplitOptions(*this);
+}
+
+const std::vector<TElement>* TTables_2072::Liste(lettres::Liste liste) const {
+  const ListeNommee* n = Nommee(liste);
+  return n != nullptr ? &(this->*n->membre) : nullptr;
+}
+
+const char* TTables_2072::NomListe(lettres::Liste liste) {
+  const ListeNommee* n = Nommee(liste);
+  return n != nullptr ? n->nom : "";
+}
+
+zorfiscal2072::UsageListe TTables_2072::Usage(lettres::Liste liste) {
+  const ListeNommee* n = Nommee(liste);
+  return n != nullptr ? n->usage : zorfiscal2072::UsageListe::Hote;
+}
+
+const std::vector<lettres::Liste>& TTables_2072::Listes() {
+  static const std::vector<lettres::Liste> listes = [] {
+    std::vector<lettres::Liste> l;
+    for (std::size_t rang = 1; rang <= std::size(kListes); ++rang) l.push_back(static_cast<lettres::Liste>(rang));
+    return l;
+  }();
+  return listes;
 }

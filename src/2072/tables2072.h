@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "listes2072.h"
 #include "telement.h"
 
 class TTables_2072 {
@@ -21,6 +22,13 @@ class TTables_2072 {
 
   // Appends every entry to its list; it does not clear, so it runs once per instance.
   void Init();
+
+  // A list by its name (lettres::Liste), null for Aucune; the name is the member's.
+  const std::vector<TElement>* Liste(lettres::Liste liste) const;
+  static const char* NomListe(lettres::Liste liste);
+  static zorfiscal2072::UsageListe Usage(lettres::Liste liste);
+  // Every list, in member order.
+  static const std::vector<lettres::Liste>& Listes();
 
   std::vector<TElement> ListeOuiNon;
   std::vector<TElement> ListeTypePersonne;

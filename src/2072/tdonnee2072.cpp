@@ -1,5 +1,7 @@
 #include "tdonnee2072.h"
 
+#include <type_traits>
+
 #include "klx.h"
 
 namespace zorfiscal2072 {
@@ -25,37 +27,25 @@ bool TDonnee2072::TransfertUneLettre(structLettre* lettre, TIndex index, long se
   return arbre::TransfertUneLettre(*this, lettre, index, sens);
 }
 
+// Every record to its defaults, the properties and partners removed.
 void TDonnee2072::Init() {
-  Infogene2072.Init();
-  DonneeIS2072.Init();
-  ResultatGlobalARepartir.Init();
-  Propriete2072.clear();
-  Associe2072.clear();
-  OperationSociete.Init();
-  CessionsPartsSociete.Init();
+  arbre::PourChaqueEnfant<TDonnee2072>([this](const auto& enfant) {
+    if constexpr (std::decay_t<decltype(enfant)>::kIndexe)
+      (this->*enfant.champ).clear();
+    else
+      (this->*enfant.champ).Init();
+  });
   Annee = kAnneeDeclarationDefaut;
   Update();
 }
 
 void TDonnee2072::InitPartielle() {
-  Infogene2072.InitPartielle();
-  DonneeIS2072.InitPartielle();
-  ResultatGlobalARepartir.InitPartielle();
-  OperationSociete.InitPartielle();
-  CessionsPartsSociete.InitPartielle();
-  for (TPropriete2072& p : Propriete2072) p.InitPartielle();
-  for (TAssocie2072& a : Associe2072) a.InitPartielle();
+  arbre::PourChaqueSousEnregistrement(*this, [](auto& sous) { sous.InitPartielle(); });
   Update();
 }
 
 void TDonnee2072::InitResultat() {
-  Infogene2072.InitResultat();
-  DonneeIS2072.InitResultat();
-  ResultatGlobalARepartir.InitResultat();
-  OperationSociete.InitResultat();
-  CessionsPartsSociete.InitResultat();
-  for (TPropriete2072& p : Propriete2072) p.InitResultat();
-  for (TAssocie2072& a : Associe2072) a.InitResultat();
+  arbre::PourChaqueSousEnregistrement(*this, [](auto& sous) { sous.InitResultat(); });
   Update();
 }
 

@@ -95,6 +95,37 @@ void PourChaqueEnfant(F&& f) {
   if constexpr (kAEnfants<R>) std::apply([&](const auto&... e) { (f(e), ...); }, R::Enfants());
 }
 
+// f(record) on each record one level below r, in declaration order: each member held, each
+// record of each vector. The resets of a record cascade through it (InitPartielle,
+// InitResultat): what a scope clears below a record is what its children's same scope clears.
+template <class R, class F>
+void PourChaqueSousEnregistrement(R& r, F&& f) {
+  PourChaqueEnfant<std::remove_const_t<R>>([&](const auto& e) {
+    if constexpr (std::decay_t<decltype(e)>::kIndexe) {
+      for (auto& sous : r.*e.champ) f(sous);
+    } else if (auto* objet = e.objet(r)) {
+      f(*objet);
+    }
+  });
+}
+
+// The full reset of a record (its Init): every field back to its member initialiser, by
+// assigning a default-constructed record, except the fields R::Gardes() names (the codes
+// that name the record and what it belongs to), which keep their values. Sub-records held
+// through a Detenu are assigned in place: they stay where they are.
+template <class R>
+void Reinitialise(R& r) {
+  static const R defaut{};
+  if constexpr (requires { R::Gardes(); }) {
+    auto gardes = std::apply([&](auto... champ) { return std::tuple{std::move(r.*champ)...}; }, R::Gardes());
+    r = defaut;
+    std::apply([&](auto... champ) { std::apply([&](auto&... valeur) { ((r.*champ = std::move(valeur)), ...); }, gardes); },
+               R::Gardes());
+  } else {
+    r = defaut;
+  }
+}
+
 namespace detail {
 
 template <class R, class M>

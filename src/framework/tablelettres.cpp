@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <mutex>
+#include <set>
 #include <type_traits>
 
 namespace lettres {
@@ -45,6 +47,21 @@ void ViaLocal(const RefChamp& champ, long sens, Primitive primitive) {
 }
 
 }  // namespace
+
+DescriptionLettre Decrit(short code, const char* champ, Primitive primitive, short taille, const char* libelle,
+                         Role role, int niveau) {
+  DescriptionLettre d{code, champ, primitive, taille, role, niveau, libelle};
+  const bool montant = primitive == Primitive::Reel || (primitive == Primitive::ReelFormat && taille == 2);
+  d.unite = montant ? Unite::Euros : Unite::Aucune;
+  return d;
+}
+
+const char* TexteDurable(std::string texte) {
+  static std::mutex garde;
+  static std::set<std::string> textes;  // nodes never move: the pointers stay valid
+  const std::lock_guard<std::mutex> verrou(garde);
+  return textes.insert(std::move(texte)).first->c_str();
+}
 
 char TypeLettre(Primitive primitive) {
   switch (primitive) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 #include <string>
@@ -46,6 +47,31 @@ enum class Role : std::uint8_t {
   Position,   // the position of a record of `niveau`; the count names someone outside them
 };
 
+// Who fills a field: the user, the engine, or one of the three faces of a linked element
+// (an amount the engine computes and the user may override).
+enum class Nature : std::uint8_t {
+  Saisie,      // entered by the user
+  Calculee,    // computed by the engine: what is entered is replaced
+  LieRetenu,   // linked element: the amount used in the box
+  LieCalcule,  // linked element: the amount the engine computed
+  LieMode,     // linked element: 1 the amount used follows the computation, 2 it stays as entered
+};
+
+// What a number is counted in, so that a screen or a report shows it right.
+enum class Unite : std::uint8_t {
+  Aucune,
+  Euros,
+  Pourcent,  // 25 means 25 %
+  Fraction,  // a rate held as a fraction: 0.26 means 26 %
+  Parts,     // a number of the company's shares
+  Annees,    // a duration in years
+};
+
+// The fixed list a coded field takes its values from. The lists are the engine's: it names
+// them (Aucune, 0, for a field that takes its values from none).
+enum class Liste : std::uint8_t;
+inline constexpr Liste kAucuneListe{};
+
 // What the dictionary and hosts know of a letter.
 struct DescriptionLettre {
   short code;
@@ -54,8 +80,35 @@ struct DescriptionLettre {
   short taille;       // text bound, or decimals of ReelFormat; 0 otherwise
   Role role = Role::Valeur;
   int niveau = 0;     // level key of the record a reference names; 0 otherwise
+  const char* libelle = "";  // French label, as a person reads the field on the form
+  Nature nature = Nature::Saisie;
+  Unite unite = Unite::Aucune;
+  Liste liste = kAucuneListe;
+  // A title or legal form: `liste` holds a natural person's titles, `listeMorale` a legal
+  // person's forms, chosen by the person type held in field `champType` of the same record.
+  Liste listeMorale = kAucuneListe;
+  const char* champType = nullptr;
   char type() const { return TypeLettre(primitive); }
+  bool codee() const { return liste != kAucuneListe; }
 };
+
+// A text given as a template argument: `TAdresseRole<..., "Adresse du gérant">`.
+template <std::size_t N>
+struct TexteFixe {
+  char texte[N];
+  constexpr TexteFixe(const char (&t)[N]) {  // NOLINT: implicit, so that a literal converts
+    for (std::size_t i = 0; i < N; ++i) texte[i] = t[i];
+  }
+};
+
+// A description with the unit its primitive implies: euros for an amount (a real, or a real
+// with 2 decimals), none otherwise; rows say when they differ.
+DescriptionLettre Decrit(short code, const char* champ, Primitive primitive, short taille, const char* libelle,
+                         Role role = Role::Valeur, int niveau = 0);
+
+// Keeps a composed text for as long as the program runs (labels and names built for rows
+// that templates generate) and returns it.
+const char* TexteDurable(std::string texte);
 
 // Moves one letter between its text and the field, with the field's primitive.
 void TransfertChamp(const RefChamp& champ, const DescriptionLettre& description, structLettre* lettre, long sens);
@@ -65,10 +118,38 @@ void TransfertChamp(const RefChamp& champ, const DescriptionLettre& description,
 // Fields that differ may still write the same text (an amount rounded to its decimals).
 bool MemeContenu(const RefChamp& a, const RefChamp& b);
 
+// A row of a letter table. The modifiers return the row with one column changed, so that a
+// row reads `LETTRE(12145, TotalRecette, Reel, 0, "Total des recettes").Calcule()`.
 template <class R>
 struct LettreChamp {
   DescriptionLettre description;
   RefChamp (*acces)(R&);
+
+  LettreChamp Est(Nature nature) const { return Avec([nature](DescriptionLettre& d) { d.nature = nature; }); }
+  LettreChamp Calcule() const { return Est(Nature::Calculee); }
+  LettreChamp En(Unite unite) const { return Avec([unite](DescriptionLettre& d) { d.unite = unite; }); }
+  // A coded field: its values come from `liste` (a code has no unit).
+  LettreChamp Parmi(Liste liste) const {
+    return Avec([liste](DescriptionLettre& d) {
+      d.liste = liste;
+      d.unite = Unite::Aucune;
+    });
+  }
+  // A title or legal form whose list depends on the person type held by `champType`.
+  LettreChamp SelonType(const char* champType, Liste titres, Liste formes) const {
+    return Avec([=](DescriptionLettre& d) {
+      d.liste = titres;
+      d.listeMorale = formes;
+      d.champType = champType;
+      d.unite = Unite::Aucune;
+    });
+  }
+  template <class F>
+  LettreChamp Avec(F modifie) const {
+    LettreChamp ligne = *this;
+    modifie(ligne.description);
+    return ligne;
+  }
 };
 
 // Codes of the form lie in this range; a table finds its entry by direct lookup.
@@ -166,26 +247,29 @@ bool TransfertDetenu(Detenu<T>& detenu, structLettre* lettre, const TIndex& inde
 
 // Rows of a letter table, written inside a static member function of the record `R`
 // (so that they reach its private fields):
-//   LETTRE(12055, Nom, Texte, 41)                 the field named as in the form
-//   LETTRE_VIA(12xxx, "Name", Court, 0, expr)     any expression of `r` giving a RefChamp
-//   LETTRE_CLE(12655, CodePropriete, Texte, 21)   the code other records name this one by
-//   LETTRE_REFERENCE(12654, CodePropriete, Texte, 21, kNiveauPropriete)
+//   LETTRE(12055, Nom, Texte, 41, "Nom")          the field named as in the form, its label
+//   LETTRE_VIA(12xxx, "Name", Court, 0, "Label", expr)
+//                                                 any expression of `r` giving a RefChamp
+//   LETTRE_CLE(12655, CodePropriete, Texte, 21, "Code de l'immeuble")
+//                                                 the code other records name this one by
+//   LETTRE_REFERENCE(12654, CodePropriete, Texte, 21, "...", kNiveauPropriete)
 //                                                 names a record of that level by its code
-//   LETTRE_POSITION(12762, AssocieCessionnaire, Long, 0, kNiveauAssocie)
+//   LETTRE_POSITION(12762, AssocieCessionnaire, Long, 0, "...", kNiveauAssocie)
 //                                                 names a record of that level by its position
-#define LETTRE_ROLE(code, champ, primitive, taille, role, niveau)                            \
-  ::lettres::LettreChamp<R> {                                                                \
-    {code, #champ, ::lettres::Primitive::primitive, taille, ::lettres::Role::role, niveau},  \
-        [](R & r) -> ::lettres::RefChamp { return &r.champ; }                                \
+// followed by the modifiers of LettreChamp: .Calcule(), .Parmi(liste), .En(unite), .SelonType(...).
+#define LETTRE_ROLE(code, champ, primitive, taille, libelle, role, niveau)                                          \
+  ::lettres::LettreChamp<R> {                                                                                         \
+    ::lettres::Decrit(code, #champ, ::lettres::Primitive::primitive, taille, libelle, ::lettres::Role::role, niveau), \
+        [](R & r) -> ::lettres::RefChamp { return &r.champ; }                                                         \
   }
-#define LETTRE(code, champ, primitive, taille) LETTRE_ROLE(code, champ, primitive, taille, Valeur, 0)
-#define LETTRE_CLE(code, champ, primitive, taille) LETTRE_ROLE(code, champ, primitive, taille, Cle, 0)
-#define LETTRE_REFERENCE(code, champ, primitive, taille, niveau) \
-  LETTRE_ROLE(code, champ, primitive, taille, Reference, niveau)
-#define LETTRE_POSITION(code, champ, primitive, taille, niveau) \
-  LETTRE_ROLE(code, champ, primitive, taille, Position, niveau)
-#define LETTRE_VIA(code, nom, primitive, taille, expression)                                 \
-  ::lettres::LettreChamp<R> {                                                                \
-    {code, nom, ::lettres::Primitive::primitive, taille},                                    \
-        [](R & r) -> ::lettres::RefChamp { return (expression); }                            \
+#define LETTRE(code, champ, primitive, taille, libelle) LETTRE_ROLE(code, champ, primitive, taille, libelle, Valeur, 0)
+#define LETTRE_CLE(code, champ, primitive, taille, libelle) LETTRE_ROLE(code, champ, primitive, taille, libelle, Cle, 0)
+#define LETTRE_REFERENCE(code, champ, primitive, taille, libelle, niveau) \
+  LETTRE_ROLE(code, champ, primitive, taille, libelle, Reference, niveau)
+#define LETTRE_POSITION(code, champ, primitive, taille, libelle, niveau) \
+  LETTRE_ROLE(code, champ, primitive, taille, libelle, Position, niveau)
+#define LETTRE_VIA(code, nom, primitive, taille, libelle, expression)                    \
+  ::lettres::LettreChamp<R> {                                                           \
+    ::lettres::Decrit(code, nom, ::lettres::Primitive::primitive, taille, libelle),     \
+        [](R & r) -> ::lettres::RefChamp { return (expression); }                       \
   }

@@ -24,11 +24,11 @@ using CodesAdresse = std::array<short, 10>;  // letter codes, in ChampAdresse or
 
 class TAdresse2072 : public TDonneeBase {
  public:
-  TAdresse2072() { Init(); }
+  // The member initialisers are the defaults.
   bool operator==(const TAdresse2072&) const = default;
 
   // Empties every text; complement and country go back to 1, the blank entry of their lists.
-  void Init();
+  void Init() { *this = TAdresse2072{}; }
   void InitResultat() { NumeroTypeEtNomVoie.clear(); }  // the composed street line only
   void InitPartielle() {}
   void Reserve() {}
@@ -60,13 +60,9 @@ class TAdresse2072 : public TDonneeBase {
   void setVille(const std::string& v) { Ville = v; }
   void setPays(short v) { Pays = v; }
 
-  // Where a field lives, for letter tables of owners that exchange an address under their
-  // own codes (the company seats).
+  // Where a field lives, for the letter tables that give an address's fields their codes
+  // (one per role, and the company seats exchanged under their owner's codes).
   static lettres::RefChamp Reference(TAdresse2072& adresse, ChampAdresse champ);
-  // Field name and primitive of an address field; `tailleTypeVoie` is 35, or 51 for the tax office.
-  static lettres::DescriptionLettre Description(short code, ChampAdresse champ, short tailleTypeVoie = 35);
-  // The letter table of a role with these codes.
-  static lettres::TableLettres<TAdresse2072> TableRole(const CodesAdresse& codes, short tailleTypeVoie = 35);
 
  private:
   std::string NumeroVoie;

@@ -37,7 +37,7 @@ std::string Declaration(zorfiscal2072::TDonnee2072& racine, bool toutes, bool an
 
 hote2072::Index Index(const httplib::Request& req) {
   std::string erreur;
-  const auto index = hote2072::LitIndexControle(Param(req, "index"), erreur);
+  const auto index = hote2072::LitIndexTexte(Param(req, "index"), erreur);
   if (!index) throw Refus{400, "index : " + erreur};
   return *index;
 }

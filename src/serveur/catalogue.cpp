@@ -1,6 +1,7 @@
 #include "catalogue.h"
 
 #include <map>
+#include <string_view>
 
 #include "propriete2072.h"
 #include "services/saisie.h"
@@ -13,13 +14,37 @@ using lettres::Primitive;
 
 namespace {
 
+Nature NatureDe(lettres::Nature n) {
+  switch (n) {
+    case lettres::Nature::Saisie: return Nature::Saisie;
+    case lettres::Nature::Calculee: return Nature::Calculee;
+    case lettres::Nature::LieRetenu: return Nature::LieRetenu;
+    case lettres::Nature::LieCalcule: return Nature::LieCalcule;
+    case lettres::Nature::LieMode: return Nature::LieMode;
+  }
+  return Nature::Saisie;
+}
+
+Unite UniteDe(lettres::Unite u) {
+  switch (u) {
+    case lettres::Unite::Aucune: return Unite::Aucune;
+    case lettres::Unite::Euros: return Unite::Euros;
+    case lettres::Unite::Pourcent: return Unite::Pourcent;
+    case lettres::Unite::Fraction: return Unite::Fraction;
+    case lettres::Unite::Parts: return Unite::Parts;
+    case lettres::Unite::Annees: return Unite::Annees;
+  }
+  return Unite::Aucune;
+}
+
 // The field's presentation, from its letter-table row.
 Champ Construit(const EntreeDictionnaire& e) {
   const lettres::DescriptionLettre& d = e.lettre;
+  const TTables_2072& tables = *TTables_2072::getInstance();
   Champ c;
   c.code = d.code;
   c.entree = &e;
-  c.libelle = d.champ;
+  c.libelle = d.libelle;
   switch (d.primitive) {
     case Primitive::Texte: c.saisie = Saisie::Texte; c.longueur = d.taille - 1; break;
     case Primitive::Date: c.saisie = Saisie::Date; break;
@@ -30,13 +55,15 @@ Champ Construit(const EntreeDictionnaire& e) {
       break;
     default: c.saisie = Saisie::Entier; break;
   }
-  if (c.saisie == Saisie::Montant) c.unite = Unite::Euros;
-  const std::string champ = d.champ, enregistrement = e.enregistrement;
-  if (enregistrement.rfind("TElementLie", 0) == 0) {
-    c.nature = champ == "Montant" ? Nature::LieRetenu : champ == "Lie" ? Nature::LieMode : Nature::LieCalcule;
-    if (c.nature == Nature::LieMode) c.saisie = Saisie::OuiNon;
-  } else if (champ.find("Calcul") != std::string::npos) {
-    c.nature = Nature::Calculee;
+  c.nature = NatureDe(d.nature);
+  c.unite = UniteDe(d.unite);
+  if (d.codee()) {
+    c.saisie = d.liste == lettres::Liste::ListeOuiNon ? Saisie::OuiNon : Saisie::Liste;
+    c.liste = tables.Liste(d.liste);
+    c.listeMorale = tables.Liste(d.listeMorale);
+    if (d.champType != nullptr)
+      for (const EntreeDictionnaire& t : zorfiscal2072::Dictionnaire2072())
+        if (t.enregistrement == e.enregistrement && std::string_view(t.lettre.champ) == d.champType) c.codeType = t.lettre.code;
   }
   return c;
 }

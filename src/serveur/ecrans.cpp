@@ -223,9 +223,8 @@ std::optional<Ecran> LitChemin(const std::string& chemin, const TDonnee2072& rac
     niveaux.push_back(cle);
     if (d->niveaux != niveaux) return std::nullopt;
     const Niveau2072* n = TrouveNiveau2072(cle);
-    TIndex t;
-    for (const auto& [k, p] : index) t.setValeurIndex(k, p);
-    if (n == nullptr || static_cast<std::size_t>(position) >= NombreAuNiveau(racine, cle, t)) return std::nullopt;
+    if (n == nullptr || static_cast<std::size_t>(position) >= NombreAuNiveau(racine, cle, hote2072::VersTIndex(index)))
+      return std::nullopt;
     index.emplace_back(cle, position);
     debut = fin + 1;
   }

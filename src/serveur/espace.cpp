@@ -4,6 +4,8 @@
 #include <cctype>
 #include <chrono>
 #include <ctime>
+#include <optional>
+#include <tuple>
 
 #include "chargement/chargement.h"
 #include "chargement/verification.h"
@@ -44,6 +46,26 @@ void NoteDonnees(const FichierDeclaration& fichier, DeclarationOuverte& d) {
   }
 }
 
+// A file's time and size, or nothing when it is not there.
+std::optional<std::pair<fs::file_time_type, std::uintmax_t>> Etat(const fs::path& chemin) {
+  std::error_code erreur;
+  const auto date = fs::last_write_time(chemin, erreur);
+  if (erreur) return std::nullopt;
+  const auto taille = fs::file_size(chemin, erreur);
+  if (erreur) return std::nullopt;
+  return std::pair{date, taille};
+}
+
+void NoteEtat(DeclarationOuverte& d, const fs::path& chemin) {
+  if (const auto etat = Etat(chemin)) std::tie(d.dateFichier, d.tailleFichier) = *etat;
+}
+
+// Another program changed (or replaced) the file since it was read or written here.
+bool ChangeAilleurs(const DeclarationOuverte& d, const fs::path& chemin) {
+  const auto etat = Etat(chemin);
+  return etat && (etat->first != d.dateFichier || etat->second != d.tailleFichier);
+}
+
 std::string Horodatage() {
   const std::time_t t = std::time(nullptr);
   std::tm tm{};
@@ -81,6 +103,14 @@ DeclarationOuverte ChargeTexte(const std::string& texte) {
 struct EspaceTravail::Acces::Entree {
   std::mutex verrou;
   std::unique_ptr<DeclarationOuverte> ouverte;
+  // The last version shown of a copy since dropped: a copy read again counts on from it, so
+  // that no page of the former one can change it.
+  std::uint64_t derniere = 0;
+
+  void Abandonne() {
+    if (ouverte) derniere = ouverte->version;
+    ouverte.reset();
+  }
 };
 
 EspaceTravail::EspaceTravail(const fs::path& chemin) {
@@ -142,26 +172,51 @@ bool EspaceTravail::Acces::Existe() const {
 }
 
 DeclarationOuverte& EspaceTravail::Acces::Ouverte() {
-  if (!m_entree->ouverte) {
+  const fs::path chemin = m_espace.Chemin(m_nom);
+  auto& ouverte = m_entree->ouverte;
+  if (ouverte && !ouverte->modifiee && ChangeAilleurs(*ouverte, chemin)) m_entree->Abandonne();
+  if (!ouverte) {
     if (!Existe()) throw Refus{404, "Déclaration introuvable : " + m_nom};
-    std::string texte;
+    DeclarationOuverte d;
+    const auto etat = Etat(chemin);  // before reading: a change while reading is seen next time
     try {
-      texte = LitFichier(m_espace.Chemin(m_nom).string());
+      d = ChargeTexte(LitFichier(chemin.string()));
     } catch (const ErreurFichier& e) {
       throw Refus{422, std::string("Cette déclaration ne peut pas être lue : ") + e.what()};
     }
-    m_entree->ouverte = std::make_unique<DeclarationOuverte>(ChargeTexte(texte));
+    if (etat) std::tie(d.dateFichier, d.tailleFichier) = *etat;
+    d.version = m_entree->derniere + 1;
+    ouverte = std::make_unique<DeclarationOuverte>(std::move(d));
   }
-  return *m_entree->ouverte;
+  return *ouverte;
 }
 
 void EspaceTravail::Acces::Enregistre() {
   DeclarationOuverte& d = Ouverte();
+  const fs::path chemin = m_espace.Chemin(m_nom);
+  if (ChangeAilleurs(d, chemin)) {
+    // Neither copy is lost: this one goes beside the file, under a name of its own.
+    const std::string base = m_nom.substr(0, std::min<std::size_t>(m_nom.size() - 5, 60)) + ".conflit-" + Horodatage();
+    std::string copie = base + ".json";
+    std::error_code erreur;
+    for (int k = 2; fs::exists(fs::symlink_status(m_espace.m_dossier / copie, erreur)); ++k) copie = base + "-" + std::to_string(k) + ".json";
+    try {
+      EcritDeclaration((m_espace.m_dossier / copie).string(), *d.racine, false, true);
+    } catch (const ErreurFichier& e) {
+      throw Refus{500, "Le fichier " + m_nom + " a été modifié par un autre programme depuis son ouverture, et vos modifications "
+                       "n'ont pas pu être enregistrées à côté : " + e.what()};
+    }
+    m_entree->Abandonne();
+    throw Refus{409, "Le fichier " + m_nom + " a été modifié par un autre programme depuis son ouverture : il n'a pas été "
+                     "remplacé. Vos modifications sont enregistrées dans " + copie + ", dans le même dossier ; " + m_nom +
+                     " montre désormais son nouveau contenu."};
+  }
   try {
-    EcritDeclaration(m_espace.Chemin(m_nom).string(), *d.racine, false, true);
+    EcritDeclaration(chemin.string(), *d.racine, false, true);
   } catch (const ErreurFichier& e) {
     throw Refus{500, std::string("Enregistrement impossible, le fichier est inchangé : ") + e.what()};
   }
+  NoteEtat(d, chemin);
   d.modifiee = false;
 }
 
@@ -174,7 +229,9 @@ void EspaceTravail::Acces::Remplace(const std::string& texte) {
   } catch (const ErreurFichier& e) {
     throw Refus{500, std::string("Écriture impossible, le fichier est inchangé : ") + e.what()};
   }
-  nouvelle->version = m_entree->ouverte ? m_entree->ouverte->version + 1 : 1;
+  NoteEtat(*nouvelle, m_espace.Chemin(m_nom));
+  m_entree->Abandonne();
+  nouvelle->version = m_entree->derniere + 1;
   m_entree->ouverte = std::move(nouvelle);
 }
 
@@ -198,7 +255,7 @@ void EspaceTravail::Acces::Supprime() {
   for (int k = 2; fs::exists(fs::symlink_status(cible, erreur)); ++k) cible = corbeille / (base + "-" + std::to_string(k) + ".json");
   fs::rename(m_espace.Chemin(m_nom), cible, erreur);
   if (erreur) throw Refus{500, "Déplacement vers la corbeille impossible : " + erreur.message()};
-  m_entree->ouverte.reset();
+  m_entree->Abandonne();
 }
 
 void EspaceTravail::Cree(const std::string& nom) {

@@ -29,6 +29,10 @@ struct DeclarationOuverte {
   // older one is refused (two tabs never overwrite each other's changes silently).
   std::uint64_t version = 1;
   bool modifiee = false;  // changes not yet saved to the file
+  // The file as last read or written, by its time and size: another program's change to it is
+  // read again when nothing is pending here, and never overwritten by a save.
+  std::filesystem::file_time_type dateFichier{};
+  std::uintmax_t tailleFichier = 0;
   // Properties (by code) whose receipts subject to the contribution, or whose deduction option,
   // the file or the person gave: the others follow what is entered, as on entering a property.
   std::set<std::string> recetteCRLDonnee, optionTauxDonnee;
@@ -61,8 +65,13 @@ class EspaceTravail {
   // 400 for a name outside the rules, 404 for a file that is not there.
   class Acces {
    public:
-    DeclarationOuverte& Ouverte();  // loads the file on first use; Refus 422 when it cannot be read
-    void Enregistre();              // writes the declaration to its file
+    // Loads the file on first use, and again when another program changed it and nothing is
+    // pending here; Refus 422 when it cannot be read.
+    DeclarationOuverte& Ouverte();
+    // Writes the declaration to its file. When another program changed the file since it was
+    // read, the file is left as it is, the declaration goes to a new file beside it, and Refus
+    // 409 names that file (the file's own contents are shown from then on).
+    void Enregistre();
     // The file is replaced (a program put a new declaration): the copy in memory goes, unless
     // it has changes not saved (Refus 409).
     void Remplace(const std::string& texte);

@@ -36,6 +36,14 @@ std::string Affiche(const Champ& c, const std::string& texte) {
     if (t.back() == '.') t.pop_back();
     if (t.size() > point) t[point] = ',';
   }
+  if (c.saisie != Saisie::Montant) return t;
+  // Amounts read as the summary writes them, "12 345,6" (narrow no-break spaces, which the
+  // entry reads back).
+  const std::size_t debut = t.empty() || t[0] != '-' ? 0 : 1;
+  std::size_t fin = t.find(',');
+  if (fin == std::string::npos) fin = t.size();
+  if (t.find_first_not_of("0123456789", debut) < fin) return t;
+  for (std::size_t k = fin; k > debut + 3; k -= 3) t.insert(k - 3, "\u202F");
   return t;
 }
 
@@ -127,9 +135,7 @@ constexpr struct {
 };
 
 std::size_t Nombre(const TDonnee2072& racine, int niveau, const Index& proprietaire) {
-  TIndex t;
-  for (const auto& [cle, position] : proprietaire) t.setValeurIndex(cle, position);
-  return NombreAuNiveau(racine, niveau, t);
+  return NombreAuNiveau(racine, niveau, hote2072::VersTIndex(proprietaire));
 }
 
 // The tokens the engine hands the host's titles.
@@ -178,7 +184,7 @@ std::string Arbre(const std::string& nom, const TDonnee2072& racine, const std::
            "</a>";
   };
   const std::string actuel = courant ? courant->Chemin() : pageCourante;
-  std::string h = "<nav class=\"arbre\" aria-label=\"Écrans de la déclaration\"><ul>";
+  std::string h = "<nav class=\"arbre\" id=\"arbre\" aria-label=\"Écrans de la déclaration\"><ul>";
   h += "<li>" + lien("general", "Informations générales", actuel == "general") + "</li>";
   h += "<li>" + lien("is", "Impôt sur les sociétés", actuel == "is") + "</li>";
   for (const Liste& l : kListes) {
@@ -270,8 +276,7 @@ std::map<int, EtatLettre> Etats(TDonnee2072& racine, const Index& index, const s
 // The extra levels of a row's index beyond the screen's.
 Index Ligne(const Ecran& ecran, const Index& index) { return Index(index.begin() + static_cast<long>(ecran.index.size()), index.end()); }
 
-std::string Controle(Rendu& r, const Champ& c, const Index& index, const EtatLettre& etat, bool lecture,
-                     const std::string& etiquette) {
+std::string Controle(Rendu& r, const Champ& c, const Index& index, const EtatLettre& etat, bool lecture) {
   const std::string nom = NomChamp(c.code, Ligne(r.ecran, index));
   const auto saisi = r.affichage.saisis.find(nom);
   const std::string valeur = saisi != r.affichage.saisis.end() ? saisi->second : Affiche(c, etat.valeur);
@@ -282,7 +287,6 @@ std::string Controle(Rendu& r, const Champ& c, const Index& index, const EtatLet
     if (r.affichage.erreurs.count(nom) != 0) attributs += " aria-describedby=\"m-" + nom + "\"";
   }
   if (r.focus == nom) attributs += " autofocus";
-  if (!etiquette.empty()) attributs += " aria-label=\"" + Echappe(etiquette) + "\"";
   std::vector<Choix> choix = ChoixDe(r.racine, c, index);
   const bool position = c.entree->lettre.role == lettres::Role::Position;
   if (position && choix.size() > kChoixMax) {
@@ -331,23 +335,32 @@ std::string MessageChamp(const Rendu& r, const std::string& nom) {
   return it == r.affichage.erreurs.end() ? "" : "<span class=\"message-champ\" id=\"m-" + nom + "\">" + Echappe(it->second) + "</span>";
 }
 
+// A label read by screen readers only: in a table, the column's label and the row's name.
+std::string EtiquetteCachee(const std::string& nom, const std::string& texte) {
+  return "<label class=\"visuellement-cache\" for=\"" + nom + "\">" + Echappe(texte) + "</label>";
+}
+
 // A linked element: the amount computed, the amount used and the switch that lets the person
 // replace the one by the other.
 std::string ElementLieHtml(Rendu& r, const Champ& c, const Index& index, const std::map<int, EtatLettre>& etats,
-                           const std::string& etiquette) {
+                           const std::string& ligne) {
   const Champ& mode = *ChampDe(c.lieMode);
   const Champ& calcule = *ChampDe(c.lieCalcule);
   const EtatLettre& e = etats.at(c.code);
   const bool remplace = etats.at(c.lieMode).valeur == "2" || MemeNombre(etats.at(c.lieMode).valeur, "2");
   const std::string nomMode = NomChamp(mode.code, Ligne(r.ecran, index));
   const std::string nomCalcule = NomChamp(calcule.code, Ligne(r.ecran, index));
-  std::string h = "<span class=\"saisie\">" + Controle(r, c, index, e, !remplace, etiquette) + Unite(c) + "</span>";
-  h += "<span class=\"calcul\"><label for=\"" + nomCalcule + "\">" + Echappe(calcule.libelle) + "</label> <input type=\"text\" id=\"" +
+  const std::string suffixe = ligne.empty() ? "" : " — " + ligne;
+  std::string h = ligne.empty() ? "" : EtiquetteCachee(NomChamp(c.code, Ligne(r.ecran, index)), c.libelle + suffixe);
+  h += "<span class=\"saisie\">" + Controle(r, c, index, e, !remplace) + Unite(c) + "</span>";
+  h += "<span class=\"calcul\"><label for=\"" + nomCalcule + "\">" + Echappe(calcule.libelle + suffixe) + "</label> <input type=\"text\" id=\"" +
        nomCalcule + "\" value=\"" + Echappe(Affiche(calcule, etats.at(calcule.code).valeur)) + "\" readonly tabindex=\"-1\">" +
        Unite(calcule) + "</span>";
-  h += "<span class=\"bascule\"><input type=\"hidden\" name=\"" + nomMode + "\" value=\"1\"><input type=\"checkbox\" role=\"switch\" id=\"" +
-       nomMode + "\" name=\"" + nomMode + "\" value=\"2\"" + (remplace ? " checked" : "") + "><label for=\"" + nomMode + "\">" +
-       Echappe(mode.libelle) + "</label></span>";
+  // The switch reads as its label says, "amount used equal to the computation": on while the
+  // computed amount is used (1), off when the person enters another (2).
+  h += "<span class=\"bascule\"><input type=\"hidden\" name=\"" + nomMode + "\" value=\"2\"><input type=\"checkbox\" role=\"switch\" id=\"" +
+       nomMode + "\" name=\"" + nomMode + "\" value=\"1\" data-sinon=\"2\"" + (remplace ? "" : " checked") + "><label for=\"" + nomMode + "\">" +
+       Echappe(mode.libelle + suffixe) + "</label></span>";
   return h;
 }
 
@@ -369,16 +382,19 @@ void ChampBloc(Rendu& r, int code, const std::map<int, EtatLettre>& etats) {
   classes += ClasseDecision(e.decision);
   if (r.fautifs.count(nom) != 0) classes += " fautif";
   r.h += "<div class=\"" + classes + "\" id=\"l-" + nom + "\" data-ligne" + (e.decision == hote2072::kEcartee ? " hidden" : "") + ">";
-  r.h += "<label for=\"" + nom + "\">" + Echappe(c->libelle) + "</label>";
+  // The shading says "computed"; so does the label itself sometimes ("… (calculées)").
+  const bool ditCalcule = c->libelle.find("(calcul") != std::string::npos;
+  r.h += "<label for=\"" + nom + "\"" + (ditCalcule ? " class=\"dit-calcule\"" : "") + ">" + Echappe(c->libelle) + "</label>";
   if (e.decision == hote2072::kEcartee) {
-    r.h += "</div>";  // not offered: nothing to enter or read
+    // Not offered: hidden, and its input disabled, so that nothing is posted for it.
+    r.h += "<span class=\"saisie\"><input type=\"text\" id=\"" + nom + "\" value=\"\" disabled></span></div>\n";
     return;
   }
   if (lie) {
     r.h += ElementLieHtml(r, *c, r.ecran.index, etats, "");
   } else {
     const bool lecture = calcule || e.decision == hote2072::kMarquee;
-    r.h += "<span class=\"saisie\">" + Controle(r, *c, r.ecran.index, e, lecture, "") + Unite(*c) + "</span>";
+    r.h += "<span class=\"saisie\">" + Controle(r, *c, r.ecran.index, e, lecture) + Unite(*c) + "</span>";
     if (e.decision == hote2072::kMarquee) r.h += "<span class=\"note\">repris ou sans objet ici</span>";
   }
   r.h += MessageChamp(r, nom) + "</div>\n";
@@ -442,15 +458,15 @@ void Tableaux(Rendu& r, const std::string& nom, std::uint64_t version) {
         const std::string nomChamp = NomChamp(code, Ligne(r.ecran, index));
         r.h += "<td class=\"champ" + std::string(c.nature == Nature::Calculee ? " calcule" : "") + ClasseDecision(e.decision) +
                "\" id=\"l-" + nomChamp + "\" data-ligne>";
-        const std::string etiquette = c.libelle + " — " + ligne;
         if (e.decision == hote2072::kEcartee) {
           r.h += "</td>";
           continue;
         }
         if (c.nature == Nature::LieRetenu)
-          r.h += ElementLieHtml(r, c, index, etats, etiquette);
+          r.h += ElementLieHtml(r, c, index, etats, ligne);
         else
-          r.h += Controle(r, c, index, e, c.nature == Nature::Calculee || e.decision == hote2072::kMarquee, etiquette);
+          r.h += EtiquetteCachee(nomChamp, c.libelle + " — " + ligne) +
+                 Controle(r, c, index, e, c.nature == Nature::Calculee || e.decision == hote2072::kMarquee);
         r.h += MessageChamp(r, nomChamp) + "</td>";
       }
       if (t.modifiable)
@@ -473,7 +489,14 @@ void DeuxColonnes(Rendu& r) {
   std::vector<int> codes;
   for (const auto& [g, d] : lignes) codes.insert(codes.end(), {g, d});
   const auto etats = Etats(r.racine, r.ecran.index, codes);
-  r.h += "<section class=\"bloc tableau\"><h2>Compte de résultat</h2><div class=\"defile\"><table><thead><tr><th scope=\"col\">Ligne</th>"
+  bool aSaisir = false;
+  for (int code : codes) aSaisir = aSaisir || (ChampDe(code)->nature != Nature::Calculee && etats.at(code).decision != hote2072::kEcartee);
+  r.h += "<section class=\"bloc tableau\"><h2>Compte de résultat</h2>";
+  // Without a partner subject to it, every line to enter is dropped: say why the table is empty.
+  r.h += std::string("<p class=\"aide\" id=\"l-sans-saisie\" data-ligne") + (aSaisir ? " hidden" : "") +
+         ">Rien à saisir ici : ces lignes ne concernent que les sociétés dont des associés relèvent de l'IS, des BIC "
+         "ou des BA.</p>";
+  r.h += "<div class=\"defile\"><table><thead><tr><th scope=\"col\">Ligne</th>"
          "<th scope=\"col\">BIC ou IS</th><th scope=\"col\">BA</th></tr></thead><tbody>\n";
   for (const auto& [gauche, droite] : lignes) {
     const Champ& c = *ChampDe(gauche);
@@ -481,7 +504,7 @@ void DeuxColonnes(Rendu& r) {
     for (const char* suffixe : {" (BIC ou IS)", "[0]"})
       if (const std::size_t p = libelle.rfind(suffixe); p != std::string::npos && p + std::string_view(suffixe).size() == libelle.size())
         libelle.erase(p);
-    r.h += "<tr><th scope=\"row\">" + Echappe(libelle) + "</th>";
+    r.h += std::string("<tr") + (c.nature == Nature::Calculee ? " class=\"total\"" : "") + "><th scope=\"row\">" + Echappe(libelle) + "</th>";
     for (int code : {gauche, droite}) {
       const Champ& col = *ChampDe(code);
       const EtatLettre& e = etats.at(code);
@@ -489,7 +512,8 @@ void DeuxColonnes(Rendu& r) {
       r.h += "<td class=\"champ" + std::string(col.nature == Nature::Calculee ? " calcule" : "") + ClasseDecision(e.decision) +
              "\" id=\"l-" + nom + "\" data-ligne>";
       if (e.decision != hote2072::kEcartee)
-        r.h += Controle(r, col, r.ecran.index, e, col.nature == Nature::Calculee || e.decision == hote2072::kMarquee, col.libelle) +
+        r.h += EtiquetteCachee(nom, col.libelle) +
+               Controle(r, col, r.ecran.index, e, col.nature == Nature::Calculee || e.decision == hote2072::kMarquee) +
                MessageChamp(r, nom);
       r.h += "</td>";
     }
@@ -659,7 +683,7 @@ std::string PageEcran(const std::string& nom, DeclarationOuverte& d, const Ecran
          Echappe(e.definition->titre + " " + std::to_string(parent.back().second + 1) + " : " + NomEnregistrement(racine, parent)) +
          "</a></p>";
   }
-  r.h += "<h1>" + Echappe(titre) + "</h1>\n";
+  r.h += "<h1 id=\"titre\">" + Echappe(titre) + "</h1>\n";
   Alertes(r);
   Bandeau(r, statics);
   r.h += "<form id=\"ecran\" method=\"post\" action=\"" + Base(nom) + "saisie\" novalidate>"

@@ -376,7 +376,8 @@ struct Serveur::Etat {
         return httplib::Server::HandlerResponse::Handled;
       }
       res.set_header("X-Content-Type-Options", "nosniff");
-      res.set_header("Referrer-Policy", "no-referrer");
+      // Not "no-referrer": the browser would then send "Origin: null", and no change could be made.
+      res.set_header("Referrer-Policy", "same-origin");
       res.set_header("Cache-Control", "no-store");
       res.set_header("X-Frame-Options", "DENY");
       res.set_header("Content-Security-Policy",

@@ -18,15 +18,15 @@ using enum zorfiscal2072::EnregistrementMessage;
 
 TEST(IndexControle, KeysPositionsAndRefusals) {
   std::string erreur;
-  EXPECT_EQ(hote2072::LitIndexControle("303=1,300=0", erreur), (Index{{300, 0}, {303, 1}}));
-  EXPECT_EQ(hote2072::LitIndexControle("", erreur), Index{});
-  EXPECT_EQ(hote2072::LitIndexControle("309=-5", erreur), (Index{{309, -5}}));
-  EXPECT_EQ(hote2072::LitIndexControle("301=99999999999999999999", erreur), (Index{{301, INT_MAX}}));
-  EXPECT_EQ(hote2072::LitIndexControle("301=-99999999999", erreur), (Index{{301, INT_MIN}}));
+  EXPECT_EQ(hote2072::LitIndexTexte("303=1,300=0", erreur), (Index{{300, 0}, {303, 1}}));
+  EXPECT_EQ(hote2072::LitIndexTexte("", erreur), Index{});
+  EXPECT_EQ(hote2072::LitIndexTexte("309=-5", erreur), (Index{{309, -5}}));
+  EXPECT_EQ(hote2072::LitIndexTexte("301=99999999999999999999", erreur), (Index{{301, INT_MAX}}));
+  EXPECT_EQ(hote2072::LitIndexTexte("301=-99999999999", erreur), (Index{{301, INT_MIN}}));
   for (const char* faux : {"299=0", "311=0", "300", "300=", "300=-", "300=a", "30a=1", "300=+1", "300=1.5", " 300=0",
                            "300=0,", ",300=0", "300=0,,301=1", "300=0,300=1", "3000=1"}) {
     erreur.clear();
-    EXPECT_FALSE(hote2072::LitIndexControle(faux, erreur)) << faux;
+    EXPECT_FALSE(hote2072::LitIndexTexte(faux, erreur)) << faux;
     EXPECT_FALSE(erreur.empty()) << faux;
   }
 }

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <nlohmann/json.hpp>
 #include <sstream>
 
 #include "aide_hote.h"
@@ -60,6 +61,36 @@ TEST_F(Sci2072, ExamplesComputeToTheirCommittedFiguresThroughFilesPipesAndCompac
     EXPECT_LT(compact.size(), sortie.size());
     EXPECT_EQ(Lance("compute compact.json").sortie, sortie) << exemple;
   }
+}
+
+// Many files at once, on all cores: each written under its name with the figures it gives
+// alone, a bad one named in its problems and left unwritten, the status saying not all went.
+TEST_F(Sci2072, ManyFilesComputeIntoAFolderEachProblemUnderItsName) {
+  const std::string exemples = SCI2072_EXEMPLES;
+  const std::string parc = aide::Contenu(exemples + "/sci-du-parc.json");
+  std::string entrees = "'" + exemples + "/sci-les-restanques.json' abimee.json";
+  for (int k = 0; k < 24; ++k) {
+    Ecrit("parc" + std::to_string(k) + ".json", parc);
+    entrees += " parc" + std::to_string(k) + ".json";
+  }
+  Ecrit("abimee.json", R"({"format": "sci2072-declaration", "version": 1, "letters": [{"code": 1}]})");
+  const Resultat r = Lance("compute " + entrees + " --out-dir sorties");
+  EXPECT_EQ(r.statut, 1);
+  EXPECT_EQ(r.erreur.rfind("abimee.json: ", 0), 0u) << r.erreur;
+  EXPECT_NE(r.erreur.find("\nsci2072 compute: 1 of 26 files not computed\n"), std::string::npos) << r.erreur;
+  EXPECT_FALSE(fs::exists(Chemin("sorties/abimee.json")));
+  EXPECT_EQ(Lit("sorties/sci-les-restanques.json"), aide::Contenu(exemples + "/sci-les-restanques.computed.json"));
+  for (int k = 0; k < 24; ++k)
+    EXPECT_EQ(Lit("sorties/parc" + std::to_string(k) + ".json"), aide::Contenu(exemples + "/sci-du-parc.computed.json"))
+        << k;
+
+  // Outputs that would be lost or mixed up are refused before anything is read.
+  fs::create_directory(Chemin("autre"));
+  Ecrit("autre/parc0.json", parc);
+  for (const char* usage : {"compute parc0.json parc1.json", "compute parc0.json parc1.json -o x.json --out-dir d",
+                            "compute - parc0.json --out-dir d", "compute parc0.json autre/parc0.json --out-dir d"})
+    EXPECT_EQ(Lance(usage).statut, 2) << usage;
+  EXPECT_FALSE(fs::exists(Chemin("d")));
 }
 
 TEST_F(Sci2072, EveryRecordKindRoundTripsThroughTheProgram) {
@@ -147,14 +178,33 @@ TEST_F(Sci2072, UsageHelpVersionAndDictionary) {
 
   const Resultat json = Lance("dictionary --json");
   ASSERT_EQ(json.statut, 0);
-  EXPECT_EQ(std::count(json.sortie.begin(), json.sortie.end(), '\n'), 663 + 2);
-  EXPECT_NE(
-      json.sortie.find(
-          R"({"code":12593,"type":"S","record":"TLocataire","field":"Nom","levels":[300,303],"maxLength":91,"inDeclaration":true})"),
-      std::string::npos);
+  const auto dictionnaire = nlohmann::ordered_json::parse(json.sortie);
+  ASSERT_EQ(dictionnaire["entries"].size(), 663u);
+  const auto entree = [&](int code) {
+    for (const auto& e : dictionnaire["entries"])
+      if (e["code"] == code) return e;
+    return nlohmann::ordered_json();
+  };
+  EXPECT_EQ(entree(12593).dump(),
+            R"({"code":12593,"type":"S","record":"TLocataire","field":"Nom","levels":[300,303],"maxLength":91,)"
+            R"("inDeclaration":true,"label":"Nom du locataire","role":"entered"})");
+  EXPECT_EQ(entree(12145)["role"], "computed");
+  EXPECT_EQ(entree(12145)["unit"], "euros");
+  EXPECT_EQ(entree(12078)["list"], "ListeRegimeFiscal");
+  EXPECT_EQ(entree(12524)["personTypeField"], "TypeGerant");
+  EXPECT_EQ(entree(12524)["legalPersonList"], "ListeFormesJuridiques1");
+  EXPECT_EQ(entree(12772)["role"], "linked-mode");
+  EXPECT_EQ(dictionnaire["lists"].size(), 36u);
+  EXPECT_EQ(dictionnaire["lists"]["ListeRegimeFiscal"][3].dump(), R"({"code":4,"label":"IS"})");
   const Resultat table = Lance("dictionary");
   ASSERT_EQ(table.statut, 0);
   EXPECT_NE(table.sortie.find("12140  D     300"), std::string::npos);
+  EXPECT_NE(table.sortie.find("entered         euros    -                                        Loyers bruts encaissés\n"),
+            std::string::npos);
+  const Resultat listes = Lance("dictionary --lists");
+  ASSERT_EQ(listes.statut, 0);
+  EXPECT_NE(listes.sortie.find("ListeRegimeFiscal\n  1  Revenus fonciers (particulier)\n  2  BA\n"), std::string::npos);
+  EXPECT_EQ(Lance("dictionary --lists --json").statut, 2);
 }
 
 // Value of one letter of a written declaration; "" when it is not written.

@@ -1,5 +1,5 @@
-// The declaration's computation, rule by rule on small hand-computed declarations, then a
-// whole declaration through its letters.
+// The declaration's computation, rule by rule on small hand-computed declarations (whole
+// declarations computed from their files are cases of tests/cas).
 #include <gtest/gtest.h>
 
 #include <initializer_list>
@@ -12,8 +12,6 @@
 namespace {
 
 using namespace zorfiscal2072;
-using aide::Ecrit;
-using aide::Lit;
 
 // A declaration of `associes` partners and `proprietes` properties, every statement holding one
 // share per property; nothing computed yet.
@@ -293,82 +291,6 @@ TEST(Calcul, PropertiesNumberedComponentsTotalledAnd2072ELines) {
   EXPECT_DOUBLE_EQ(g.getVA().getMontant(), 400 - 59);
   EXPECT_EQ(g.getTotalRecetteGeneral(), 101999);
   EXPECT_EQ(d.getResultatGlobalARepartir().getCharge(), 2 * (100 + 50 - 20));
-}
-
-// Two properties, three partners of which one pays corporate tax, a sale and a transfer, all
-// entered and read back as letters.
-TEST(Calcul, WholeDeclarationThroughLetters) {
-  TDonnee2072 d = Declaration(3, 2);
-  d.AjouteCession();
-  d.getCessionsPartsSociete().getCessionParts().resize(1);
-  const auto ecrit = [&](short code, const char* valeur, TIndex index = {}) {
-    ASSERT_TRUE(Ecrit(d, code, valeur, index)) << code;
-  };
-  ecrit(12043, "10000");
-  ecrit(12044, "100");
-  ecrit(12564, "1000");  // financial income
-  const char* associes[3][5] = {
-      {"1", "DUPONT", "50", "60", "1"}, {"1", "MARTIN", "30", "20", "1"}, {"2", "HOLDING", "20", "0", "4"}};
-  for (int a = 0; a < 3; ++a) {
-    const TIndex i{{301, a}};
-    ecrit(12520, associes[a][0], i);
-    ecrit(associes[a][0][0] == '2' ? 12064 : 12055, associes[a][1], i);
-    ecrit(12075, associes[a][2], i);
-    ecrit(12742, associes[a][3], i);
-    ecrit(12078, associes[a][4], i);
-  }
-  ecrit(12700, "1", {{301, 0}, {306, 0}});  // DUPONT's mobility deduction on the flat
-  ecrit(12684, "100", {{301, 0}, {306, 0}});
-  ecrit(12684, "100", {{301, 1}, {306, 0}});  // MARTIN's, without the flag
-  // The flat: ordinary, subject to the contribution and the CVAE.
-  const TIndex p0{{300, 0}}, p1{{300, 1}};
-  using Lettres = std::initializer_list<std::pair<short, const char*>>;
-  for (auto [code, valeur] : Lettres{{12650, "1"},
-                                     {12770, "1"},
-                                     {12140, "12000"},
-                                     {12358, "12000"},
-                                     {12153, "600"},
-                                     {12154, "300"},
-                                     {12161, "1100"},
-                                     {12164, "2000"}})
-    ecrit(code, valeur, p0);
-  // The house: Besson ancien, 26 % deduction.
-  for (auto [code, valeur] : Lettres{{12392, "6"}, {12149, "5"}, {12140, "7001"}, {12155, "1000"}, {12164, "500"}})
-    ecrit(code, valeur, p1);
-  ecrit(12217, "19001");
-  ecrit(12224, "4000");
-  ecrit(12240, "2500");
-  ecrit(12822, "1000");
-  ecrit(12675, "5000", {{305, 0}});
-  ecrit(12763, "0", {{309, 0}});
-  ecrit(12762, "1", {{309, 0}});
-  ecrit(12726, "10", {{309, 0}});
-  d.Calcul();
-
-  const auto lit = [&](short code, TIndex index = {}) { return Lit(d, code, index); };
-  EXPECT_EQ(lit(12170, p0), "8000");  // 12000 - (600 + 300 + 1100) - 2000
-  EXPECT_EQ(lit(12170, p1), "3681");  // 7001 - 1000 - 500 - 1820 (26 % rounded)
-  EXPECT_EQ(lit(12706), "11681");
-  EXPECT_EQ(lit(12323), "300");   // 2.5 % of the flat's 12000
-  EXPECT_EQ(lit(12780), "2600");  // 2400 of rents, 200 of receivables
-  EXPECT_EQ(lit(12814), "180");
-  EXPECT_EQ(lit(12569), "2420");
-  // DUPONT, 50 %: the flat's 4000 less 100, the house's 1840.5 rounded up.
-  EXPECT_EQ(lit(12701, {{301, 0}, {306, 0}}), "3900");
-  EXPECT_EQ(lit(12701, {{301, 0}, {306, 1}}), "1841");
-  EXPECT_EQ(lit(12691, {{301, 0}}), "5741");
-  EXPECT_EQ(lit(12690, {{301, 0}}), "100");
-  EXPECT_EQ(lit(12634, {{301, 0}}), "10.00000");
-  EXPECT_EQ(lit(12710, {{309, 0}}), "MARTIN");
-  // MARTIN, 30 %: no mobility flag, no deduction.
-  EXPECT_EQ(lit(12691, {{301, 1}}), "3504");
-  EXPECT_EQ(lit(12635, {{301, 1}}), "10.00000");
-  // HOLDING, 20 %, corporate tax, new this year.
-  EXPECT_DOUBLE_EQ(d.getAssocie2072()[2].getBulletin2072().getRevenuTNSouIS(), 2500.2);  // not rounded
-  EXPECT_EQ(lit(12681, {{301, 2}, {307, 0}}), "1000");
-  EXPECT_EQ(lit(12633, {{301, 2}}), "200");
-  EXPECT_EQ(d.getAssocie2072()[2].getPresenceNouvelAssocie(), 1);
-  EXPECT_EQ(lit(12388), "1");
 }
 
 }  // namespace

@@ -64,7 +64,9 @@ TEST(Messages2072, TableOfTheHundredAndSixtyEightNumbers) {
     EXPECT_EQ(m->numero, n);
     EXPECT_EQ(std::strncmp(m->identifiant, n <= 74 ? "ID_MESS72_" : "ID_ERREUR72_", n <= 74 ? 10 : 12), 0) << n;
     EXPECT_EQ(m->enregistrement == EnregistrementMessage::Aucun, n <= 75) << n;
+    EXPECT_GE(std::strlen(m->texte), 20u) << n;  // a French sentence a person reads
   }
+  EXPECT_STREQ(DonneMessage(NumeroMessage::ID_ERREUR72_COMPTABLENOM)->texte, "Nom du comptable non renseigné");
   for (int n : {0, -1, 169}) EXPECT_EQ(DonneMessage(n), nullptr);
   using enum EnregistrementMessage;
   const std::pair<int, EnregistrementMessage> kGenres[] = {

@@ -1,10 +1,15 @@
+#include <algorithm>
 #include <map>
 #include <set>
+#include <string>
+#include <vector>
 
 #include "aide_lettres.h"
+#include "arbre2072.h"
 #include "composant2072.h"
 #include "dictionnaire2072.h"
 #include "niveaux2072.h"
+#include "tables2072.h"
 
 using namespace zorfiscal2072;
 
@@ -108,4 +113,134 @@ TEST(Dictionnaire, AccordAvecLesEnregistrements) {
   aide::VerifieAllerRetour(foncier, TDonneeProprieteFoncierCumul::Lettres().Descriptions());
   TResultatARepartirCumul resultat;
   aide::VerifieAllerRetour(resultat, TResultatARepartirCumul::Lettres().Descriptions());
+}
+
+// The catalogue: every entry has a label, one of its own; a coded field names a list the
+// tables hold; a list chosen by the person type names a type field of its record; fields
+// moved as short codes are all coded, and so are the codes the form holds in longs and reals;
+// each list is used by some field or is said to be the host's.
+TEST(Catalogue, LibellesListesEtUsages) {
+  const TTables_2072& tables = *TTables_2072::getInstance();
+  std::map<std::string, int> libelles;
+  std::set<lettres::Liste> utilisees;
+  const std::set<std::string> codesLongsOuReels{"RegimeFiscal", "Categorie", "OptionFiscale", "OptionTauxDeduction",
+                                                "TauxPlusValue", "ModePaiementCRL", "QuotePartDifferente",
+                                                "AssociesISBICBA", "ImpressionImmeuble", "ImpressionGroupeImmeubles",
+                                                "Lie"};
+  for (const EntreeDictionnaire& e : Dictionnaire2072()) {
+    const lettres::DescriptionLettre& d = e.lettre;
+    const std::string quoi = std::to_string(d.code) + " " + d.champ;
+    ASSERT_NE(d.libelle, nullptr) << quoi;
+    EXPECT_GE(std::string(d.libelle).size(), 3u) << quoi;
+    const auto [autre, nouveau] = libelles.emplace(d.libelle, d.code);
+    EXPECT_TRUE(nouveau || autre->second == d.code) << quoi << " has the label of " << autre->second;
+    if (d.primitive == lettres::Primitive::Court || codesLongsOuReels.count(d.champ) != 0) {
+      EXPECT_TRUE(d.codee()) << quoi << " names no list";
+    }
+    if (!d.codee()) continue;
+    EXPECT_EQ(d.unite, lettres::Unite::Aucune) << quoi;
+    for (lettres::Liste l : {d.liste, d.listeMorale}) {
+      if (l == lettres::kAucuneListe) continue;
+      ASSERT_NE(tables.Liste(l), nullptr) << quoi;
+      utilisees.insert(l);
+    }
+    if (d.listeMorale != lettres::kAucuneListe) {
+      const auto& lignes = Dictionnaire2072();
+      const auto type = std::find_if(lignes.begin(), lignes.end(), [&](const EntreeDictionnaire& t) {
+        return t.enregistrement == e.enregistrement && std::string(t.lettre.champ) == d.champType;
+      });
+      ASSERT_NE(type, lignes.end()) << quoi;
+      EXPECT_EQ(type->lettre.liste, lettres::Liste::ListeTypePersonne) << quoi;
+    }
+  }
+  EXPECT_EQ(TTables_2072::Listes().size(), 36u);
+  for (lettres::Liste l : TTables_2072::Listes())
+    EXPECT_EQ(utilisees.count(l) == 1, TTables_2072::Usage(l) == UsageListe::Champ) << TTables_2072::NomListe(l);
+}
+
+namespace {
+
+// Every letter of a record of the declaration, with the index that names the record.
+struct Occurrence {
+  lettres::DescriptionLettre description;
+  TIndex index;
+};
+
+std::vector<Occurrence> Occurrences(TDonnee2072& d) {
+  std::vector<Occurrence> occurrences;
+  PourChaqueEnregistrement(d, [&](auto& r, const TIndex& index) {
+    using T = std::remove_cvref_t<decltype(r)>;
+    if constexpr (arbre::kALettres<T>)
+      for (const lettres::DescriptionLettre& description : T::Lettres().Descriptions())
+        occurrences.push_back({description, index});
+  });
+  return occurrences;
+}
+
+// What the test writes into a field: an example for what a person enters (the mode of a
+// linked element keeps the amount entered; codes and the codes that link records keep the
+// declaration's shape), a value no computation gives for what the engine fills.
+std::string Ecrite(const lettres::DescriptionLettre& d) {
+  using lettres::Nature;
+  if (d.nature == Nature::LieMode) return "2";
+  if (d.role != lettres::Role::Valeur) return "";
+  if (d.nature == Nature::Saisie || d.nature == Nature::LieRetenu) return d.codee() ? "" : aide::ValeurExemple(d);
+  switch (d.primitive) {
+    case lettres::Primitive::Texte: return "zz";
+    case lettres::Primitive::Reel: return "987654.25";
+    case lettres::Primitive::ReelFormat: return d.taille == 5 ? "98765.43210" : "987654.25";
+    default: return "97";
+  }
+}
+
+}  // namespace
+
+// The roles against the engine: what a person enters survives a computation (in one record
+// at least: a property's category clears the amounts it excludes), what the engine fills does
+// not survive its reset of the results and the computation that follows.
+TEST(Catalogue, RolesSelonLeMoteur) {
+  TDonnee2072 d;
+  constexpr long kCategories[][3] = {{1, 2, 3}, {4, 6, 3}, {6, 12, 8}, {8, 1, 3}};  // category, scheme, deduction
+  for (const auto& [categorie, option, deduction] : kCategories) {
+    TPropriete2072& p = d.getPropriete2072()[static_cast<std::size_t>(d.AjoutePropriete())];
+    p.setCategorie(categorie);
+    p.setOptionFiscale(option);
+    p.setApplicationCRL(1);
+    p.getDonneeProprieteFoncier().setOptionTauxDeduction(deduction);
+    p.getLocataire().emplace_back();
+    p.getBeneficiaire().emplace_back();
+    p.getAmortissementComposant().getComposant().emplace_back();
+  }
+  d.AjouteCession();
+  for (long regime : {3, 2}) d.getAssocie2072()[static_cast<std::size_t>(d.AjouteAssocie())].setRegimeFiscal(regime);
+  d.getAssocie2072()[0].getListeProprieteJouissanceGratuite().emplace_back();
+  TCessionParts& transfert = d.getCessionsPartsSociete().getCessionParts().emplace_back();
+  transfert.setAssocieCessionnaire(2);  // two people outside the partners: their identities are entered
+  transfert.setAssocieCedant(2);
+
+  const std::vector<Occurrence> occurrences = Occurrences(d);
+  for (const Occurrence& o : occurrences)
+    if (const std::string v = Ecrite(o.description); !v.empty()) aide::Ecrit(d, o.description.code, v, o.index);
+  std::vector<std::string> ecrites;
+  for (const Occurrence& o : occurrences) ecrites.push_back(aide::Lit(d, o.description.code, o.index));
+
+  TDonnee2072 calculee = d;
+  calculee.Update();
+  TDonnee2072 reinitialisee = d;
+  reinitialisee.InitResultat();
+  std::map<short, bool> garde;     // entered: kept by the computation in one record at least
+  std::map<short, bool> remplace;  // computed: replaced by the reset and computation everywhere
+  for (std::size_t k = 0; k < occurrences.size(); ++k) {
+    const lettres::DescriptionLettre& l = occurrences[k].description;
+    const TIndex& index = occurrences[k].index;
+    if (l.nature == lettres::Nature::Calculee || l.nature == lettres::Nature::LieCalcule) {
+      const bool change = aide::Lit(reinitialisee, l.code, index) != ecrites[k];
+      remplace[l.code] = remplace.count(l.code) == 0 ? change : remplace[l.code] && change;
+    } else {
+      garde[l.code] |= aide::Lit(calculee, l.code, index) == ecrites[k];
+    }
+  }
+  for (const auto& [code, oui] : garde) EXPECT_TRUE(oui) << code << " is entered but the computation replaces it";
+  for (const auto& [code, oui] : remplace) EXPECT_TRUE(oui) << code << " is computed but keeps what was entered";
+  EXPECT_EQ(garde.size() + remplace.size(), 661u - 29u - 5u);  // the two cumulative records are not held
 }

@@ -84,16 +84,3 @@ TEST(DonneeIS, RemisesAZero) {
   EXPECT_EQ(Drapeaux(is), "222");
 }
 
-TEST(DonneeIS, CopieEtEgalite) {
-  TDonneeIS2072 a;
-  a.getDAP()[1] = 3;
-  a.setExisteAssocieBA(1);
-  TDonneeIS2072 b(a);
-  EXPECT_EQ(a, b);
-  b.setMontant(TDonneeIS2072::DAP, 0, 3);
-  EXPECT_NE(a, b);
-  b = a;
-  EXPECT_EQ(b.getDAP(), (std::vector<double>{0, 3}));
-  b.setExisteAssocieBA(2);
-  EXPECT_NE(a, b);
-}

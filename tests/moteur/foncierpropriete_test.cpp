@@ -59,17 +59,8 @@ TEST(DonneeProprieteFoncier, RemisesAZero) {
                  12159, 12160, 12360, 12147, 12434, 12161, 12149, 12151, 12162, 12366, 12164, 12166, 12167, 12169});
 }
 
-TEST(DonneeProprieteFoncier, CopieProfondeEtForfaitCopieQuatreChamps) {
+TEST(DonneeProprieteFoncier, FlatRateSetterCopiesFourFieldsAndNoElementRefusesItsLetters) {
   Foncier a;
-  a.getForfaitGestion().setMontant(60);
-  Foncier b = a;
-  EXPECT_EQ(b, a);
-  b.getForfaitGestion().setLie(2);
-  EXPECT_EQ(a.getForfaitGestion().getLie(), 1);
-  EXPECT_NE(b, a);
-  b = a;
-  EXPECT_EQ(b, a);
-
   TElementLieForfaitGestion2072 saisi;
   saisi.setMontant(45);
   saisi.setMontantCalcule(60);

@@ -41,7 +41,8 @@ struct Fiche : TDonneeBase {
   int Drapeau = 1;
   static const lettres::TableLettres<Fiche>& Lettres() {
     using R = Fiche;
-    static const lettres::TableLettres<R> table{LETTRE(12593, Nom, Texte, 51), LETTRE(12820, Drapeau, Reel, 0)};
+    static const lettres::TableLettres<R> table{LETTRE(12593, Nom, Texte, 51, "Nom"),
+                                                LETTRE(12820, Drapeau, Reel, 0, "Drapeau")};
     return table;
   }
   bool TransfertUneLettre(structLettre* l, TIndex, long sens) override { return Lettres().Transfert(*this, l, sens); }

@@ -117,17 +117,3 @@ TEST(Resultats, RemisesAZero) {
   EXPECT_EQ(ChampsRemisAZero(foncier, [](auto& r) { r.Init(); }).size(), 29u);
 }
 
-TEST(Resultats, CopieEtEgalite) {
-  TResultatARepartirPropriete a;
-  a.setChargeEspacesNaturels(3);  // a field of the base
-  TResultatARepartirPropriete b = a;
-  EXPECT_EQ(a, b);
-  b.setChargeEspacesNaturels(4);
-  EXPECT_NE(a, b);
-  TDonneeProprieteFoncierCumul f;
-  f.setResultat(1);
-  TDonneeProprieteFoncierCumul g;
-  EXPECT_NE(f, g);
-  g = f;
-  EXPECT_EQ(f, g);
-}

@@ -107,6 +107,7 @@ TEST_F(Serveur, EachSecurityRuleRefusesAndLeavesTheFolderUnchanged) {
       {"field of another record", "POST", "/d/parc.json/saisie?ecran=associe/0&version=1&c12140=5",
        {{"Cookie", m_cookie}, {"Origin", m_origine}}, "", 303},
       {"stale version", "POST", "/d/parc.json/saisie?ecran=associe/0&version=7&c12055=X", {{"Cookie", m_cookie}, {"Origin", m_origine}}, "", 409},
+      {"stale version of a removal", "POST", "/d/parc.json/supprime?ecran=associe/0&version=7", {{"Cookie", m_cookie}, {"Origin", m_origine}}, "", 409},
       {"bad amount", "POST", "/d/parc.json/saisie?ecran=associe/0&version=1&c12075=beaucoup", {{"Cookie", m_cookie}, {"Origin", m_origine}}, "", 422},
       {"unknown level", "POST", "/d/parc.json/ajoute?niveau=306&ecran=associe/0&version=1", {{"Cookie", m_cookie}, {"Origin", m_origine}}, "", 400},
   };
@@ -178,7 +179,7 @@ TEST_F(Serveur, ScreensEnterCheckSaveAndRefuse) {
   auto reponse = Poste("/d/parc.json/saisie", {{"ecran", "immeuble/1"}, {"version", v1}, {"c12140", "15 400,00"}});
   EXPECT_EQ(reponse->status, 303);
   page = Get("/d/parc.json/immeuble/1");
-  EXPECT_NE(page->body.find("value=\"15400\""), std::string::npos);
+  EXPECT_NE(page->body.find("value=\"15\u202f400\""), std::string::npos);
   EXPECT_NE(page->body.find("11\u202f056 €"), std::string::npos);  // revenu net à répartir, 1,000 more
   EXPECT_NE(page->body.find("Modifications non enregistrées"), std::string::npos);
   const std::string v2 = Version(page->body);
@@ -221,6 +222,24 @@ TEST_F(Serveur, ScreensEnterCheckSaveAndRefuse) {
   attendu.replace(attendu.find(prenom), prenom.size(), "\"Anne\", \"field\": \"Prenoms\"");
   Ecrit("attendu.json", attendu);
   EXPECT_EQ(Lance("compute espace/parc.json").sortie, Lance("compute attendu.json").sortie);
+
+  // Another program rewrites the file: the screens show its contents; a save over a later
+  // change of it leaves it as it is and puts the change beside it.
+  Ecrit("espace/parc.json", kExemple);
+  page = Get("/d/parc.json/associe/0");
+  EXPECT_NE(page->body.find("value=\"Hélène\""), std::string::npos);
+  Poste("/d/parc.json/saisie", {{"ecran", "associe/0"}, {"version", Version(page->body)}, {"c12057", "Anne"}});
+  Ecrit("espace/parc.json", attendu);
+  reponse = Poste("/d/parc.json/enregistrer", {{"ecran", "associe/0"}});
+  EXPECT_EQ(reponse->status, 409);
+  EXPECT_EQ(aide::Contenu(m_espace / "parc.json"), attendu);
+  const auto copies = Photo(m_espace);
+  ASSERT_EQ(copies.size(), 2u);
+  EXPECT_TRUE(copies.begin()->first.starts_with("parc.conflit-"));
+  EXPECT_NE(copies.begin()->second.find("\"Anne\""), std::string::npos);
+  EXPECT_NE(reponse->body.find(copies.begin()->first), std::string::npos);
+  EXPECT_EQ(Version(Get("/d/parc.json/associe/0")->body), std::to_string(std::stoi(Version(page->body)) + 2));
+  fs::remove(m_espace / copies.begin()->first);
 
   // The folder: next year keeps the partners and clears the year; a copy; the trash.
   Poste("/espace/suivante", {{"source", "parc.json"}, {"nom", "parc-2012"}});

@@ -15,13 +15,14 @@ Commande CommandeCheck() {
           "Load a declaration, compute it and list the messages of the screen checks (exit status 3 when any)",
           {Entree(o->entree),
            {.noms = "--index",
-            .aide = "check one screen: the records named by index keys 300 to 310 and their positions, "
-                    "for example 300=0,303=1",
+            .aide = "check one screen: the records named by index keys " + std::to_string(kPremiereCle) + " to " +
+                    std::to_string(kDerniereCle) + " and their positions, for example " +
+                    EcritIndexTexte({{zorfiscal2072::kNiveauPropriete, 0}, {zorfiscal2072::kNiveauLocataire, 1}}),
             .cible = &o->index,
             .verifie =
                 [](const std::string& texte) {
                   std::string erreur;
-                  LitIndexControle(texte, erreur);
+                  LitIndexTexte(texte, erreur);
                   return erreur;
                 },
             .forme = "KEY=POS[,KEY=POS...]",
@@ -38,7 +39,7 @@ Commande CommandeCheck() {
               racine->Update();
               std::string erreur;
               const auto messages =
-                  o->parIndex ? ControleEcran(*racine, LitIndexControle(o->index, erreur).value_or(Index{}), o->arret)
+                  o->parIndex ? ControleEcran(*racine, LitIndexTexte(o->index, erreur).value_or(Index{}), o->arret)
                               : ControleDeclaration(*racine);
               EcritFichier("-", o->json ? MessagesJson(messages) : MessagesTexte(*racine, messages));
               return messages.empty() ? kSucces : kMessagesTrouves;

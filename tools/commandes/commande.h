@@ -13,7 +13,8 @@ namespace hote2072 {
 struct Option {
   std::string noms;                        // "-o,--output", "--json"; "IN" for a positional argument
   std::string aide;
-  std::variant<std::string*, bool*> cible;  // a flag sets a bool, an option a text
+  // A flag sets a bool, an option a text, a positional argument taking several values a list.
+  std::variant<std::string*, bool*, std::vector<std::string>*> cible;
   bool requise = false;
   std::string requiert{};  // names of an option declared before, without which this one is refused
   // Checks the text given: empty when good, else what is wrong; `forme` shows its shape in the help.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <iostream>
 #include <memory>
 #include <string>
 #include <unordered_set>
@@ -18,13 +19,16 @@ using zorfiscal2072::TDonnee2072;
 constexpr int kSucces = 0, kEntreeInvalide = 1, kUsage = 2;
 constexpr int kMessagesTrouves = 3;  // check: the declaration has messages
 
-// Runs a command; failures to read or write a file are invalid input like a bad letter.
-int Execute(const std::function<int()>& commande);
+// Runs a command; failures to read or write a file are invalid input like a bad letter, said
+// on `erreurs`.
+int Execute(const std::function<int()>& commande, std::ostream& erreurs = std::cerr);
 
-// The declaration in a file ("-" for standard input), or null once its problems are on
-// standard error; with `codesDonnes`, the codes the file gives its records.
+// The declaration in a file ("-" for standard input), or null once its problems are said on
+// `erreurs`, each line under the file's name; with `codesDonnes`, the codes the file gives its
+// records.
 std::unique_ptr<TDonnee2072> ChargeDeclaration(const std::string& chemin,
-                                               std::unordered_set<std::string>* codesDonnes = nullptr);
+                                               std::unordered_set<std::string>* codesDonnes = nullptr,
+                                               std::ostream& erreurs = std::cerr);
 
 // The IN argument every command that reads a declaration takes.
 Option Entree(std::string& entree);

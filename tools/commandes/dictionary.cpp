@@ -1,4 +1,6 @@
-// dictionary [--json]
+// dictionary [--json | --lists]
+#include <cstdio>
+
 #include "commandes.h"
 #include "presentation/listedictionnaire.h"
 #include "systeme/fichiers.h"
@@ -6,14 +8,25 @@
 namespace hote2072 {
 
 Commande CommandeDictionary() {
-  auto json = std::make_shared<bool>(false);
+  struct Options {
+    bool json = false, listes = false;
+  };
+  auto o = std::make_shared<Options>();
   return {"dictionary",
-          "List the form's letters with their types and index levels: 663 entries, one row each, for 661 distinct "
-          "codes (12564 and 12565 held by two records)",
-          {{"--json", "write a JSON array instead of a table", json.get()}},
-          [json] {
+          "List the form's letters with their types, index levels, French labels, roles (entered or computed), "
+          "units and lists: " +
+              CompteDictionnaire(),
+          {{"--json", "write a JSON object: the entries, then every reference list with its codes and labels",
+            &o->json},
+           {"--lists", "print the reference lists coded fields take their values from, with their codes and labels",
+            &o->listes}},
+          [o] {
+            if (o->json && o->listes) {
+              std::fputs("sci2072: dictionary: --json and --lists cannot go together\n", stderr);
+              return kUsage;
+            }
             return Execute([&] {
-              EcritFichier("-", *json ? DictionnaireJson() : DictionnaireTexte());
+              EcritFichier("-", o->listes ? ListesTexte() : o->json ? DictionnaireJson() : DictionnaireTexte());
               return kSucces;
             });
           }};

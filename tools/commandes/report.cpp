@@ -23,7 +23,9 @@ Commande CommandeReport() {
             .aide = "write a PDF printed by headless chromium instead of HTML (needs -o)",
             .cible = &o->pdf,
             .requiert = "-o,--output"},
-           {"--all-partners", "include every partner's statement, not only the 20 largest holdings", &o->tous}},
+           {"--all-partners",
+            "include every partner's statement, not only the " + std::to_string(kAssociesListes) + " largest holdings",
+            &o->tous}},
           [o] {
             return Execute([&] {
               if (o->pdf && o->sortie == "-") {

@@ -14,7 +14,9 @@ Commande CommandeSummary() {
   return {"summary",
           "Load a declaration, compute it and print the return for a person to read",
           {Entree(o->entree),
-           {"--all-partners", "list every partner's statement, not only the 20 largest holdings", &o->tous}},
+           {"--all-partners",
+            "list every partner's statement, not only the " + std::to_string(kAssociesListes) + " largest holdings",
+            &o->tous}},
           [o] {
             return Execute([&] {
               OptionsResume options{.tousAssocies = o->tous, .codesDonnes = {}};

@@ -111,10 +111,18 @@ void TDonnee2072::CalculBulletin() {
       const TPropriete2072* propriete = proprietes.Cherche(q.getCodePropriete(), k);
       CalculQuotePart(q, propriete == nullptr ? nullptr : &propriete->getResultatARepartir(), taux);
       if (propriete == nullptr) continue;  // it counts for nothing
-      for (std::size_t f = 0; f < std::size(kFiguresResultat); ++f) totaux[f] += (q.*kFiguresResultat[f].quotePart)();
+      // The figure is named before its member is called: indexing the table inside the
+      // pointer-to-member call makes g++'s bounds sanitizer read a garbage index.
+      for (std::size_t f = 0; f < std::size(kFiguresResultat); ++f) {
+        const FigureResultat& figure = kFiguresResultat[f];
+        totaux[f] += (q.*figure.quotePart)();
+      }
       if (q.getPresenceMobilite() == OuiNon::Oui) mobilite += q.getDeductionMobilite();
     }
-    for (std::size_t f = 0; f < std::size(kFiguresResultat); ++f) (b.*kFiguresResultat[f].fixeTotal)(totaux[f]);
+    for (std::size_t f = 0; f < std::size(kFiguresResultat); ++f) {
+      const FigureResultat& figure = kFiguresResultat[f];
+      (b.*figure.fixeTotal)(totaux[f]);
+    }
     b.setTotalDeductionMobilite(mobilite);
 
     auto& repartitions = b.getRepartitionOperationsSociete();

@@ -1,17 +1,11 @@
 // Land figures of one property: receipts, the specific deduction, charges, income or
 // deficit, the partners' net remuneration and the property's result.
 #include "codes2072.h"
+#include "parametres2072.h"
 #include "propriete2072.h"
 #include "tdonnee2072.h"
 
 namespace zorfiscal2072 {
-namespace {
-
-// Flat-rate management costs: 20 euros per dwelling.
-constexpr double kForfaitGestionParLocal = 20;
-constexpr int kModeCalcule = 1;  // the linked element takes the computed value
-
-}  // namespace
 
 void TPropriete2072::CalculProprieteFoncier2072() {
   if (!DonneeProprieteFoncier) return;
@@ -20,8 +14,8 @@ void TPropriete2072::CalculProprieteFoncier2072() {
   f.setBaseCalculDeduction(f.getTotalRecette());
 
   TElementLie& forfait = f.getForfaitGestion();
-  forfait.setMontantCalcule(kForfaitGestionParLocal * static_cast<double>(TotalNombreLocaux));
-  if (forfait.getLie() == kModeCalcule) forfait.setMontant(forfait.getMontantCalcule());
+  forfait.setMontantCalcule(parametres::kForfaitGestionParLocal * static_cast<double>(TotalNombreLocaux));
+  if (forfait.getLie() == ModeElementLie::Calcule) forfait.setMontant(forfait.getMontantCalcule());
 
   // The table holds no negative rate: every option but "Autre cas" takes its rate.
   f.setTauxDeduction(DonneTauxDeduction(f.getOptionTauxDeduction()));

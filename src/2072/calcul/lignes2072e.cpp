@@ -3,6 +3,7 @@
 // the charges, and the value added is A less B.
 #include "codes2072.h"
 #include "etapes.h"
+#include "parametres2072.h"
 
 namespace zorfiscal2072::calcul {
 namespace {
@@ -55,7 +56,7 @@ const std::array<Ligne2072E, Cumul2072E::kNbLignes>& Lignes() {
 }  // namespace
 
 void Cumul2072E::Ajoute(const Foncier& foncier) {
-  for (std::size_t k = 0; k < kNbLignes; ++k) m_cumuls[k] += Lignes()[k].montant(foncier) * kCoefficient2072E2011;
+  for (std::size_t k = 0; k < kNbLignes; ++k) m_cumuls[k] += Lignes()[k].montant(foncier) * parametres::kCoefficient2072E;
 }
 
 void Cumul2072E::Ecrit(TInfogene2072& infogene, const TDonneeIS2072& is) const {
@@ -68,7 +69,7 @@ void Cumul2072E::Ecrit(TInfogene2072& infogene, const TDonneeIS2072& is) const {
   const auto& creances = is.getRentreesCreances();
   TElementLie& rentrees = infogene.getD2072ERentreesCreances();
   FixeCalcule(rentrees, (creances.at(TDonneeIS2072::kColonneBICIS) + creances.at(TDonneeIS2072::kColonneBA)) *
-                            kCoefficient2072E2011);
+                            parametres::kCoefficient2072E);
   totalA += rentrees.getMontant();
   infogene.setD2072ETotalA(totalA);
   infogene.setD2072ETotalB(totalB);

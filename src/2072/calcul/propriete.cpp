@@ -1,6 +1,7 @@
 // The whole computation of one property: the year's depreciation under its scheme, then
 // its land figures and its result to distribute.
 #include "codes2072.h"
+#include "parametres2072.h"
 #include "propriete2072.h"
 
 namespace zorfiscal2072 {
@@ -27,11 +28,7 @@ short RegimeAmortissement(long optionFiscale) {
   return kRegimePerissol;
 }
 
-// Depreciation of Robien recentré and Borloo neuf properties acquired from 2009 counts
-// towards the ceiling of tax reductions.
-constexpr long kPremiereAnneePlafond = 2009;
-constexpr long kDebutPlafond = 20090101;
-
+// Depreciation under these schemes counts towards the ceiling of tax advantages.
 bool EstPlafonnable(long optionFiscale) {
   return optionFiscale == OptionFiscale::RobienRecentre || optionFiscale == OptionFiscale::RobienRecentreZRR ||
          optionFiscale == OptionFiscale::BorlooNeuf;
@@ -49,7 +46,7 @@ void TPropriete2072::CalculPropriete2072() {
     double deduction = 0;
     Amortissement2072.CalculAmortissementPropriete(&deduction, false);
     foncier.setDeductionAmortissement(deduction);
-    if (Amortissement2072.getAnnee() >= kPremiereAnneePlafond && DateAcquisition >= kDebutPlafond &&
+    if (Amortissement2072.getAnnee() >= parametres::kPremiereAnneePlafond && DateAcquisition >= parametres::kDebutPlafond &&
         EstPlafonnable(OptionFiscale))
       foncier.setAmortissementSIPlafonnable(deduction);
   }

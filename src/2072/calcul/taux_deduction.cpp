@@ -2,34 +2,10 @@
 // goes with each tax scheme.
 #include "codes2072.h"
 #include "foncierpropriete2072.h"
+#include "parametres2072.h"
 
 namespace zorfiscal2072 {
 namespace {
-
-struct TauxOption {
-  long Option;
-  double Taux;
-};
-
-// Options 1, 2 and 7 (older codes without a rate) and any code not listed give 0.
-constexpr TauxOption kTauxDeduction[] = {
-    {OptionTauxDeduction::Aucune, 0},
-    {OptionTauxDeduction::Taux26, 0.26},
-    {OptionTauxDeduction::AutreCas, 0},  // the amount is entered
-    {OptionTauxDeduction::BorlooNeuf30, 0.30},
-    {OptionTauxDeduction::BorlooAncienIntermediaire30, 0.30},
-    {OptionTauxDeduction::BorlooAncienSocial45, 0.45},
-    {OptionTauxDeduction::Option14, 0.30},
-    {OptionTauxDeduction::Carriere40, 0.40},
-    {OptionTauxDeduction::Option16, 0.60},
-    {OptionTauxDeduction::Option17, 0.75},
-    {OptionTauxDeduction::ScellierZRR26, 0.26},
-    {OptionTauxDeduction::ScellierIntermediaire30, 0.30},
-    {OptionTauxDeduction::ScellierIntermediaireDOM30, 0.30},
-    {OptionTauxDeduction::BorlooAncienSocialIntermediaire70, 0.70},
-    {OptionTauxDeduction::BorlooAncienSocial60, 0.60},
-    {OptionTauxDeduction::Option26, 0.10},
-};
 
 struct OptionCoherente {
   long OptionFiscale;
@@ -57,9 +33,10 @@ constexpr OptionCoherente kOptionsCoherentes[] = {
 
 }  // namespace
 
-// Decided on the whole code: the option is a long, and 65541 is not option 5.
+// Decided on the whole code: the option is a long, and 65541 is not option 5. Options 1, 2
+// and 7 (older codes without a rate) and any code not listed give 0.
 double TDonneeProprieteFoncierPropriete::DonneTauxDeduction(long option) {
-  for (const TauxOption& ligne : kTauxDeduction)
+  for (const parametres::TauxOption& ligne : parametres::kTauxDeduction)
     if (ligne.Option == option) return ligne.Taux;
   return 0;
 }

@@ -5,12 +5,15 @@ namespace zorfiscal2072::controles {
 
 namespace {
 
+using enum NumeroMessage;
+
 using R = TCession;
 
 const RegleSimple<R> kRegles[] = {
-    {Arret::Teste, 131, [](const R& s, const TControle&) { return s.getLibelle().empty(); }},
-    {Arret::Teste, 133, [](const R& s, const TControle&) { return s.getDate() == 0; }},
-    {Arret::Suite, 132, [](const R& s, const TControle& c) { return s.getDate() != 0 && !c.DansAnnee(s.getDate()); }},
+    {Arret::Teste, ID_ERREUR72_CESSION_LIBELLE, [](const R& s, const TControle&) { return s.getLibelle().empty(); }},
+    {Arret::Teste, ID_ERREUR72_CESSION_DATEVIDE, [](const R& s, const TControle&) { return s.getDate() == 0; }},
+    {Arret::Suite, ID_ERREUR72_CESSION_DATEAF,
+     [](const R& s, const TControle& c) { return s.getDate() != 0 && !c.DansAnnee(s.getDate()); }},
 };
 
 }  // namespace

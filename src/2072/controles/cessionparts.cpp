@@ -5,20 +5,24 @@ namespace zorfiscal2072::controles {
 
 namespace {
 
+using enum NumeroMessage;
+
 using R = TCessionParts;
 
 // The parties' names are copied from the partners by the coherence pass before the check.
 const RegleSimple<R> kRegles[] = {
-    {Arret::Teste, 161, [](const R& t, const TControle&) { return t.getNombreParts() == 0; }},
-    {Arret::Teste, 162,
+    {Arret::Teste, ID_ERREUR72_OPERATION_PARTS_1, [](const R& t, const TControle&) { return t.getNombreParts() == 0; }},
+    {Arret::Teste, ID_ERREUR72_OPERATION_PARTS_2,
      [](const R& t, const TControle& c) {
        // The position equal to the number of partners stands for a person outside them.
        return t.getAssocieCessionnaire() == t.getAssocieCedant() && t.getAssocieCedant() != c.Racine().NbAssocie();
      }},
-    {Arret::Teste, 163, [](const R& t, const TControle&) { return t.getNomCessionnaire().empty(); }},
-    {Arret::Teste, 164, [](const R& t, const TControle&) { return t.getNomCedant().empty(); }},
-    {Arret::Teste, 165, [](const R& t, const TControle&) { return t.getDateCession() == 0; }},
-    {Arret::Suite, 166,
+    {Arret::Teste, ID_ERREUR72_OPERATION_PARTS_3a,
+     [](const R& t, const TControle&) { return t.getNomCessionnaire().empty(); }},
+    {Arret::Teste, ID_ERREUR72_OPERATION_PARTS_3b,
+     [](const R& t, const TControle&) { return t.getNomCedant().empty(); }},
+    {Arret::Teste, ID_ERREUR72_OPERATION_PARTS_4, [](const R& t, const TControle&) { return t.getDateCession() == 0; }},
+    {Arret::Suite, ID_ERREUR72_OPERATION_PARTS_4b,
      [](const R& t, const TControle& c) { return t.getDateCession() != 0 && !c.DansAnnee(t.getDateCession()); }},
 };
 

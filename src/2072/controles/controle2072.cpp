@@ -8,7 +8,7 @@ namespace zorfiscal2072 {
 namespace controles {
 
 void TControle::Emet(const Resultat& resultat) {
-  m_statut = Message(m_contexte, m_ecran, resultat.numero, &m_poignee, 0, 0, 0, 0, 0);
+  m_statut = Message(m_contexte, m_ecran, static_cast<short>(resultat.numero), &m_poignee, 0, 0, 0, 0, 0);
   if (resultat.curseur != 0 && m_poignee != nullptr) *m_poignee = resultat.curseur;
 }
 

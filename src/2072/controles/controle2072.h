@@ -9,15 +9,16 @@
 #include <vector>
 
 #include "lettres.h"
+#include "messages2072.h"
 #include "tdonnee2072.h"
 #include "tindex.h"
 
 namespace zorfiscal2072::controles {
 
-// What a rule found: a message number (0: nothing) and, for the rules on a depreciation line,
+// What a rule found: a message (Aucun: nothing) and, for the rules on a depreciation line,
 // the letter code to put the cursor on.
 struct Resultat {
-  short numero = 0;
+  NumeroMessage numero = NumeroMessage::Aucun;
   short curseur = 0;
 };
 
@@ -56,9 +57,9 @@ class TControle {
 template <class E>
 struct RegleSimple {
   Arret arret;
-  short numero;
+  NumeroMessage numero;
   bool (*condition)(const E&, const TControle&);
-  Resultat Evalue(const E& e, const TControle& c) const { return {condition(e, c) ? numero : short{0}, 0}; }
+  Resultat Evalue(const E& e, const TControle& c) const { return {condition(e, c) ? numero : NumeroMessage::Aucun, 0}; }
 };
 
 template <class L>
@@ -87,7 +88,7 @@ void Applique(TControle& controle, std::span<const L> table, const E& enregistre
     const bool saute = arret == Arret::Suite ? !regleLancee : arret == Arret::Teste && controle.Arrete();
     if (arret != Arret::Suite) regleLancee = !saute;
     if (saute) continue;
-    if (const Resultat r = Evalue(ligne, enregistrement, controle); r.numero != 0) controle.Emet(r);
+    if (const Resultat r = Evalue(ligne, enregistrement, controle); r.numero != NumeroMessage::Aucun) controle.Emet(r);
   }
 }
 template <class L, class E, std::size_t N>
@@ -106,10 +107,10 @@ const T* Designe(const std::vector<T>& liste, const TIndex& index, int cle) {
 }
 
 // The screens' rules in the order a check runs them.
-void ControleInfogene(TControle& c, const TInfogene2072& infogene);      // company, shares
-void ControleDirigeants(TControle& c, const TInfogene2072& infogene);    // the four officers
-void ControleCession(TControle& c, const TCession& cession);             // a sale
-void ControleAssocie(TControle& c, const TAssocie2072& associe);         // a partner
+void ControleInfogene(TControle& c, const TInfogene2072& infogene);    // company, shares
+void ControleDirigeants(TControle& c, const TInfogene2072& infogene);  // the four officers
+void ControleCession(TControle& c, const TCession& cession);           // a sale
+void ControleAssocie(TControle& c, const TAssocie2072& associe);       // a partner
 void ControlePropriete(TControle& c, const TPropriete2072& propriete, const TIndex& index);
 void ControleDispositif(TControle& c, const TPropriete2072& propriete);  // dates of its tax scheme
 void ControleExercice(TControle& c, const TInfogene2072& infogene);      // financial-year dates

@@ -6,9 +6,12 @@ namespace {
 
 long Lit(DateBien date, const TPropriete2072& p) {
   switch (date) {
-    case DateBien::Acquisition: return p.getDateAcquisition();
-    case DateBien::Achevement: return p.getDateAchevement();
-    case DateBien::DebutLigne1: return p.getAmortissement2072().getLigne(1).DateDebut;
+    case DateBien::Acquisition:
+      return p.getDateAcquisition();
+    case DateBien::Achevement:
+      return p.getDateAchevement();
+    case DateBien::DebutLigne1:
+      return p.getAmortissement2072().getLigne(1).DateDebut;
   }
   return 0;
 }
@@ -18,13 +21,20 @@ long Lit(DateBien date, const TPropriete2072& p) {
 bool Compare(Comparaison comparaison, long date, long borne, long borneHaute, const TControle& c) {
   if (borne == kFinAnnee) borne = c.FinAnnee();
   switch (comparaison) {
-    case Comparaison::Vide: return date == 0;
-    case Comparaison::Renseignee: return date != 0;
-    case Comparaison::Avant: return date < borne;
-    case Comparaison::AuPlusTard: return date <= borne;
-    case Comparaison::Apres: return date > borne;
-    case Comparaison::AuMoins: return date >= borne;
-    case Comparaison::Hors: return date < borne || date > borneHaute;
+    case Comparaison::Vide:
+      return date == 0;
+    case Comparaison::Renseignee:
+      return date != 0;
+    case Comparaison::Avant:
+      return date < borne;
+    case Comparaison::AuPlusTard:
+      return date <= borne;
+    case Comparaison::Apres:
+      return date > borne;
+    case Comparaison::AuMoins:
+      return date >= borne;
+    case Comparaison::Hors:
+      return date < borne || date > borneHaute;
   }
   return false;
 }
@@ -38,7 +48,7 @@ Resultat RegleDate::Evalue(const TPropriete2072& p, const TControle& c) const {
   return {numero, 0};
 }
 
-RegleDate Si(Options options, std::initializer_list<ConditionDate> conditions, short numero, Arret arret) {
+RegleDate Si(Options options, std::initializer_list<ConditionDate> conditions, NumeroMessage numero, Arret arret) {
   RegleDate r{arret, options, {}, 0, numero};
   KEL_ASSERT(conditions.size() <= RegleDate::kConditions, "a date rule holds at most five conditions");
   for (const ConditionDate& cd : conditions)

@@ -45,11 +45,11 @@ struct RegleDate {
   Options options;
   ConditionDate conditions[kConditions];
   int nombre;  // conditions used
-  short numero;
+  NumeroMessage numero;
   Resultat Evalue(const TPropriete2072& p, const TControle& c) const;
 };
 
-RegleDate Si(Options options, std::initializer_list<ConditionDate> conditions, short numero,
+RegleDate Si(Options options, std::initializer_list<ConditionDate> conditions, NumeroMessage numero,
              Arret arret = Arret::Teste);
 
 constexpr ConditionDate Vide(DateBien d) { return {d, Comparaison::Vide}; }

@@ -9,13 +9,15 @@ namespace zorfiscal2072::controles {
 
 namespace {
 
+using enum NumeroMessage;
+
 using Texte = const std::string& (TInfogene2072::*)() const;
 
 struct RegleDirigeant {
   Arret arret;
   short (TInfogene2072::*type)() const;
   Texte nom, prenom, denomination;
-  short messageNom, messagePrenom, messageDenomination;
+  NumeroMessage messageNom, messagePrenom, messageDenomination;
 
   Resultat Evalue(const TInfogene2072& i, const TControle&) const {
     const short t = (i.*type)();
@@ -33,13 +35,15 @@ using R = TInfogene2072;
 
 // Manager, accountant, adviser, administrator, in this order.
 const RegleDirigeant kDirigeants[] = {
-    {Arret::Teste, &R::getTypeGerant, &R::getNomGerant, &R::getPrenomGerant, &R::getDenominationGerant, 113, 114, 115},
+    {Arret::Teste, &R::getTypeGerant, &R::getNomGerant, &R::getPrenomGerant, &R::getDenominationGerant,
+     ID_ERREUR72_GERANTNOM, ID_ERREUR72_GERANTPRENOM, ID_ERREUR72_GERANTDENOMINATION},
     {Arret::Teste, &R::getTypeComptable, &R::getNomComptable, &R::getPrenomComptable, &R::getDenominationComptable,
-     119, 120, 121},
-    {Arret::Teste, &R::getTypeConseil, &R::getNomConseil, &R::getPrenomConseil, &R::getDenominationConseil, 122, 123,
-     124},
+     ID_ERREUR72_COMPTABLENOM, ID_ERREUR72_COMPTABLEPRENOM, ID_ERREUR72_COMPTABLEDENOMINATION},
+    {Arret::Teste, &R::getTypeConseil, &R::getNomConseil, &R::getPrenomConseil, &R::getDenominationConseil,
+     ID_ERREUR72_CONSEILNOM, ID_ERREUR72_CONSEILPRENOM, ID_ERREUR72_CONSEILDENOMINATION},
     {Arret::Teste, &R::getTypeAdministrateur, &R::getNomAdministrateur, &R::getPrenomAdministrateur,
-     &R::getDenominationAdministrateur, 116, 117, 118},
+     &R::getDenominationAdministrateur, ID_ERREUR72_ADMINISTRATEURNOM, ID_ERREUR72_ADMINISTRATEURPRENOM,
+     ID_ERREUR72_ADMINISTRATEURDENOMINATION},
 };
 
 }  // namespace

@@ -7,15 +7,17 @@ namespace zorfiscal2072::controles {
 
 namespace {
 
+using enum NumeroMessage;
+
 using R = TInfogene2072;
 
 const RegleSimple<R> kRegles[] = {
-    {Arret::Teste, 167,
+    {Arret::Teste, ID_ERREUR72_DATES_EF_1,
      [](const R& i, const TControle& c) {
        const long annee = kel::Date(i.getDateDebutExercice()).Annee();
        return annee != c.Annee() && annee != 0 && annee != c.Annee() - 1;
      }},
-    {Arret::Teste, 168,
+    {Arret::Teste, ID_ERREUR72_DATES_EF_2,
      [](const R& i, const TControle& c) {
        const long annee = kel::Date(i.getDateClotureExercice()).Annee();
        return annee != c.Annee() && annee != 0;

@@ -7,6 +7,8 @@ namespace zorfiscal2072::controles {
 
 namespace {
 
+using enum NumeroMessage;
+
 // Half away from zero at n decimals.
 double Arrondi(double x, int decimales) {
   const double echelle = std::pow(10.0, decimales);
@@ -17,15 +19,16 @@ using R = TInfogene2072;
 
 // The computed total and the total share of results come from the computation.
 const RegleSimple<R> kRegles[] = {
-    {Arret::Teste, 109, [](const R& i, const TControle&) { return i.getSocieteNom().empty(); }},
-    {Arret::Teste, 111, [](const R& i, const TControle&) { return i.getCapital() == 0; }},
-    {Arret::Teste, 112, [](const R& i, const TControle&) { return i.getNombrePartsTotal() == 0; }},
-    {Arret::Teste, 107,
+    {Arret::Teste, ID_ERREUR72_SISAISIENOM, [](const R& i, const TControle&) { return i.getSocieteNom().empty(); }},
+    {Arret::Teste, ID_ERREUR72_SISAISIECAPITAL, [](const R& i, const TControle&) { return i.getCapital() == 0; }},
+    {Arret::Teste, ID_ERREUR72_SISAISIETOTALPART,
+     [](const R& i, const TControle&) { return i.getNombrePartsTotal() == 0; }},
+    {Arret::Teste, ID_ERREUR72_SINBPART_MOINS,
      [](const R& i, const TControle&) {
        return Arrondi(i.getNombrePartsTotal(), 3) < Arrondi(i.getNombrePartsTotalCalcul(), 3) &&
               i.getNombrePartsTotal() >= 1;
      }},
-    {Arret::Teste, 108,
+    {Arret::Teste, ID_ERREUR72_SISAISIEQUOTEPARTTOTALPLUS,
      [](const R& i, const TControle&) {
        return Arrondi(i.getQuotePartResultatsTotal(), 4) > 100.0002 &&
               Arrondi(i.getNombrePartsTotal(), 3) >= Arrondi(i.getNombrePartsTotalCalcul(), 3);

@@ -8,10 +8,10 @@
 
 namespace zorfiscal2072::controles {
 
-// One line's letters and the messages of the checks made on each line.
+// The messages of the checks made on each line; the line's letters are the depreciation
+// record's.
 struct LigneAmortissement {
-  short lettreMontant, lettreDate;
-  short sansDate, sansMontant, avantAcquisition;
+  NumeroMessage sansDate, sansMontant, avantAcquisition;
 };
 inline constexpr int kNombreLignes = 7;
 extern const LigneAmortissement kLignes[kNombreLignes];
@@ -37,7 +37,7 @@ struct RegleBoucle {
   Options options;
   Comparaison comparaison;
   long borne;
-  short messageLignes1a4, messageLignes5a7;
+  NumeroMessage messageLignes1a4, messageLignes5a7;
   Resultat Evalue(const TPropriete2072& p, const TControle& c) const;
 };
 

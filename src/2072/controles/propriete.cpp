@@ -7,17 +7,23 @@ namespace zorfiscal2072::controles {
 
 namespace {
 
+using enum NumeroMessage;
+
 const RegleSimple<TLocataire> kLocataire[] = {
-    {Arret::Teste, 136, [](const TLocataire& l, const TControle&) { return l.getNom().empty(); }},
+    {Arret::Teste, ID_ERREUR72_PROPLOCATAIRENOM,
+     [](const TLocataire& l, const TControle&) { return l.getNom().empty(); }},
 };
 const RegleSimple<TBeneficiaire> kBeneficiaire[] = {
-    {Arret::Teste, 137, [](const TBeneficiaire& b, const TControle&) { return b.getIdentiteBeneficiaire().empty(); }},
+    {Arret::Teste, ID_ERREUR72_PROPIdentiteBeneficiaire,
+     [](const TBeneficiaire& b, const TControle&) { return b.getIdentiteBeneficiaire().empty(); }},
 };
 const RegleSimple<TComposant> kComposant[] = {
-    {Arret::Teste, 160, [](const TComposant& k, const TControle&) { return k.getNomSaisi().empty(); }},
+    {Arret::Teste, ID_ERREUR72_COMPOSANT_NOM,
+     [](const TComposant& k, const TControle&) { return k.getNomSaisi().empty(); }},
 };
 const RegleSimple<TPropriete2072> kNom[] = {
-    {Arret::Teste, 134, [](const TPropriete2072& p, const TControle&) { return p.getNom().empty(); }},
+    {Arret::Teste, ID_ERREUR72_PROPSAISIENOM,
+     [](const TPropriete2072& p, const TControle&) { return p.getNom().empty(); }},
 };
 
 }  // namespace

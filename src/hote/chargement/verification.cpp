@@ -53,20 +53,15 @@ void VerifieLettre(const LettreFichier& l, Rapport& rapport) {
                           ", a cumulative record that no declaration holds: it cannot be loaded");
     return;
   }
-  for (int cle : e->niveaux)
-    if (PositionDans(l.index, cle) < 0)
-      rapport.Ajoute(l, "the index lacks level " + NomNiveau(cle) + "; " + NiveauxAttendus(e->niveaux));
-  for (const auto& [cle, position] : l.index)
-    if (std::find(e->niveaux.begin(), e->niveaux.end(), cle) == e->niveaux.end())
-      rapport.Ajoute(l, "the index names level " + NomNiveau(cle) + ", which this letter cannot have; " +
-                            NiveauxAttendus(e->niveaux));
+  for (std::string& probleme : ProblemesIndex(*e, l.index)) rapport.Ajoute(l, std::move(probleme));
   if (std::string p = ProblemeValeur(e->lettre, l.valeur); !p.empty()) rapport.Ajoute(l, p);
 }
 
-// A letter's index and code in one integer: two levels of 4 bits (the key less 299, 0 for
+// A letter's index and code in one integer: two levels of 4 bits (the key's rank from 1, 0 for
 // none) each with a position of 17 bits, then 16 bits of code, so that a file written record
 // by record is nearly sorted. Indexes of more levels, codes out of range: none (no letter of
 // the form has them; they are reported anyway).
+static_assert(kDerniereCle - kPremiereCle + 1 < 16, "a level's rank takes 4 bits");
 std::optional<std::uint64_t> Empreinte(const LettreFichier& l) {
   if (l.code < 0 || l.code > 0xFFFF || l.index.size() > 2) return std::nullopt;
   std::uint64_t e = 0;
@@ -74,8 +69,8 @@ std::optional<std::uint64_t> Empreinte(const LettreFichier& l) {
     e <<= 21;
     if (k >= l.index.size()) continue;
     const auto [cle, position] = l.index[k];
-    if (cle < 300 || cle > 310 || position < 0 || position >= (1 << 17)) return std::nullopt;
-    e |= static_cast<std::uint64_t>(cle - 299) << 17 | static_cast<std::uint64_t>(position);
+    if (cle < kPremiereCle || cle > kDerniereCle || position < 0 || position >= (1 << 17)) return std::nullopt;
+    e |= static_cast<std::uint64_t>(cle - kPremiereCle + 1) << 17 | static_cast<std::uint64_t>(position);
   }
   return e << 16 | static_cast<std::uint64_t>(l.code);
 }
@@ -119,10 +114,16 @@ void VerifieDoublons(const FichierDeclaration& fichier, Rapport& rapport) {
 
 }  // namespace
 
-int PositionDans(const Index& index, int cle) {
-  for (const auto& [k, position] : index)
-    if (k == cle) return position;
-  return -1;
+std::vector<std::string> ProblemesIndex(const EntreeDictionnaire& e, const Index& index) {
+  std::vector<std::string> problemes;
+  for (int cle : e.niveaux)
+    if (PositionDans(index, cle) < 0)
+      problemes.push_back("the index lacks level " + NomNiveau(cle) + "; " + NiveauxAttendus(e.niveaux));
+  for (const auto& [cle, position] : index)
+    if (std::find(e.niveaux.begin(), e.niveaux.end(), cle) == e.niveaux.end())
+      problemes.push_back("the index names level " + NomNiveau(cle) + ", which this letter cannot have; " +
+                          NiveauxAttendus(e.niveaux));
+  return problemes;
 }
 
 Effectifs CompteEffectifs(const FichierDeclaration& fichier) {

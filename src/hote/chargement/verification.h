@@ -7,7 +7,9 @@
 #include <map>
 #include <string>
 #include <utility>
+#include <vector>
 
+#include "dictionnaire2072.h"
 #include "format/declaration.h"
 #include "tablelettres.h"
 
@@ -18,8 +20,8 @@ namespace hote2072 {
 using Effectifs = std::map<std::pair<int, int>, std::size_t>;
 Effectifs CompteEffectifs(const FichierDeclaration& fichier);
 
-// Position at a level of the index, or -1 when the index lacks it.
-int PositionDans(const Index& index, int cle);
+// What is wrong with a letter's index: a level of the letter's way it lacks, one it cannot have.
+std::vector<std::string> ProblemesIndex(const zorfiscal2072::EntreeDictionnaire& entree, const Index& index);
 
 // Why a text does not read as a value of the letter, or empty when it does: the letter
 // library's own readers decide, plus the bounds the field sets (text length, integer range,

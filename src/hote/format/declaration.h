@@ -15,6 +15,8 @@ namespace hote2072 {
 inline constexpr const char* kFormat = "sci2072-declaration";
 inline constexpr int kVersion = 1;
 inline constexpr long kAnneeParDefaut = zorfiscal2072::kAnneeDeclarationDefaut;
+// Years a declaration may have.
+inline constexpr long kAnneeMin = 1, kAnneeMax = 9999;
 
 struct LettreFichier {
   std::size_t rang = 0;  // 1 for the first letter of the file
@@ -40,7 +42,8 @@ std::string CiteValeur(std::string_view texte);
 // "{300: 0, 303: 1}", "{}" for a letter of the root.
 std::string DecritIndex(const Index& index);
 // "letter 3: code 12140 (LoyerBrut of TDonneeProprieteFoncierPropriete), index {300: 0},
-// value "6O000"": what a person needs to find the letter in the file.
+// value "6O000"": what a person needs to find the letter in the file (without "letter N: "
+// for a letter of rank 0, given alone).
 std::string DecritLettre(const LettreFichier& lettre);
 
 // Problems of one file. Each is one line; those about a letter start with its description.

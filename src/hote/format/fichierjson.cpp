@@ -15,6 +15,11 @@ using json = nlohmann::json;
 
 namespace {
 
+// "\"300\" to \"310\"": the level keys, as an index's members name them.
+std::string Cles() {
+  return "\"" + std::to_string(kPremiereCle) + "\" to \"" + std::to_string(kDerniereCle) + "\"";
+}
+
 // A member's value as the reader meets it: a scalar, or the start of an array or an object
 // (whose content is never needed to describe it).
 struct Valeur {
@@ -177,12 +182,12 @@ class Lecteur : public nlohmann::json_sax<json> {
           nom.size() == 3 && std::all_of(nom.begin(), nom.end(), [](char c) { return c >= '0' && c <= '9'; });
       m_cle = chiffres && TrouveNiveau(std::stoi(nom)) != nullptr ? std::stoi(nom) : 0;
       m_nomCle = nom;
-      const unsigned bit = m_cle == 0 ? 0 : 1u << (m_cle - 300);
+      const unsigned bit = m_cle == 0 ? 0 : 1u << (m_cle - kPremiereCle);
       if ((m_clesIndex & bit) != 0 || (m_cle == 0 && !m_clesInvalides.insert(nom).second)) {
         m_indexProblemes.push_back(Prefixe() + "duplicate member " + CiteValeur(nom) + ": an object gives each member once");
         m_cle = -1;  // its value is not read
       } else if (m_cle == 0) {
-        m_indexProblemes.push_back(Prefixe() + "index key " + CiteValeur(nom) + " is not a level key; levels are \"300\" to \"310\"");
+        m_indexProblemes.push_back(Prefixe() + "index key " + CiteValeur(nom) + " is not a level key; levels are " + Cles());
       }
       m_clesIndex |= bit;
     }
@@ -293,8 +298,9 @@ class Lecteur : public nlohmann::json_sax<json> {
         if (!(v.sorte == Valeur::Entier && v.entierValide && v.entier == kVersion)) m_problemes.push_back(MessageVersion(v.Decrit()));
         break;
       case kMAnnee:
-        if (v.sorte != Valeur::Entier || !v.entierValide || v.entier < 1 || v.entier > 9999)
-          m_problemes.push_back("\"year\" must be a year from 1 to 9999 (found " + v.Decrit() + ")");
+        if (v.sorte != Valeur::Entier || !v.entierValide || v.entier < kAnneeMin || v.entier > kAnneeMax)
+          m_problemes.push_back("\"year\" must be a year from " + std::to_string(kAnneeMin) + " to " +
+                                std::to_string(kAnneeMax) + " (found " + v.Decrit() + ")");
         else
           m_fichier.annee = static_cast<long>(v.entier);
         break;
@@ -325,7 +331,7 @@ class Lecteur : public nlohmann::json_sax<json> {
       m_valeurBonne = v.sorte == Valeur::Texte || v.sorte == Valeur::Entier || v.sorte == Valeur::Reel;
       m_lettre.valeur = std::move(v.texte);  // a number stands for its own text
     } else if (m_membre == kMIndex) {
-      m_indexProblemes.push_back(Prefixe() + "\"index\" must be an object mapping level keys \"300\" to \"310\" to positions");
+      m_indexProblemes.push_back(Prefixe() + "\"index\" must be an object mapping level keys " + Cles() + " to positions");
     }
   }
 

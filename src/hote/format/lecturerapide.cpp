@@ -61,8 +61,8 @@ bool LitIndex(ondemand::value valeur, Index& index) {
     ondemand::field champ;
     if (std::move(element).get(champ)) return false;
     const int cle = CleNiveau(champ);
-    if (cle == 0 || (vus & (1u << (cle - 300))) != 0) return false;
-    vus |= 1u << (cle - 300);
+    if (cle == 0 || (vus & (1u << (cle - kPremiereCle))) != 0) return false;
+    vus |= 1u << (cle - kPremiereCle);
     long long position = 0;
     if (!Entier(champ.value(), 0, kPositionMax, position)) return false;
     index.emplace_back(cle, static_cast<int>(position));
@@ -150,7 +150,7 @@ bool LitRacine(ondemand::parser& parser, const Tampon& tampon, FichierDeclaratio
         if (!Entier(champ.value(), kVersion, kVersion, n)) return false;
         break;
       case kCleAnnee:
-        if (!Entier(champ.value(), 1, 9999, n)) return false;
+        if (!Entier(champ.value(), kAnneeMin, kAnneeMax, n)) return false;
         fichier.annee = static_cast<long>(n);
         break;
       case kCleLettres:

@@ -1,9 +1,8 @@
 #include "services/controle.h"
 
 #include <algorithm>
-#include <charconv>
-#include <climits>
-#include <string_view>
+#include <functional>
+#include <iterator>
 #include <unordered_set>
 
 #include "dictionnaire2072.h"
@@ -17,35 +16,41 @@ namespace {
 using zorfiscal2072::DonneMessage;
 using enum EnregistrementMessage;
 
-// The levels that name a record of each kind, outermost first.
+// The level of the record each kind of message concerns (0 for the declaration's own), and
+// the words of the two kinds that are no level.
 struct Genre {
   EnregistrementMessage enregistrement;
-  std::vector<int> cles;
-  const char* nom;
-  const char* nomFrancais;  // the summary's wording
+  int niveau;
+  const char* nom = nullptr;
+  const char* nomFrancais = nullptr;  // the summary's wording
 };
-const std::vector<Genre>& Genres() {
-  static const std::vector<Genre> kGenres{
-      {Aucun, {}, "declaration", "déclaration"},
-      {General, {}, "general information", "informations générales"},
-      {Cession, {305}, "sale", "cession"},
-      {Associe, {301}, "partner", "associé"},
-      {Propriete, {300}, "property", "immeuble"},
-      {Locataire, {300, 303}, "tenant", "locataire"},
-      {Beneficiaire, {300, 304}, "beneficiary", "bénéficiaire"},
-      {Composant, {300, 308}, "component", "composant"},
-      {CessionParts, {309}, "transfer of shares", "cession de parts"},
-  };
-  return kGenres;
-}
+constexpr Genre kGenres[] = {
+    {Aucun, 0, "declaration", "déclaration"},
+    {General, 0, "general information", "informations générales"},
+    {Cession, zorfiscal2072::kNiveauCession},
+    {Associe, zorfiscal2072::kNiveauAssocie},
+    {Propriete, zorfiscal2072::kNiveauPropriete},
+    {Locataire, zorfiscal2072::kNiveauLocataire},
+    {Beneficiaire, zorfiscal2072::kNiveauBeneficiaire},
+    {Composant, zorfiscal2072::kNiveauComposant},
+    {CessionParts, zorfiscal2072::kNiveauCessionParts},
+};
 const Genre& GenreDe(EnregistrementMessage e) {
-  return *std::find_if(Genres().begin(), Genres().end(), [e](const Genre& g) { return g.enregistrement == e; });
+  return *std::find_if(std::begin(kGenres), std::end(kGenres), [e](const Genre& g) { return g.enregistrement == e; });
 }
 
-int Position(const Index& index, int cle) {
-  for (const auto& [c, p] : index)
-    if (c == cle) return p;
-  return -1;
+// The levels that name a record of the kind, outermost first.
+std::vector<int> Cles(const Genre& genre) {
+  std::vector<int> cles;
+  for (const Niveau* n = TrouveNiveau(genre.niveau); n != nullptr; n = TrouveNiveau(n->parent))
+    cles.insert(cles.begin(), n->cle);
+  return cles;
+}
+
+const char* Nom(const Genre& genre, bool francais) {
+  if (genre.niveau == 0) return francais ? genre.nomFrancais : genre.nom;
+  const Niveau& n = *TrouveNiveau(genre.niveau);
+  return francais ? n.nomFrancais : n.nom;
 }
 
 // The record at `position` of a list, or null.
@@ -66,50 +71,15 @@ std::string Nomme(const std::string& nom, const std::string& code, const std::un
 
 }  // namespace
 
-std::optional<Index> LitIndexControle(const std::string& texte, std::string& erreur) {
-  const auto chiffres = [](std::string_view t) {
-    return !t.empty() && std::all_of(t.begin(), t.end(), [](char ch) { return ch >= '0' && ch <= '9'; });
-  };
-  Index index;
-  std::string_view reste = texte;
-  while (!texte.empty()) {
-    const std::string_view paire = reste.substr(0, reste.find(','));
-    const auto egal = paire.find('=');
-    const std::string_view cle = paire.substr(0, egal);
-    const std::string_view position = egal == std::string_view::npos ? "" : paire.substr(egal + 1);
-    const std::string_view entier = position.substr(position.starts_with('-') ? 1 : 0);
-    if (!chiffres(cle) || cle.size() != 3 || cle < "300" || cle > "310" || !chiffres(entier)) {
-      erreur = TexteJson(std::string(paire)) + " is not KEY=POS with a key 300 to 310 and a whole position";
-      return std::nullopt;
-    }
-    const int k = (cle[1] - '0') * 10 + (cle[2] - '0') + 300;
-    if (std::any_of(index.begin(), index.end(), [k](const auto& p) { return p.first == k; })) {
-      erreur = std::string("key ").append(cle).append(" given twice");
-      return std::nullopt;
-    }
-    // Beyond an int, a position names nothing either way.
-    long long p = 0;
-    if (std::from_chars(position.data(), position.data() + position.size(), p).ec != std::errc{})
-      p = position.starts_with('-') ? LLONG_MIN : LLONG_MAX;
-    index.emplace_back(k, static_cast<int>(std::clamp<long long>(p, INT_MIN, INT_MAX)));
-    if (paire.size() == reste.size()) break;
-    reste.remove_prefix(paire.size() + 1);
-  }
-  std::sort(index.begin(), index.end());
-  return index;
-}
-
 std::vector<MessageTrouve> ControleEcran(TDonnee2072& racine, const Index& index, bool arret) {
-  TIndex tindex;
-  for (const auto& [cle, position] : index) tindex.setValeurIndex(cle, position);
   TJournalMessages journal(arret ? 1 : 0);
   struTEcranLettre ecran{0};
-  racine.Controle(&journal, &ecran, tindex);
+  racine.Controle(&journal, &ecran, VersTIndex(index));
   std::vector<MessageTrouve> messages;
   for (const TJournalMessages::Entree& e : journal.Messages()) {
     const auto* m = DonneMessage(e.numero);
     MessageTrouve t{m ? m->enregistrement : Aucun, {}, e.numero, e.curseur};
-    for (int cle : GenreDe(t.enregistrement).cles) t.index.emplace_back(cle, Position(index, cle));
+    for (int cle : Cles(GenreDe(t.enregistrement))) t.index.emplace_back(cle, PositionDans(index, cle));
     messages.push_back(std::move(t));
   }
   return messages;
@@ -121,20 +91,26 @@ std::vector<MessageTrouve> ControleDeclaration(TDonnee2072& racine) {
     for (MessageTrouve& m : ControleEcran(racine, index, false))
       if (m.enregistrement == genre) tous.push_back(std::move(m));
   };
-  const auto n = [](std::size_t taille) { return static_cast<int>(taille); };
+  // Each record of a kind under its owner, then what it holds.
+  const std::function<void(EnregistrementMessage, const Index&, const std::function<void(const Index&)>&)> chacun =
+      [&](EnregistrementMessage genre, const Index& proprietaire, const std::function<void(const Index&)>& ensuite) {
+        const Niveau& n = *TrouveNiveau(GenreDe(genre).niveau);
+        const auto nombre = Nombre(racine, n.cle, n.parent == 0 ? 0 : PositionDans(proprietaire, n.parent));
+        for (std::size_t k = 0; k < nombre; ++k) {
+          Index index = proprietaire;
+          index.emplace_back(n.cle, static_cast<int>(k));
+          std::sort(index.begin(), index.end());
+          controle(genre, index);
+          if (ensuite) ensuite(index);
+        }
+      };
   controle(General, {});
-  for (int s = 0; s < n(racine.getOperationSociete().getCession().size()); ++s) controle(Cession, {{305, s}});
-  for (int a = 0; a < racine.NbAssocie(); ++a) controle(Associe, {{301, a}});
-  for (int p = 0; p < racine.NbPropriete(); ++p) {
-    const auto& propriete = racine.getPropriete2072()[static_cast<std::size_t>(p)];
-    controle(Propriete, {{300, p}});
-    for (int k = 0; k < n(propriete.getLocataire().size()); ++k) controle(Locataire, {{300, p}, {303, k}});
-    for (int k = 0; k < n(propriete.getBeneficiaire().size()); ++k) controle(Beneficiaire, {{300, p}, {304, k}});
-    for (int k = 0; k < n(propriete.getAmortissementComposant().getComposant().size()); ++k)
-      controle(Composant, {{300, p}, {308, k}});
-  }
-  for (int t = 0; t < n(racine.getCessionsPartsSociete().getCessionParts().size()); ++t)
-    controle(CessionParts, {{309, t}});
+  chacun(Cession, {}, nullptr);
+  chacun(Associe, {}, nullptr);
+  chacun(Propriete, {}, [&](const Index& propriete) {
+    for (EnregistrementMessage genre : {Locataire, Beneficiaire, Composant}) chacun(genre, propriete, nullptr);
+  });
+  chacun(CessionParts, {}, nullptr);
   return tous;
 }
 
@@ -145,10 +121,10 @@ namespace {
 std::string Decrit(const TDonnee2072& racine, const MessageTrouve& message, bool francais,
                    const std::unordered_set<std::string>* codes) {
   const Genre& genre = GenreDe(message.enregistrement);
-  const char* nom = francais ? genre.nomFrancais : genre.nom;
-  if (genre.cles.empty()) return nom;
+  const char* nom = Nom(genre, francais);
+  if (genre.niveau == 0) return nom;
   const int premier = francais ? 1 : 0;
-  const int position = Position(message.index, genre.cles.back());
+  const int position = PositionDans(message.index, genre.niveau);
   std::string s = std::string(nom) + " " + std::to_string(position + premier);
   switch (message.enregistrement) {
     case Cession:
@@ -160,9 +136,9 @@ std::string Decrit(const TDonnee2072& racine, const MessageTrouve& message, bool
       break;
     case Locataire: case Beneficiaire: case Composant: s += francais ? " de l'" : " of "; [[fallthrough]];
     case Propriete: {
-      const int p = Position(message.index, 300);
+      const int p = PositionDans(message.index, zorfiscal2072::kNiveauPropriete);
       if (message.enregistrement != Propriete) {
-        s.append(francais ? GenreDe(Propriete).nomFrancais : GenreDe(Propriete).nom);
+        s.append(Nom(GenreDe(Propriete), francais));
         s.append(" ").append(std::to_string(p + premier));
       }
       if (const auto* propriete = A(racine.getPropriete2072(), p))

@@ -21,11 +21,6 @@ struct MessageTrouve {
   short curseur;  // letter code the engine put the cursor on, 0 for none
 };
 
-// "300=0,303=1": keys 300 to 310, each once, positions any integer (a negative one, or one
-// beyond the lists, names nothing); the empty text is the empty index. Empty with `erreur`
-// set for anything else.
-std::optional<Index> LitIndexControle(const std::string& texte, std::string& erreur);
-
 // One check of the screen `index`, its messages in the order the engine emitted them; with
 // `arret` the sink answers 1 to every message.
 std::vector<MessageTrouve> ControleEcran(TDonnee2072& racine, const Index& index, bool arret);

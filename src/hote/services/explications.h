@@ -1,9 +1,9 @@
-// The screen checks' messages explained in French for the accountant.
+// The screen checks' messages in French for the accountant.
 #pragma once
 
 namespace hote2072 {
 
-// A short explanation in French of a message, for the accountant.
+// The French text of a message, as the engine gives it ("" outside 1 to 168).
 const char* ExplicationMessage(int numero);
 
 }  // namespace hote2072

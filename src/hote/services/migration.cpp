@@ -17,7 +17,9 @@ using zorfiscal2072::EntreeDictionnaire;
 
 namespace {
 
-constexpr long long kPremierCodeAncien = 12000, kDernierCodeAncien = 12999;
+// Codes of every engine, today's and earlier ones, lie in the letter tables' range.
+constexpr long long kPremierCodeAncien = lettres::kPremierCode;
+constexpr long long kDernierCodeAncien = lettres::kPremierCode + lettres::kEtendueCodes - 1;
 
 // The old letters of one record, as the steps convert them.
 struct Groupe {
@@ -35,18 +37,6 @@ struct Ecartee {
   bool connue;  // today's form has the code, at other index levels
   std::vector<int> niveaux;
 };
-
-TIndex VersTIndex(const Index& index) {
-  TIndex t;
-  for (const auto& [cle, position] : index) t.setValeurIndex(cle, position);
-  return t;
-}
-
-Index VersIndex(const TIndex& t) {
-  Index index(t.paires().begin(), t.paires().end());
-  std::sort(index.begin(), index.end());
-  return index;
-}
 
 std::vector<int> Cles(const Index& index) {
   std::vector<int> cles;
@@ -120,7 +110,8 @@ void VerifieFormeAncienne(const FichierDeclaration& ancien, Rapport& rapport) {
   std::map<std::pair<long long, Index>, std::size_t> vues;
   for (const LettreFichier& l : ancien.lettres) {
     if (l.code < kPremierCodeAncien || l.code > kDernierCodeAncien) {
-      rapport.Ajoute(l, "not a letter code: codes of earlier engines are whole numbers from 12000 to 12999");
+      rapport.Ajoute(l, "not a letter code: codes of earlier engines are whole numbers from " + std::to_string(kPremierCodeAncien) +
+                            " to " + std::to_string(kDernierCodeAncien));
       continue;
     }
     const auto [it, nouvelle] = vues.try_emplace({l.code, l.index}, l.rang);

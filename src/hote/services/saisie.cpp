@@ -17,12 +17,6 @@ using lettres::Role;
 
 namespace {
 
-TIndex VersTIndex(const Index& index) {
-  TIndex t;
-  for (const auto& [cle, position] : index) t.setValeurIndex(cle, position);
-  return t;
-}
-
 // Moves `valeur` into the field (direction 0) and gives back the text the field now reads as.
 std::string Ecrit(TDonnee2072& racine, int code, const Index& index, const std::string& valeur) {
   structLettre lettre{1, static_cast<std::int16_t>(code), nullptr, 0, nullptr};

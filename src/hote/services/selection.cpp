@@ -1,6 +1,8 @@
 #include "services/selection.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstdio>
 #include <map>
 #include <memory>
 
@@ -51,6 +53,24 @@ void SelectionneEnregistrement(TDonnee2072& racine, std::vector<LettreSelectionn
   }
 }
 
+// A whole number of digits only, within int.
+bool LitNombre(std::string_view texte, int& valeur) {
+  if (texte.empty() || !std::all_of(texte.begin(), texte.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    return false;
+  const auto [p, ec] = std::from_chars(texte.data(), texte.data() + texte.size(), valeur);
+  return ec == std::errc() && p == texte.data() + texte.size();
+}
+
+std::vector<std::string_view> Morceaux(std::string_view texte) {
+  std::vector<std::string_view> morceaux;
+  for (std::size_t debut = 0;;) {
+    const std::size_t virgule = texte.find(',', debut);
+    morceaux.push_back(texte.substr(debut, virgule - debut));
+    if (virgule == std::string_view::npos) return morceaux;
+    debut = virgule + 1;
+  }
+}
+
 }  // namespace
 
 bool Selectionne(TDonnee2072& racine, const std::optional<Index>& seul, const std::set<int>& codes,
@@ -93,6 +113,22 @@ bool Selectionne(TDonnee2072& racine, const std::optional<Index>& seul, const st
   });
   return nomme;
 }
+
+
+std::string LitCodesTexte(std::string_view texte, std::set<int>& codes) {
+  codes.clear();
+  for (std::string_view morceau : Morceaux(texte)) {
+    int code = 0;
+    if (!LitNombre(morceau, code)) return "expected codes C1,C2,..., got \"" + std::string(morceau) + "\"";
+    const auto* entree = zorfiscal2072::EntreeDictionnaire2072(code);
+    if (entree == nullptr) return "unknown letter code " + std::to_string(code) + " (see sci2072 dictionary)";
+    if (!entree->parLaRacine)
+      return "letter " + std::to_string(code) + " belongs to the cumulative records, which no declaration holds";
+    codes.insert(code);
+  }
+  return "";
+}
+
 
 std::optional<std::vector<LettreSelectionnee>> Selectionne(TDonnee2072& racine, const std::optional<Index>& seul,
                                                            const std::set<int>& codes) {

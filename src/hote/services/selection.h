@@ -49,6 +49,9 @@ std::vector<LettreSelectionnee> SelectionneLettres(TDonnee2072& racine, const In
 void EcritSelection(TDonnee2072& racine, const std::function<void(const LettreFichier&)>& recoit);
 FichierDeclaration EcritSelection(TDonnee2072& racine);
 
+// "C1,C2": codes of letters a declaration holds, or what is wrong with the text (then not empty).
+std::string LitCodesTexte(std::string_view texte, std::set<int>& codes);
+
 // "kept", "dropped" or "marked".
 const char* NomDecision(short decision);
 

@@ -12,15 +12,23 @@
 
   var ecran = document.getElementById('ecran');
   if (!ecran) return;
+  // Each field is applied as it changes: the form's own button is for pages without this script.
+  document.documentElement.classList.add('avec-script');
 
   var file = Promise.resolve();   // changes go one after the other, each with the version the last answer gave
   var enCours = 0;
   var envoyes = {};               // ids of the fields sent and not yet answered
 
+  // How many changes are on their way, for whoever waits for the screen to settle.
+  function compte(delta) {
+    enCours += delta;
+    document.documentElement.setAttribute('data-saisies', String(enCours));
+  }
+
   function versionCourante() { return ecran.querySelector('input[name=version]'); }
 
   function valeur(champ) {
-    if (champ.type === 'checkbox') return champ.checked ? champ.value : '1';
+    if (champ.type === 'checkbox') return champ.checked ? champ.value : champ.getAttribute('data-sinon');
     return champ.value;
   }
 
@@ -48,8 +56,12 @@
       montreAlerte('Cet écran n’existe plus (enregistrement supprimé ailleurs ?) : rechargez la page.');
       return;
     }
-    versionCourante().value = nouveau.querySelector('input[name=version]').value;
-    ['alertes', 'bandeau', 'etat'].forEach(function (id) {
+    // Every form of the page (the record's operations too) carries the new version.
+    var version = nouveau.querySelector('input[name=version]').value;
+    document.querySelectorAll('input[name=version]').forEach(function (c) { c.value = version; });
+    // The record's name may have changed: its title and its place in the navigation follow.
+    document.title = doc.title;
+    ['alertes', 'bandeau', 'etat', 'titre', 'arbre'].forEach(function (id) {
       var avant = document.getElementById(id), apres = doc.getElementById(id);
       if (avant && apres) {
         avant.className = apres.className;
@@ -63,13 +75,20 @@
     doc.querySelectorAll('[data-ligne]').forEach(function (ligne) {
       var actuelle = document.getElementById(ligne.id);
       if (!actuelle || actuelle.outerHTML === ligne.outerHTML) return;
-      if (actuelle.contains(document.activeElement)) return;
+      // The field being typed in stays as it is; a switch or a list just chosen is replaced and
+      // keeps the focus.
+      var actif = document.activeElement, refocalise = null;
+      if (actuelle.contains(actif)) {
+        if (actif.tagName === 'INPUT' && actif.type !== 'checkbox') return;
+        refocalise = actif.id;
+      }
       var attend = false;
       actuelle.querySelectorAll('[id]').forEach(function (c) { if (envoyes[c.id]) attend = true; });
       if (attend) return;
       var avant = valeurs(actuelle);
       var importee = document.importNode(ligne, true);
       actuelle.replaceWith(importee);
+      if (refocalise && document.getElementById(refocalise)) document.getElementById(refocalise).focus();
       if (!importee.hidden && avant !== valeurs(importee)) {
         importee.classList.add('a-bouge');
         window.setTimeout(function () { importee.classList.remove('a-bouge'); }, 2500);
@@ -80,7 +99,7 @@
   function envoie(champ) {
     if (!champ.name || champ.readOnly || champ.disabled) return;
     envoyes[champ.id] = (envoyes[champ.id] || 0) + 1;
-    enCours += 1;
+    compte(1);
     var nom = champ.name, texte = valeur(champ);
     file = file.then(function () {
       var corps = new URLSearchParams();
@@ -98,7 +117,7 @@
           delete envoyes[champ.id];
           montreAlerte('Le serveur ne répond pas : la dernière saisie n’a pas été appliquée.');
         })
-        .then(function () { enCours -= 1; });
+        .then(function () { compte(-1); });
     });
   }
 
