@@ -112,7 +112,7 @@ std::string EcritDate(long aaaammjj);                  // DD/MM/YYYY; 0 is the e
 bool DateValide(long aaaammjj);
 
 // UTF-8: number of characters, and the longest prefix of at most n characters.
-std::size_t NombreCaracteres(const std::string& texte);
+std::size_t NombreCaracteres(std::string_view texte);
 std::string Tronque(const std::string& texte, std::size_t n);
 
 // A text safe to show a person on a terminal or a page: control characters (C0, DEL, C1),

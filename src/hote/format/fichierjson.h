@@ -33,7 +33,8 @@ std::string LitTexteDeclaration(const std::string& chemin);
 class EcrivainJson {
  public:
   EcrivainJson(std::function<void(std::string_view)> ecrit, long annee, bool annote);
-  void Ajoute(const LettreFichier& lettre);
+  void Ajoute(const LettreFichier& lettre) { Ajoute(lettre.code, lettre.index, lettre.valeur); }
+  void Ajoute(long long code, const Index& index, std::string_view valeur);
   void Termine();
 
  private:
