@@ -159,7 +159,9 @@ TEST(Catalogue, LibellesListesEtUsages) {
         return t.enregistrement == e.enregistrement && std::string(t.lettre.champ) == d.champType;
       });
       ASSERT_NE(type, lignes.end()) << quoi;
-      if (d.listeMorale != lettres::kAucuneListe) EXPECT_EQ(type->lettre.liste, lettres::Liste::ListeTypePersonne) << quoi;
+      if (d.listeMorale != lettres::kAucuneListe) {
+        EXPECT_EQ(type->lettre.liste, lettres::Liste::ListeTypePersonne) << quoi;
+      }
     }
   }
   EXPECT_EQ(TTables_2072::Listes().size(), 36u);
