@@ -106,7 +106,7 @@ TEST_F(ResumeHote, EachStatementAsThePartnerReceivesIt) {
       {"FONCIER",
        {"Revenus fonciers", "FONCIER-A", "Parts cédées le 15/03/2011 à DUPONT Louis   -10", "dont Studio (STUDIO-1)"},
        {"Quote-part du résultat", "Attention"}},
-      {"AGRICOLE", {"Bénéfices agricoles", "Quote-part du résultat BA   800"}, {"Revenus fonciers", "BIC ou IS", "Code"}},
+      {"AGRICOLE", {"Bénéfices agricoles", "Quote-part du résultat BA         800"}, {"Revenus fonciers", "BIC ou IS", "Code"}},
       {"COMMERCANT", {"Quote-part du résultat BIC ou IS  " + milliers}, {"Revenus fonciers", "Quote-part du résultat BA"}},
       {"HOLDING SAS",
        {"Quote-part du résultat BIC ou IS  " + milliers,
