@@ -16,10 +16,14 @@
 //   Parcourt(r, index, f)       f(record, index) on r and every record below it
 //   ParcourtTypes<R>(f)         the same walk over the record types, with their index levels
 //   AtteintNiveau(r, cle, ...)  the vector of one level below r, reached through an index
+//   ChampsSousArbre<R>          the fields an index naming an R reaches, each reached directly
 //   NomType<T>()                the class name of a record ("TLocataire")
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -261,6 +265,87 @@ bool AtteintNiveau(R& r, int cle, const TIndex& index, F&& action) {
   });
   return atteint;
 }
+
+// A field of a record or of a record below it, reached from that record without routing a
+// letter: `objet` numbers the record holding it (see ChampsSousArbre::Objets).
+struct Champ {
+  const lettres::DescriptionLettre* description;
+  std::size_t objet;
+  lettres::RefChamp (*acces)(const void* ligne, void* objet);
+  const void* ligne;  // the row of its record's letter table
+
+  // The field in the records `objets` gave; nothing when its holder is empty.
+  std::optional<lettres::RefChamp> dans(const std::vector<void*>& objets) const {
+    void* o = objets[objet];
+    if (o == nullptr) return std::nullopt;
+    return acces(ligne, o);
+  }
+};
+
+// The fields a letter reaches once an index has named a record of R: R's own letters, then
+// those of the records below it that are not indexed (its addresses, linked elements...), in
+// routing order; a code held twice stays with the first, as routing gives it. Each field is
+// reached directly: a host reading or filling every field of a million records goes straight
+// to them.
+template <class R>
+class ChampsSousArbre {
+ public:
+  static const ChampsSousArbre& Instance() {
+    static const ChampsSousArbre champs;
+    return champs;
+  }
+
+  const std::vector<Champ>& champs() const { return m_champs; }
+  // The records holding the fields, from r (0 is r itself); null for an empty holder and
+  // everything below it.
+  void Objets(R& r, std::vector<void*>& objets) const {
+    objets.resize(m_objets.size());
+    objets[0] = &r;
+    for (std::size_t k = 1; k < m_objets.size(); ++k) {
+      void* parent = objets[m_objets[k].parent];
+      objets[k] = parent == nullptr ? nullptr : m_objets[k].de(parent);
+    }
+  }
+
+ private:
+  struct Objet {
+    std::size_t parent;
+    std::function<void*(void*)> de;  // the record below its parent
+  };
+
+  template <class T, class Ligne>
+  static lettres::RefChamp AccesLigne(const void* ligne, void* objet) {
+    return static_cast<const Ligne*>(ligne)->acces(*static_cast<T*>(objet));
+  }
+
+  ChampsSousArbre() {
+    m_objets.push_back({0, nullptr});
+    Ajoute<R>(0);
+  }
+
+  template <class T>
+  void Ajoute(std::size_t objet) {
+    if constexpr (kALettres<T>) {
+      for (const auto& ligne : T::Lettres().Lignes()) {
+        using Ligne = std::remove_cvref_t<decltype(ligne)>;
+        const short code = ligne.description.code;
+        if (std::none_of(m_champs.begin(), m_champs.end(), [&](const Champ& c) { return c.description->code == code; }))
+          m_champs.push_back({&ligne.description, objet, &AccesLigne<T, Ligne>, &ligne});
+      }
+    }
+    PourChaqueEnfant<T>([&](const auto& e) {
+      using E = std::decay_t<decltype(e)>;
+      if constexpr (!E::kIndexe) {
+        const std::size_t enfant = m_objets.size();
+        m_objets.push_back({objet, [e](void* parent) -> void* { return e.objet(*static_cast<T*>(parent)); }});
+        Ajoute<typename E::Enregistrement>(enfant);
+      }
+    });
+  }
+
+  std::vector<Objet> m_objets;
+  std::vector<Champ> m_champs;
+};
 
 // The field that gives a record its code (its LETTRE_CLE row), or null.
 template <class T>

@@ -198,7 +198,7 @@ std::string EcritDate(long d) {
   return tampon;
 }
 
-std::size_t NombreCaracteres(const std::string& texte) {
+std::size_t NombreCaracteres(std::string_view texte) {
   std::size_t n = 0;
   for (unsigned char c : texte)
     if ((c & 0xC0) != 0x80) ++n;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <deque>
 #include <string>
+#include <string_view>
 
 extern "C" {
 
@@ -111,7 +112,7 @@ std::string EcritDate(long aaaammjj);                  // DD/MM/YYYY; 0 is the e
 bool DateValide(long aaaammjj);
 
 // UTF-8: number of characters, and the longest prefix of at most n characters.
-std::size_t NombreCaracteres(const std::string& texte);
+std::size_t NombreCaracteres(std::string_view texte);
 std::string Tronque(const std::string& texte, std::size_t n);
 
 }  // namespace lettres

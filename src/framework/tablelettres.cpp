@@ -1,6 +1,8 @@
 #include "tablelettres.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <mutex>
 #include <set>
@@ -101,6 +103,20 @@ void TransfertChamp(const RefChamp& champ, const DescriptionLettre& d, structLet
     case Primitive::SiecleAnnee:
       return ViaLocal<long>(champ, sens, [&](long* v) { TransfertLongSiecleAnneeReference(v, valeur, sens); });
   }
+}
+
+bool MemeContenu(const RefChamp& a, const RefChamp& b) {
+  if (a.index() != b.index()) return false;
+  return std::visit(
+      [&](auto* x) {
+        using T = std::remove_pointer_t<decltype(x)>;
+        const T* y = *std::get_if<T*>(&b);
+        if constexpr (std::is_same_v<T, double>)
+          return std::bit_cast<std::uint64_t>(*x) == std::bit_cast<std::uint64_t>(*y);
+        else
+          return *x == *y;
+      },
+      a);
 }
 
 }  // namespace lettres

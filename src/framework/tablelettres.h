@@ -113,6 +113,11 @@ const char* TexteDurable(std::string texte);
 // Moves one letter between its text and the field, with the field's primitive.
 void TransfertChamp(const RefChamp& champ, const DescriptionLettre& description, structLettre* lettre, long sens);
 
+// Two fields that hold the very same value, so that any primitive writes them as the same
+// text: texts and integers equal, reals equal bit for bit (-0 and +0 may be written apart).
+// Fields that differ may still write the same text (an amount rounded to its decimals).
+bool MemeContenu(const RefChamp& a, const RefChamp& b);
+
 // A row of a letter table. The modifiers return the row with one column changed, so that a
 // row reads `LETTRE(12145, TotalRecette, Reel, 0, "Total des recettes").Calcule()`.
 template <class R>

@@ -153,8 +153,10 @@ def session():
             libelles.setdefault(e["code"], e.get("label", e["field"]))
             if e.get("role", "entered") not in ("entered", "linked-used", "linked-mode"):
                 calcules.add(e["code"])
-        yield {"n": navigateur, "serveur": serveur, "dossier": dossier, "ecran": Ecran(navigateur, libelles),
-               "calcules": calcules}
+        etat = {"n": navigateur, "serveur": serveur, "dossier": dossier, "ecran": Ecran(navigateur, libelles),
+                "calcules": calcules}
+        yield etat
+        serveur = etat["serveur"]  # the one started again after the restart
     finally:
         navigateur.quit()
         if serveur.processus.poll() is None:

@@ -31,7 +31,11 @@ int CalculeFichier(const Options& o, const std::string& entree, const std::strin
         if (!racine) return kEntreeInvalide;
         racine->Update();
         if (o.selection)
-          EcritFichier(sortie, EcritJson(EcritSelection(*racine), !o.compact));
+          EcritFichier(sortie, [&](const auto& ecrit) {
+            EcrivainJson json(ecrit, racine->getAnnee(), !o.compact);
+            EcritSelection(*racine, [&](const LettreFichier& l) { json.Ajoute(l); });
+            json.Termine();
+          });
         else
           EcritDeclaration(sortie, *racine, o.toutes, !o.compact);
         if (const auto n = ControleDeclaration(*racine).size(); n > 0)

@@ -50,15 +50,21 @@ Commande CommandeSelect() {
               auto racine = ChargeDeclaration(o->entree);
               if (!racine) return kEntreeInvalide;
               racine->Update();
-              const auto lettres = Selectionne(*racine, seul, codes);
-              if (!lettres) {
-                std::cerr << "sci2072 select: --index " << DecritIndex(*seul) << " names no record of the declaration\n";
-                return kUsage;
+              // One record: its letters are few, and nothing is written when it does not exist.
+              std::optional<std::vector<LettreSelectionnee>> lettres;
+              std::set<int> absents = codes;
+              if (seul) {
+                lettres = Selectionne(*racine, seul, codes);
+                if (!lettres) {
+                  std::cerr << "sci2072 select: --index " << DecritIndex(*seul) << " names no record of the declaration\n";
+                  return kUsage;
+                }
+                for (const LettreSelectionnee& l : *lettres) absents.erase(l.code);
+              } else if (!codes.empty()) {
+                for (int code : CodesTenus(*racine)) absents.erase(code);
               }
               // Each code asked for that the screen does not hold is named; with none held, there
               // is nothing to show.
-              std::set<int> absents = codes;
-              for (const LettreSelectionnee& l : *lettres) absents.erase(l.code);
               for (int code : absents) {
                 const auto& d = zorfiscal2072::EntreeDictionnaire2072(code);
                 std::cerr << "sci2072 select: letter " << code << " (" << d->lettre.champ << " of " << d->enregistrement
@@ -68,7 +74,16 @@ Commande CommandeSelect() {
                           << "\n";
               }
               if (!codes.empty() && absents.size() == codes.size()) return kUsage;
-              EcritFichier("-", o->json ? SelectionJson(*lettres) : SelectionTexte(*lettres));
+              if (lettres) {
+                EcritFichier("-", o->json ? SelectionJson(*lettres) : SelectionTexte(*lettres));
+                return kSucces;
+              }
+              // Every record: written as it goes, one record's letters held at a time.
+              EcritFichier("-", [&](const auto& ecrit) {
+                EcrivainSelection ecrivain(ecrit, o->json);
+                Selectionne(*racine, std::nullopt, codes, [&](const LettreSelectionnee& l) { ecrivain.Ajoute(l); });
+                ecrivain.Termine();
+              });
               return kSucces;
             });
           }};

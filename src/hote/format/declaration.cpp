@@ -7,14 +7,14 @@
 
 namespace hote2072 {
 
-void AjouteTexteJson(std::string& sortie, const std::string& texte) {
+void AjouteTexteJson(std::string& sortie, std::string_view texte) {
   // Most texts need no escaping: quote them directly.
   if (std::none_of(texte.begin(), texte.end(), [](char c) { return c == '"' || c == '\\' || (c >= 0 && c < 0x20); })) {
     sortie += '"';
-    sortie += texte;
+    sortie.append(texte);
     sortie += '"';
   } else {
-    sortie += nlohmann::json(texte).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+    sortie += nlohmann::json(std::string(texte)).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
   }
 }
 

@@ -35,7 +35,7 @@ struct FichierDeclaration {
 // A text as a JSON string literal: quoted, with quotes and control characters escaped.
 std::string TexteJson(const std::string& texte);
 // The same, appended to `sortie`.
-void AjouteTexteJson(std::string& sortie, const std::string& texte);
+void AjouteTexteJson(std::string& sortie, std::string_view texte);
 // A text quoted for a message: at most 80 characters, then "…"; bytes that are not UTF-8
 // written \xNN, quotes and control characters escaped as in JSON.
 std::string CiteValeur(std::string_view texte);

@@ -2,11 +2,12 @@
 
 #include <cstdlib>
 #include <map>
+#include <stdexcept>
+#include <type_traits>
 
 #include "arbre2072.h"
 #include "dictionnaire2072.h"
 #include "format/fichierjson.h"
-#include "lettres.h"
 #include "systeme/fichiers.h"
 
 namespace hote2072 {
@@ -27,150 +28,199 @@ const std::map<std::vector<int>, std::vector<const EntreeDictionnaire*>>& Entree
   return entrees;
 }
 
-std::string LitLettre(TDonnee2072& racine, int code, const TIndex& index) {
-  structLettre lettre{1, static_cast<std::int16_t>(code), nullptr, 0, nullptr};
-  racine.TransfertUneLettre(&lettre, index, 1);
-  std::string texte = lettre.valeur != nullptr ? lettre.valeur : "";
-  std::free(lettre.valeur);
-  return texte;
-}
-
-// What loading makes of each kind of record: the texts of its letters, and how many records
-// of each level a new owner already holds (a partner starts with 16 carried-forward results).
-// Built on a default root given one record at each level the way loading adds them, read at
-// position 0.
+// What loading makes of each kind of record, and how many records of each level a new owner
+// already holds (a partner starts with 16 carried-forward results): a default root given one
+// record at each level the way loading adds them, read at position 0.
 struct Modele {
-  std::map<std::vector<int>, std::vector<std::string>> textes;
+  TDonnee2072 racine;
   std::map<int, std::size_t> nombreInitial;
-};
-
-const Modele& ModeleCharge() {
-  static const Modele modele = [] {
-    Modele m;
-    TDonnee2072 racine;
+  Modele() {
     for (const Niveau& n : Niveaux()) {
-      m.nombreInitial[n.cle] = Nombre(racine, n.cle, 0);
+      nombreInitial[n.cle] = Nombre(racine, n.cle, 0);
       Complete(racine, n.cle, 0, 1);
     }
-    for (const auto& [niveaux, entrees] : EntreesParNiveaux()) {
-      TIndex index;
-      for (int cle : niveaux) index.setValeurIndex(cle, 0);
-      auto& textes = m.textes[niveaux];
-      for (const EntreeDictionnaire* e : entrees) textes.push_back(LitLettre(racine, e->lettre.code, index));
-    }
-    return m;
-  }();
+  }
+};
+
+Modele& ModeleCharge() {
+  static Modele modele;
   return modele;
 }
 
-// The letters of the records reached with the same index levels, and their texts in a
-// record loading would create.
-struct Groupe {
-  const std::vector<const EntreeDictionnaire*>* entrees = nullptr;
-  const std::vector<std::string>* defauts = nullptr;
-};
-
-Groupe GroupeDe(const std::vector<int>& niveaux) {
-  const auto it = EntreesParNiveaux().find(niveaux);
-  if (it == EntreesParNiveaux().end()) return {};
-  return {&it->second, &ModeleCharge().textes.at(niveaux)};
+// The index levels that reach a record of class R, outermost first.
+template <class R>
+const std::vector<int>& NiveauxDe() {
+  static const std::vector<int> niveaux = [] {
+    std::vector<int> trouves, chemin;
+    bool vu = false;
+    arbre::ParcourtTypes<TDonnee2072>(
+        [&](auto type, const std::vector<int>& n) {
+          if constexpr (std::is_same_v<typename decltype(type)::type, R>)
+            if (!vu) trouves = n, vu = true;
+        },
+        chemin);
+    return trouves;
+  }();
+  return niveaux;
 }
 
-class Ecrivain {
- public:
-  Ecrivain(TDonnee2072& racine, bool toutes, const std::function<void(const LettreFichier&)>& recoit)
-      : m_racine(racine), m_toutes(toutes), m_recoit(recoit) {}
+}  // namespace
 
-  // The record reached by `index` (levels `niveaux`, owners first, so the index is sorted
-  // by key), then the records of the levels it owns. `doitApparaitre`: the record is the
-  // last of its level and loading would not create it without a letter.
-  void Parcourt(int niveau, int position, const Groupe& groupe, bool doitApparaitre, Index& index,
-                std::vector<int>& niveaux) {
-    EcritEnregistrement(groupe, index, doitApparaitre);
-    for (const Niveau& n : Niveaux()) {
-      if (n.parent != niveau) continue;
-      const std::size_t nombre = Nombre(m_racine, n.cle, position);
-      const bool creeParLettre = n.parPositionDe == 0 && nombre > ModeleCharge().nombreInitial.at(n.cle);
-      niveaux.push_back(n.cle);
-      const Groupe sous = GroupeDe(niveaux);
-      for (std::size_t k = 0; k < nombre; ++k) {
-        index.emplace_back(n.cle, static_cast<int>(k));
-        Parcourt(n.cle, static_cast<int>(k), sous, creeParLettre && k + 1 == nombre, index, niveaux);
-        index.pop_back();
-      }
-      niveaux.pop_back();
-    }
-  }
-
-  std::size_t nombre = 0;  // letters given so far
-
- private:
-  void EcritEnregistrement(const Groupe& groupe, const Index& index, bool doitApparaitre) {
-    if (groupe.entrees == nullptr) return;
-    const TIndex t = VersTIndex(index);
-    // A record's letters are read from the record itself, reached once: the letters of a
-    // group are the ones the root gives to that record or to its own sub-records.
-    const auto lisDans = [&](auto& enregistrement) { EcritLettres(groupe, index, doitApparaitre, enregistrement, t); };
-    if (index.empty() || !zorfiscal2072::PourEnregistrementAuNiveau(m_racine, index.back().first, t, lisDans))
-      lisDans(m_racine);
-  }
+// One kind of record: its letters in dictionary order, each with its field, and the record
+// loading creates, whose fields and texts tell what need not be written.
+struct LettresEnregistrement::Groupe {
+  std::vector<const EntreeDictionnaire*> entrees;
+  std::vector<arbre::Champ> champs;  // the field of each entry
+  std::vector<void*> objetsModele;
+  std::vector<std::string> textesModele;
 
   template <class R>
-  void EcritLettres(const Groupe& groupe, const Index& index, bool doitApparaitre, R& enregistrement, const TIndex& t) {
-    const auto& entrees = *groupe.entrees;
-    const std::size_t avant = nombre;
-    for (std::size_t k = 0; k < entrees.size(); ++k) {
-      const int code = entrees[k]->lettre.code;
-      const std::string_view valeur = m_lu.Lit(enregistrement, code, t);
-      if (k == 0 && doitApparaitre) m_premier = valeur;
-      if (m_toutes || std::string_view((*groupe.defauts)[k]) != valeur) Ajoute(code, index, valeur);
-    }
-    if (doitApparaitre && nombre == avant && !entrees.empty()) Ajoute(entrees.front()->lettre.code, index, m_premier);
+  static const Groupe& De() {
+    static const Groupe groupe = Construit<R>();
+    return groupe;
   }
 
-  // The letter given is reused from one to the next, its index and value keeping their blocks.
-  void Ajoute(int code, const Index& index, std::string_view valeur) {
-    m_lettre.rang = ++nombre;
-    m_lettre.code = code;
-    m_lettre.index = index;
-    m_lettre.valeur.assign(valeur);
-    m_recoit(m_lettre);
+ private:
+  template <class R>
+  static Groupe Construit() {
+    Groupe g;
+    const std::vector<int>& niveaux = NiveauxDe<R>();
+    if (const auto it = EntreesParNiveaux().find(niveaux); it != EntreesParNiveaux().end()) g.entrees = it->second;
+    const auto& sousArbre = arbre::ChampsSousArbre<R>::Instance();
+    for (const EntreeDictionnaire* e : g.entrees) {
+      const arbre::Champ* trouve = nullptr;
+      for (const arbre::Champ& c : sousArbre.champs())
+        if (c.description->code == e->lettre.code) trouve = &c;
+      if (trouve == nullptr) throw std::logic_error("letter " + std::to_string(e->lettre.code) + " is no field of its record");
+      g.champs.push_back(*trouve);
+    }
+    // The model: the record at position 0 of every level on the way.
+    TDonnee2072& racine = ModeleCharge().racine;
+    R* modele = nullptr;
+    if constexpr (std::is_same_v<R, TDonnee2072>) {
+      modele = &racine;
+    } else {
+      TIndex index;
+      for (int cle : niveaux) index.setValeurIndex(cle, 0);
+      zorfiscal2072::PourEnregistrementAuNiveau(racine, niveaux.back(), index, [&](auto& r) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(r)>, R>) modele = &r;
+      });
+    }
+    if (modele == nullptr) throw std::logic_error("a level has no record in the model declaration");
+    sousArbre.Objets(*modele, g.objetsModele);
+    LettresEnregistrement lecture;
+    lecture.Prend(g);
+    lecture.objets() = g.objetsModele;
+    for (std::size_t k = 0; k < g.entrees.size(); ++k) g.textesModele.emplace_back(lecture.Texte(k));
+    return g;
+  }
+};
+
+LettresEnregistrement::LettresEnregistrement() = default;
+LettresEnregistrement::~LettresEnregistrement() { std::free(m_lettre.valeur); }
+
+std::size_t LettresEnregistrement::size() const { return m_groupe->entrees.size(); }
+int LettresEnregistrement::code(std::size_t k) const { return m_groupe->entrees[k]->lettre.code; }
+const std::string& LettresEnregistrement::TexteParDefaut(std::size_t k) const { return m_groupe->textesModele[k]; }
+
+bool LettresEnregistrement::ParDefaut(std::size_t k) const {
+  const arbre::Champ& c = m_groupe->champs[k];
+  const auto champ = c.dans(m_objets), modele = c.dans(m_groupe->objetsModele);
+  if (champ && modele) return lettres::MemeContenu(*champ, *modele);
+  return Texte(k) == TexteParDefaut(k);
+}
+
+std::string_view LettresEnregistrement::Texte(std::size_t k) const {
+  const arbre::Champ& c = m_groupe->champs[k];
+  const auto champ = c.dans(m_objets);
+  if (!champ) return {};  // an empty holder takes no letter
+  // A text within its bound is its own letter: no copy. The letter's text would end at a
+  // zero byte.
+  if (auto* const* texte = std::get_if<std::string*>(&*champ); texte != nullptr && c.description->primitive == lettres::Primitive::Texte) {
+    const std::string_view t((*texte)->c_str());
+    if (c.description->taille < 1 || lettres::NombreCaracteres(t) < static_cast<std::size_t>(c.description->taille))
+      return t;
+  }
+  m_lettre.code = static_cast<std::int16_t>(c.description->code);
+  lettres::TransfertChamp(*champ, *c.description, &m_lettre, 1);
+  return m_lettre.valeur != nullptr ? m_lettre.valeur : "";
+}
+
+namespace {
+
+class Parcours {
+ public:
+  Parcours(const VisiteurEnregistrement& visiteur) : m_visiteur(visiteur) {}
+
+  // The record `r` at `index` (its levels sorted by key: owners come first), then the
+  // records of the levels it owns, each vector reached once.
+  template <class R>
+  void Parcourt(R& r, int niveau, bool doitApparaitre, Index& index) {
+    using G = LettresEnregistrement::Groupe;
+    const G& groupe = G::De<R>();
+    if (!groupe.entrees.empty()) {
+      arbre::ChampsSousArbre<R>::Instance().Objets(r, m_lettres.objets());
+      m_lettres.Prend(groupe);
+      m_visiteur(m_lettres, index, doitApparaitre);
+    }
+    for (const Niveau& n : Niveaux()) {
+      if (n.parent != niveau) continue;
+      arbre::AtteintNiveau(r, n.cle, TIndex{}, [&](auto& proprietaire, const auto& enfant) {
+        auto& vecteur = proprietaire.*enfant.champ;
+        const bool creeParLettre = n.parPositionDe == 0 && vecteur.size() > ModeleCharge().nombreInitial.at(n.cle);
+        for (std::size_t k = 0; k < vecteur.size(); ++k) {
+          index.emplace_back(n.cle, static_cast<int>(k));
+          Parcourt(vecteur[k], n.cle, creeParLettre && k + 1 == vecteur.size(), index);
+          index.pop_back();
+        }
+      });
+    }
   }
 
-  // One letter read again and again: its value's block is reused, not allocated per letter.
-  class Lecture {
-   public:
-    Lecture() = default;
-    Lecture(const Lecture&) = delete;
-    Lecture& operator=(const Lecture&) = delete;
-    ~Lecture() { std::free(m_lettre.valeur); }
-    template <class R>
-    std::string_view Lit(R& enregistrement, int code, const TIndex& index) {
-      m_lettre.code = static_cast<std::int16_t>(code);
-      if (m_lettre.valeur != nullptr) m_lettre.valeur[0] = '\0';
-      enregistrement.TransfertUneLettre(&m_lettre, index, 1);
-      return m_lettre.valeur != nullptr ? m_lettre.valeur : "";
-    }
-
-   private:
-    structLettre m_lettre{1, 0, nullptr, 0, nullptr};
-  };
-
-  TDonnee2072& m_racine;
-  bool m_toutes;
-  Lecture m_lu;
-  std::string m_premier;
-  LettreFichier m_lettre;
-  const std::function<void(const LettreFichier&)>& m_recoit;
+ private:
+  const VisiteurEnregistrement& m_visiteur;
+  LettresEnregistrement m_lettres;
 };
 
 }  // namespace
 
-void Ecrit(TDonnee2072& racine, bool toutes, const std::function<void(const LettreFichier&)>& recoit) {
-  Ecrivain ecrivain(racine, toutes, recoit);
+void ParcourtEnregistrements(TDonnee2072& racine, const VisiteurEnregistrement& visiteur) {
+  Parcours parcours(visiteur);
   Index index;
-  std::vector<int> niveaux;
-  ecrivain.Parcourt(0, 0, GroupeDe(niveaux), false, index, niveaux);
+  parcours.Parcourt(racine, 0, false, index);
+}
+
+namespace {
+
+// ajoute(code, index, text) for every letter Ecrit gives.
+template <class F>
+void EcritLettres(TDonnee2072& racine, bool toutes, F&& ajoute) {
+  ParcourtEnregistrements(racine, [&](const LettresEnregistrement& lettres, const Index& index, bool doitApparaitre) {
+    bool aucune = true;
+    for (std::size_t k = 0; k < lettres.size(); ++k) {
+      if (!toutes && lettres.ParDefaut(k)) continue;
+      const std::string_view texte = lettres.Texte(k);
+      if (toutes || texte != lettres.TexteParDefaut(k)) {
+        ajoute(lettres.code(k), index, texte);
+        aucune = false;
+      }
+    }
+    if (doitApparaitre && aucune && lettres.size() > 0) ajoute(lettres.code(0), index, lettres.Texte(0));
+  });
+}
+
+}  // namespace
+
+void Ecrit(TDonnee2072& racine, bool toutes, const std::function<void(const LettreFichier&)>& recoit) {
+  // The letter given is reused from one to the next, its index and value keeping their blocks.
+  LettreFichier lettre;
+  EcritLettres(racine, toutes, [&](int code, const Index& index, std::string_view valeur) {
+    ++lettre.rang;
+    lettre.code = code;
+    lettre.index = index;
+    lettre.valeur.assign(valeur);
+    recoit(lettre);
+  });
 }
 
 FichierDeclaration Ecrit(TDonnee2072& racine, bool toutes) {
@@ -183,7 +233,7 @@ FichierDeclaration Ecrit(TDonnee2072& racine, bool toutes) {
 void EcritDeclaration(const std::string& chemin, TDonnee2072& racine, bool toutes, bool annote) {
   EcritFichier(chemin, [&](const auto& ecrit) {
     EcrivainJson json(ecrit, racine.getAnnee(), annote);
-    Ecrit(racine, toutes, [&](const LettreFichier& l) { json.Ajoute(l); });
+    EcritLettres(racine, toutes, [&](int code, const Index& index, std::string_view valeur) { json.Ajoute(code, index, valeur); });
     json.Termine();
   });
 }

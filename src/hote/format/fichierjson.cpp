@@ -424,32 +424,34 @@ EcrivainJson::EcrivainJson(std::function<void(std::string_view)> ecrit, long ann
     : m_ecrit(std::move(ecrit)), m_annote(annote) {
   m_texte = std::string("{\n  \"format\": \"") + kFormat + "\",\n  \"version\": " + std::to_string(kVersion) +
             ",\n  \"year\": " + std::to_string(annee) + ",\n  \"letters\": [";
+  m_texte.reserve((1 << 16) + 4096);
 }
 
-void EcrivainJson::Ajoute(const LettreFichier& l) {
+void EcrivainJson::Ajoute(long long code, const Index& index, std::string_view valeur) {
   // A million shares write millions of letters: numbers and values go straight into the
   // text, without a string of their own.
+  using namespace std::string_view_literals;
   const auto nombre = [&](long long n) {
     char chiffres[24];
     const auto fin = std::to_chars(chiffres, chiffres + sizeof chiffres, n).ptr;
-    m_texte.append(chiffres, fin);
+    m_texte.append(chiffres, static_cast<std::size_t>(fin - chiffres));
   };
-  m_texte += m_premiere ? "\n    {\"code\": " : ",\n    {\"code\": ";
+  m_texte.append(m_premiere ? "\n    {\"code\": "sv : ",\n    {\"code\": "sv);
   m_premiere = false;
-  nombre(l.code);
-  if (!l.index.empty()) {
-    m_texte += ", \"index\": {";
-    for (std::size_t k = 0; k < l.index.size(); ++k) {
-      m_texte += k ? ", \"" : "\"";
-      nombre(l.index[k].first);
-      m_texte += "\": ";
-      nombre(l.index[k].second);
+  nombre(code);
+  if (!index.empty()) {
+    m_texte.append(", \"index\": {"sv);
+    for (std::size_t k = 0; k < index.size(); ++k) {
+      m_texte.append(k ? ", \""sv : "\""sv);
+      nombre(index[k].first);
+      m_texte.append("\": "sv);
+      nombre(index[k].second);
     }
     m_texte += '}';
   }
-  m_texte += ", \"value\": ";
-  AjouteTexteJson(m_texte, l.valeur);
-  if (m_annote) m_texte += NomsPourLesGens(l.code);
+  m_texte.append(", \"value\": "sv);
+  AjouteTexteJson(m_texte, valeur);
+  if (m_annote) m_texte.append(NomsPourLesGens(code));
   m_texte += '}';
   if (m_texte.size() >= (1 << 16)) {
     m_ecrit(m_texte);

@@ -27,7 +27,8 @@ std::optional<FichierDeclaration> LitJsonEvenements(std::string_view texte, Rapp
 class EcrivainJson {
  public:
   EcrivainJson(std::function<void(std::string_view)> ecrit, long annee, bool annote);
-  void Ajoute(const LettreFichier& lettre);
+  void Ajoute(const LettreFichier& lettre) { Ajoute(lettre.code, lettre.index, lettre.valeur); }
+  void Ajoute(long long code, const Index& index, std::string_view valeur);
   void Termine();
 
  private:

@@ -37,7 +37,9 @@ int AjouteEnregistrement(TDonnee2072& racine, int cle, const Index& proprietaire
 
 bool SupprimeEnregistrement(TDonnee2072& racine, const Index& index) {
   if (index.empty()) return false;
-  const auto [cle, position] = index.back();
+  // Named apart: clang 14 cannot capture a structured binding in a lambda.
+  const int cle = index.back().first;
+  const int position = index.back().second;
   const Niveau* n = TrouveNiveau(cle);
   if (n == nullptr || !Modifiable(*n) || position < 0) return false;
   const Index proprietaire(index.begin(), index.end() - 1);
