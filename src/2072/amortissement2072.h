@@ -10,6 +10,7 @@
 #include "arbre.h"
 #include "composantimmeuble2072.h"
 #include "niveaux2072.h"
+#include "parametres2072.h"
 #include "tablelettres.h"
 #include "tdonnee.h"
 
@@ -26,6 +27,11 @@ class TAmortissement2072 : public TAmortissement {
   void InitPartielle() { Init(); }
   void InitResultat() {}  // nothing computed is kept here
   void Reserve() {}
+
+  // The year's deduction under the statutory schedules of the form's parameters.
+  void CalculAmortissementPropriete(double* res, bool cumul) const {
+    TAmortissement::CalculAmortissementPropriete(res, cumul, parametres::kBaremesAmortissement);
+  }
 
   static const lettres::TableLettres<TAmortissement2072>& Lettres();
   // The letters of depreciation line 1 to 7, read from the table (0 outside).

@@ -4,6 +4,7 @@
 // the year 2011); CGI is the French general tax code.
 #pragma once
 
+#include "amortissement.h"
 #include "codes2072.h"
 
 namespace zorfiscal2072::parametres {
@@ -57,6 +58,25 @@ inline constexpr TauxOption kTauxDeduction[] = {
 // 200-0 A (income from 2009).
 inline constexpr long kPremiereAnneePlafond = 2009;
 inline constexpr long kDebutPlafond = 20090101;
+
+// ---- Depreciation schedules of the investment schemes, applied by the depreciation library
+
+// Yearly rates in thousandths (80 is 8 %). 2011. Périssol: 10 % the first 4 years, 2 % the
+// next 20 (CGI art. 31, I-1° f). Besson neuf and Robien classique: 8 % the first 5 years,
+// 2.5 % the next 4 (art. 31, I-1° g and h). Robien recentré and Borloo neuf: 6 % the first 7
+// years, 4 % the next 2 (art. 31, I-1° h and l, law 2006-872). Besson neuf, Robien classique
+// and Borloo neuf may be extended by periods of 3 years at 2.5 %, two at the most (same
+// articles); improvement works are depreciated at 10 % a year for 10 years under every scheme.
+inline constexpr TBaremes kBaremesAmortissement{
+    {{kRegimePerissol, {{4, 100}, {20, 20}}, false},
+     {kRegimeBessonNeuf, {{5, 80}, {4, 25}}, true},
+     {kRegimeRobienClassique, {{5, 80}, {4, 25}}, true},
+     {kRegimeRobienRecentre, {{7, 60}, {2, 40}}, false},
+     {kRegimeBorlooNeuf, {{7, 60}, {2, 40}}, true}},
+    {10, 100},
+    {3, 25},
+    2,
+};
 
 // ---- Statement 2072-E (value added)
 

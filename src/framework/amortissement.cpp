@@ -8,32 +8,8 @@
 
 namespace {
 
-// A stretch of a schedule: so many years at one yearly rate, in thousandths (25 is 2.5 %):
-// whole numbers, so that a year's rate times its months is exact.
-struct TPalier {
-  long Annees;
-  long TauxMillieme;
-};
-
-// The statutory schedule of a scheme's investment, and whether it may be extended.
-struct TBareme {
-  short Regime;
-  TPalier Paliers[2];
-  bool Prorogeable;
-};
-
-constexpr TBareme kBaremes[] = {
-    {kRegimePerissol, {{4, 100}, {20, 20}}, false},
-    {kRegimeBessonNeuf, {{5, 80}, {4, 25}}, true},
-    {kRegimeRobienClassique, {{5, 80}, {4, 25}}, true},
-    {kRegimeRobienRecentre, {{7, 60}, {2, 40}}, false},
-    {kRegimeBorlooNeuf, {{7, 60}, {2, 40}}, true},
-};
-constexpr TPalier kAmeliorations{10, 100};  // lines 5-7, every scheme
-constexpr TPalier kPeriodeProrogation{3, 25};
 // A rate in thousandths over twelve months: the year's amount is base x (months x rate) / 12000.
 constexpr long long kDiviseurMois = 12 * 1000;
-constexpr long kMaxProrogations = 2;
 constexpr int kDernierInvestissement = 4;  // lines 1-4 follow the scheme's schedule
 // Beyond this many years after its start a line is past any schedule; keeps month counts
 // far from overflow whatever the year.
@@ -121,21 +97,21 @@ void TAmortissement::Init() {
   Regime = kRegimeAucun;
 }
 
-void TAmortissement::CalculAmortissementPropriete(double* res, bool cumul) const {
+void TAmortissement::CalculAmortissementPropriete(double* res, bool cumul, const TBaremes& baremes) const {
   if (res == nullptr) return;
   *res = 0;
-  const auto bareme = std::find_if(std::begin(kBaremes), std::end(kBaremes),
+  const auto bareme = std::find_if(std::begin(baremes.Regimes), std::end(baremes.Regimes),
                                    [this](const TBareme& b) { return b.Regime == Regime; });
-  if (bareme == std::end(kBaremes) || Annee <= 0) return;
+  if (bareme == std::end(baremes.Regimes) || Annee <= 0) return;
 
   TEcheancier investissement;
   for (const TPalier& palier : bareme->Paliers) investissement.Ajoute(palier);
   if (bareme->Prorogeable) {
-    const long periodes = std::clamp(getEntree(1, 1).Nombre, 0L, kMaxProrogations);
-    investissement.Ajoute({kPeriodeProrogation.Annees * periodes, kPeriodeProrogation.TauxMillieme});
+    const long periodes = std::clamp(getEntree(1, 1).Nombre, 0L, baremes.MaxProrogations);
+    investissement.Ajoute({baremes.Prorogation.Annees * periodes, baremes.Prorogation.TauxMillieme});
   }
   TEcheancier ameliorations;
-  ameliorations.Ajoute(kAmeliorations);
+  ameliorations.Ajoute(baremes.Ameliorations);
 
   TParts parts{};
   for (int numero = 1; numero <= kNbLignes; ++numero) {

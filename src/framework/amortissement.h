@@ -21,6 +21,28 @@ enum RegimeAmortissement : short {
   kRegimeBorlooNeuf = 5,
 };
 
+// A stretch of a statutory schedule: so many years at one yearly rate, in thousandths (25 is
+// 2.5 %): whole numbers, so that a year's rate times its months is exact.
+struct TPalier {
+  long Annees;
+  long TauxMillieme;
+};
+// The statutory schedule of a scheme's investment lines, and whether it may be extended.
+struct TBareme {
+  short Regime;
+  TPalier Paliers[2];
+  bool Prorogeable;
+};
+// The statutory schedules the library applies, given by its caller: one per scheme, the
+// improvements' schedule (lines 5-7, every scheme), the extension period and how many of
+// them may be elected.
+struct TBaremes {
+  TBareme Regimes[5];
+  TPalier Ameliorations;
+  TPalier Prorogation;
+  long MaxProrogations;
+};
+
 class TAmortissement {
  public:
   static constexpr int kNbLignes = 7;   // line 1 the investment, 2-4 and 5-7 two groups of expenses
@@ -55,17 +77,16 @@ class TAmortissement {
   // rounded once, half away from zero, exactly for amounts in euros and cents (a true half
   // euro gives the euro above); with `cumul`, the depreciation cumulated from each
   // line's start to the 31 December of the year. Writes nothing through a null `res`; gives
-  // 0 for a scheme outside 1-5 or a year <= 0. The object is not changed.
+  // 0 for a scheme `baremes` does not list or a year <= 0. The object is not changed.
   //
   // Line 1 (the investment) and lines 2-4 (reconstruction, enlargement) follow the scheme's
-  // schedule, each from its own start; lines 5-7 (improvements) 10 % a year for 10 years.
-  // Besson neuf, Robien classique and Borloo neuf may be extended, lines 1-4 only, by
-  // periods of 3 years at 2.5 % (the number elected, clamped to 0-2, is the whole number of
-  // series 1 entry 1). A line starts on the first day of the month of its start date; each
+  // schedule, each from its own start; lines 5-7 (improvements) the improvements' schedule.
+  // A scheme that may be extended is, lines 1-4 only, by the periods elected (the whole
+  // number of series 1 entry 1, clamped to 0 and the most allowed). A line starts on the first day of the month of its start date; each
   // month of the year inside its schedule counts for a twelfth of that schedule year's rate.
   // A line without a positive amount, without a valid start month, or starting after the
   // year gives 0.
-  void CalculAmortissementPropriete(double* res, bool cumul) const;
+  void CalculAmortissementPropriete(double* res, bool cumul, const TBaremes& baremes) const;
 
   // Lines, amounts, series and entries are numbered from 1 as on the form; a number out of
   // range raises std::out_of_range.

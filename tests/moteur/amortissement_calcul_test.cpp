@@ -4,7 +4,7 @@
 
 #include <numeric>
 
-#include "amortissement.h"
+#include "amortissement2072.h"
 
 namespace {
 
@@ -19,8 +19,8 @@ struct Cas {
   double attendu;
 };
 
-TAmortissement Objet(const Cas& c) {
-  TAmortissement a;
+zorfiscal2072::TAmortissement2072 Objet(const Cas& c) {
+  zorfiscal2072::TAmortissement2072 a;
   a.setRegime(c.regime);
   a.setAnnee(c.annee);
   a.setLigne(c.ligne, {c.montant, c.debut});
@@ -28,7 +28,7 @@ TAmortissement Objet(const Cas& c) {
   return a;
 }
 
-double Deduction(const TAmortissement& a, bool cumul = false) {
+double Deduction(const zorfiscal2072::TAmortissement2072& a, bool cumul = false) {
   double res = -1;
   a.CalculAmortissementPropriete(&res, cumul);
   return res;
@@ -125,7 +125,7 @@ TEST(CalculAmortissement, DemiEuroExact) {
 }
 
 TEST(CalculAmortissement, LignesCumulEtObjetInchange) {
-  TAmortissement a = Objet(kCas[0]);
+  zorfiscal2072::TAmortissement2072 a = Objet(kCas[0]);
   a.CalculAmortissementPropriete(nullptr, false);  // nothing written, no crash
   EXPECT_EQ(Deduction(a, true), 80000 + 3750);    // cumulated: 5 years at 8 %, 9 months at 2.5 %
   a.setLigne(3, {10000, 20090101});
@@ -133,11 +133,11 @@ TEST(CalculAmortissement, LignesCumulEtObjetInchange) {
   a.setMontant(1, 99999);  // reserved values change nothing
   a.getEntree(1, 1).Montant1 = 5000;
   a.getEntree(2, 1).Nombre = 2;
-  const TAmortissement avant = a;
+  const zorfiscal2072::TAmortissement2072 avant = a;
   EXPECT_EQ(Deduction(a), 7750 + 800 + 1200);
   EXPECT_EQ(a, avant);
   // Three lines of 8.33 each give 25: rounded once, not three times.
-  TAmortissement tiers = Objet({P, 5, 1000, 20111201, 0, 2011, 0});
+  zorfiscal2072::TAmortissement2072 tiers = Objet({P, 5, 1000, 20111201, 0, 2011, 0});
   tiers.setLigne(6, {1000, 20111201});
   tiers.setLigne(7, {1000, 20111201});
   EXPECT_EQ(Deduction(tiers), 25);

@@ -30,19 +30,14 @@ void LettresSansIndex(std::vector<lettres::DescriptionLettre>& lettres) {
   });
 }
 
-// A second value of the letter's type, other than the first and than the defaults.
+// Another value of the letter's type: the example value with the last digit of its whole part
+// changed (a flag sent as an amount keeps only that part).
 std::string AutreValeur(const lettres::DescriptionLettre& d) {
-  switch (d.primitive) {
-    case lettres::Primitive::Texte: return "x";
-    case lettres::Primitive::Court:
-    case lettres::Primitive::Long: return "4";
-    case lettres::Primitive::MoisJour: return "08";
-    case lettres::Primitive::SiecleAnnee: return "2010";
-    case lettres::Primitive::Reel: return "99";
-    case lettres::Primitive::ReelFormat: return d.taille == 5 ? "99.00000" : "99.00";
-    case lettres::Primitive::Date: return "16/04/2010";
-  }
-  return "";
+  std::string v = aide::ValeurExemple(d);
+  const std::size_t chiffre = v.find_last_of("0123456789", v.find('.'));
+  if (chiffre == std::string::npos) return "x";
+  v[chiffre] = v[chiffre] == '9' ? '0' : static_cast<char>(v[chiffre] + 1);
+  return v;
 }
 
 // A field Init keeps (R::Gardes()): the code that names the record or what it belongs to.
