@@ -41,7 +41,7 @@ const lettres::TableLettres<TAssocie2072>& TAssocie2072::Lettres() {
       LETTRE(12063, RattacheFoyer2042, Court, 0, "Quote-part déclarée avec la déclaration de revenus d'un foyer")
           .Parmi(ListeOuiNon),
       LETTRE(12064, Denomination, Texte, 101, "Dénomination (personne morale)"),
-      LETTRE(12075, NombreParts, ReelFormat, 5, "Nombre de parts détenues").En(Unite::Parts),
+      LETTRE(12075, NombreParts, ReelFormat, 5, "Nombre de parts au 31 décembre").En(Unite::Parts),
       LETTRE(12076, PourcentageDetention, ReelFormat, 5, "Pourcentage du capital détenu").En(Unite::Pourcent).Calcule(),
       LETTRE(12077, ValeurParts, Reel, 0, "Valeur des parts détenues").Calcule(),
       LETTRE(12078, RegimeFiscal, Long, 0, "Régime fiscal").Parmi(ListeRegimeFiscal),

@@ -59,22 +59,16 @@ bool TDonneeProprieteFoncierPropriete::TransfertUneLettre(structLettre* l, TInde
 }
 
 void TDonneeProprieteFoncierPropriete::InitResultat() {
-  for (double* montant : {&TotalRecette, &TotalRecetteCRLCalcul, &RecetteCRLCalcul, &TauxDeduction,
-                          &DeductionAmortissement, &AmortissementSIPlafonnable, &TotalCharge, &RevenuOuDeficit,
-                          &RemunerationNetteAssocie, &Resultat})
-    *montant = 0;
+  EffaceChiffres(lettres::Nature::Calculee);
+  RecetteCRLCalcul = TauxDeduction = AmortissementSIPlafonnable = 0;
   arbre::PourChaqueSousEnregistrement(*this, [](auto& sous) { sous.InitResultat(); });
 }
 
-// The year's entered figures; TravauxProprieteRurale survives (only Init clears it).
+// The year's entered figures; TravauxProprieteRurale survives (only Init clears it), and the
+// base of the deduction, computed, goes with the entries.
 void TDonneeProprieteFoncierPropriete::InitPartielle() {
-  for (double* montant :
-       {&LoyerBrut, &ChargeLocataire, &RecetteDiverse, &RecettePossible, &RecetteCRL, &FraisGerance, &Assurance,
-        &TravauxReparation, &ChargesEspacesNaturels, &TravauxTransformation, &TravauxGrosseReparation,
-        &AssuranceFraisZR, &ChargesRecuperable, &IndemniteEtFrais, &BaseCalculDeduction, &ImpotEtTaxe,
-        &DeductionFraisDivers, &Provision, &Regularisation, &InteretEmprunt, &ReintegrationDeduction,
-        &RemunerationBruteAssocie, &RevenuAutreSI})
-    *montant = 0;
+  EffaceChiffres(lettres::Nature::Saisie);
+  RecetteCRL = BaseCalculDeduction = 0;
   OptionTauxDeduction = OptionTauxDeduction::Aucune;
   arbre::PourChaqueSousEnregistrement(*this, [](auto& sous) { sous.InitPartielle(); });
 }

@@ -86,7 +86,7 @@ const lettres::TableLettres<TInfogene2072>& TInfogene2072::Lettres() {
       LETTRE(12376, ImpressionGroupeImmeubles, Long, 0, "Imprimer par groupe d'immeubles").Parmi(ListeOuiNon),
       // Rental-income contribution
       LETTRE(12322, RecetteSoumiseCRL, Reel, 0,
-             "Recettes de la société soumises à la contribution sur les revenus locatifs")
+             "Recettes de la société soumises à la contribution")
           .Calcule(),
       LETTRE(12323, MontantCRL, Reel, 0, "Contribution sur les revenus locatifs due").Calcule(),
       LETTRE(12324, AcompteCRL, Reel, 0, "Acompte de contribution déjà versé"),

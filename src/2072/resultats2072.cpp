@@ -63,22 +63,6 @@ bool TResultatGlobalARepartir::TransfertLettreXX(structLettre* l, long sens) { r
 
 // ---- TDonneeProprieteFoncierCumul
 
-// Entered figures.
-void TDonneeProprieteFoncierCumul::InitPartielle() {
-  LoyerBrut = RecettePossible = ChargeLocataire = RecetteDiverse = 0;
-  IndemniteEtFrais = ChargesRecuperable = DeductionFraisDivers = 0;
-  FraisGerance = ForfaitGestionValeur = Assurance = TravauxReparation = ChargesEspacesNaturels = 0;
-  TravauxTransformation = TravauxGrosseReparation = AssuranceFraisZR = ImpotEtTaxe = 0;
-  Provision = Regularisation = InteretEmprunt = 0;
-  ReintegrationDeduction = RemunerationBruteAssocie = RevenuAutreSI = 0;
-}
-
-// Computed figures.
-void TDonneeProprieteFoncierCumul::InitResultat() {
-  TotalRecette = TotalRecetteCRLCalcul = DeductionAmortissement = TotalCharge = 0;
-  RevenuOuDeficit = RemunerationNetteAssocie = Resultat = 0;
-}
-
 const lettres::TableLettres<TDonneeProprieteFoncierCumul>& TDonneeProprieteFoncierCumul::Lettres() {
   using R = TDonneeProprieteFoncierCumul;
   static const lettres::TableLettres<R> table{

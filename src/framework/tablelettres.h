@@ -81,6 +81,13 @@ enum class Gabarit : std::uint8_t {
 enum class Liste : std::uint8_t;
 inline constexpr Liste kAucuneListe{};
 
+// One of the lists a field takes its values from when another field of its record holds
+// `valeur` (the schemes a property's category offers).
+struct ListeSelonValeur {
+  long valeur;
+  Liste liste;
+};
+
 // What the dictionary and hosts know of a letter.
 struct DescriptionLettre {
   short code;
@@ -96,7 +103,11 @@ struct DescriptionLettre {
   // A title or legal form: `liste` holds a natural person's titles, `listeMorale` a legal
   // person's forms, chosen by the person type held in field `champType` of the same record.
   Liste listeMorale = kAucuneListe;
-  const char* champType = nullptr;
+  const char* champType = nullptr;  // the field of the same record whose value chooses the list
+  // The lists `champType`'s values choose among, each a part of `liste`; a value no row names
+  // offers none of them.
+  const ListeSelonValeur* listesSelon = nullptr;
+  std::size_t nbListesSelon = 0;
   Gabarit gabarit = Gabarit::Libre;
   const char* gabaritChamps[2] = {nullptr, nullptr};  // fields of the same record the shape reads
   char type() const { return TypeLettre(primitive); }
@@ -153,6 +164,15 @@ struct LettreChamp {
       d.listeMorale = formes;
       d.champType = champType;
       d.unite = Unite::Aucune;
+    });
+  }
+  // A coded field whose offered values, within its list, depend on the value of `champ`.
+  template <std::size_t N>
+  LettreChamp SelonValeur(const char* champ, const ListeSelonValeur (&listes)[N]) const {
+    return Avec([&](DescriptionLettre& d) {
+      d.champType = champ;
+      d.listesSelon = listes;
+      d.nbListesSelon = N;
     });
   }
   // A value of a known shape; a SIRET names its SIREN and NIC fields, a postal code its

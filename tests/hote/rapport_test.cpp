@@ -138,7 +138,7 @@ TEST(Rapport, PrintedReportsCarryTheFiguresAPagePerStatementAndFitThePage) {
     std::istringstream lignes(LitFichier(resume));
     int chiffres = 0;
     for (std::string l; std::getline(lignes, l);)
-      for (const char* libelle : {"Revenu net ou déficit  ", "Montant de la contribution", "Recettes soumises"})
+      for (const char* libelle : {"Revenu net ou déficit  ", "Contribution sur les revenus locatifs due", "Recettes de la société soumises"})
         if (l.find(libelle) != std::string::npos) {
           EXPECT_NE(compact.find(sansBlancs(l)), std::string::npos) << l;  // the label, then its amount
           ++chiffres;

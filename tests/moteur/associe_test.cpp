@@ -1,6 +1,3 @@
-#include <map>
-#include <set>
-#include <sstream>
 
 #include "aide_lettres.h"
 #include "associe2072.h"
@@ -10,48 +7,9 @@ using namespace zorfiscal2072;
 
 namespace {
 
-// "12055-12057 S, 12061 L" -> {12055:'S', 12056:'S', 12057:'S', 12061:'L'}
-std::map<int, char> Codes(const std::string& liste) {
-  std::map<int, char> codes;
-  std::istringstream flux(liste);
-  std::string plage;
-  char type = 0;
-  while (flux >> plage >> type) {
-    const auto tiret = plage.find('-');
-    const int debut = std::stoi(plage.substr(0, tiret));
-    const int fin = tiret == std::string::npos ? debut : std::stoi(plage.substr(tiret + 1));
-    for (int c = debut; c <= fin; ++c) codes[c] = type;
-    flux.ignore(1, ',');
-  }
-  return codes;
-}
-
-template <class R>
-void VerifieTable(const lettres::TableLettres<R>& table, const std::string& attendus) {
-  std::map<int, char> codes;
-  std::set<std::string> champs;
-  for (const auto& d : table.Descriptions()) {
-    codes[d.code] = d.type();
-    champs.insert(d.champ);
-  }
-  EXPECT_EQ(codes, Codes(attendus));
-  EXPECT_EQ(champs.size(), table.size()) << "a field is declared under two codes";
-}
-
 TIndex Index(int cle, int position) { return TIndex{{cle, position}}; }
 
 }  // namespace
-
-TEST(Associe, LesTablesSontCellesDuDictionnaire) {
-  VerifieTable(TAssocie2072::Lettres(),
-               "12055-12057 S, 12061 L, 12062 S, 12063 L, 12064 S, 12075-12077 D, 12078 L, 12080-12082 D, "
-               "12083-12086 L, 12087 S, 12088-12090 L, 12091 S, 12318 L, 12361-12363 D, 12364 L, 12437 S, "
-               "12519-12520 L, 12521 d, 12541 L, 12546-12548 S, 12562 L, 12639 L, 12694 S, 12742 D, "
-               "12751-12752 L, 12753-12758 S, 12759 D");
-  VerifieTable(TBulletin2072::Lettres(), "12092-12093 D, 12542 D, 12634-12635 D, 12685-12691 D, 12707-12708 L");
-  VerifieTable(TProprieteReport::Lettres(), "12094-12095 D, 12098-12099 D, 12425 D, 12636-12638 D");
-  VerifieTable(TQuotePartPropriete::Lettres(), "12684 D, 12695-12699 D, 12700 L, 12701 D, 12767-12768 S");
-}
 
 TEST(Associe, ChaqueLettreFaitLAllerRetourParLAssocie) {
   TAssocie2072 a;

@@ -1,6 +1,9 @@
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -43,7 +46,46 @@ TIndex IndexComplet() {
   return index;
 }
 
+using CodesParEnregistrement = std::map<std::string, std::map<int, char>>;
+
+// tests/moteur/codes_enregistrements.txt: "TLocataire: 12593-12595 S, 12596 L, 12654 S", a
+// record's line holding each code or range of codes with its type; a record may have two lines.
+CodesParEnregistrement CodesAttendus() {
+  std::ifstream fichier(std::filesystem::path(SCI2072_EXEMPLES).parent_path() / "tests/moteur/codes_enregistrements.txt");
+  CodesParEnregistrement attendus;
+  std::string ligne;
+  while (std::getline(fichier, ligne)) {
+    if (ligne.empty() || ligne[0] == '#') continue;
+    std::istringstream flux(ligne.substr(ligne.find(':') + 1));
+    std::map<int, char>& codes = attendus[ligne.substr(0, ligne.find(':'))];
+    std::string plage;
+    char type = 0;
+    while (flux >> plage >> type) {
+      const auto tiret = plage.find('-');
+      const int debut = std::stoi(plage.substr(0, tiret));
+      const int fin = tiret == std::string::npos ? debut : std::stoi(plage.substr(tiret + 1));
+      for (int c = debut; c <= fin; ++c) codes[c] = type;
+      flux.ignore(1, ',');
+    }
+  }
+  return attendus;
+}
+
 }  // namespace
+
+// Each record answers for exactly its codes, with their types, each field under one code.
+TEST(Dictionnaire, ChaqueEnregistrementSesCodes) {
+  CodesParEnregistrement lus;
+  std::map<std::string, std::set<std::string>> champs;
+  for (const EntreeDictionnaire& e : Dictionnaire2072()) {
+    lus[e.enregistrement][e.lettre.code] = e.lettre.type();
+    EXPECT_TRUE(champs[e.enregistrement].insert(e.lettre.champ).second) << e.enregistrement << " " << e.lettre.champ;
+  }
+  const CodesParEnregistrement attendus = CodesAttendus();
+  ASSERT_EQ(attendus.size(), 53u);
+  for (const auto& [enregistrement, codes] : attendus) EXPECT_EQ(lus[enregistrement], codes) << enregistrement;
+  EXPECT_EQ(lus.size(), attendus.size());
+}
 
 TEST(Dictionnaire, ContenuOrdreEtTypes) {
   structListeLettres* liste = nullptr;
@@ -108,11 +150,6 @@ TEST(Dictionnaire, AccordAvecLesEnregistrements) {
     EXPECT_EQ(aide::Lit(d, static_cast<short>(code), IndexComplet()), "<refused>") << code;
   }
 
-  // The cumulative records are offered to the host on their own.
-  TDonneeProprieteFoncierCumul foncier;
-  aide::VerifieAllerRetour(foncier, TDonneeProprieteFoncierCumul::Lettres().Descriptions());
-  TResultatARepartirCumul resultat;
-  aide::VerifieAllerRetour(resultat, TResultatARepartirCumul::Lettres().Descriptions());
 }
 
 // The catalogue: every entry has a label, one of its own; a coded field names a list the
@@ -139,18 +176,29 @@ TEST(Catalogue, LibellesListesEtUsages) {
     }
     if (!d.codee()) continue;
     EXPECT_EQ(d.unite, lettres::Unite::Aucune) << quoi;
-    for (lettres::Liste l : {d.liste, d.listeMorale}) {
+    std::vector<lettres::Liste> listes{d.liste, d.listeMorale};
+    for (std::size_t k = 0; k < d.nbListesSelon; ++k) {
+      listes.push_back(d.listesSelon[k].liste);
+      // a list chosen by another field is a part of the field's list
+      for (const TElement& x : *tables.Liste(d.listesSelon[k].liste))
+        EXPECT_TRUE(std::any_of(tables.Liste(d.liste)->begin(), tables.Liste(d.liste)->end(),
+                                [&](const TElement& y) { return y.get_enum() == x.get_enum(); }))
+            << quoi << ": " << x.get_enum();
+    }
+    for (lettres::Liste l : listes) {
       if (l == lettres::kAucuneListe) continue;
       ASSERT_NE(tables.Liste(l), nullptr) << quoi;
       utilisees.insert(l);
     }
-    if (d.listeMorale != lettres::kAucuneListe) {
+    if (d.listeMorale != lettres::kAucuneListe || d.nbListesSelon > 0) {
       const auto& lignes = Dictionnaire2072();
       const auto type = std::find_if(lignes.begin(), lignes.end(), [&](const EntreeDictionnaire& t) {
         return t.enregistrement == e.enregistrement && std::string(t.lettre.champ) == d.champType;
       });
       ASSERT_NE(type, lignes.end()) << quoi;
-      EXPECT_EQ(type->lettre.liste, lettres::Liste::ListeTypePersonne) << quoi;
+      if (d.listeMorale != lettres::kAucuneListe) {
+        EXPECT_EQ(type->lettre.liste, lettres::Liste::ListeTypePersonne) << quoi;
+      }
     }
   }
   EXPECT_EQ(TTables_2072::Listes().size(), 36u);

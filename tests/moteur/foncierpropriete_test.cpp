@@ -32,7 +32,6 @@ void VerifieRemise(void (Foncier::*remise)(), const std::set<short>& remises) {
 }  // namespace
 
 TEST(DonneeProprieteFoncier, EchangeSesLettresEtCellesDuForfaitDeGestion) {
-  EXPECT_EQ(Foncier::Lettres().size(), 35u);
   Foncier foncier;
   aide::VerifieAllerRetour(foncier, ToutesLettres(), TIndex{{300, 4}});
   EXPECT_EQ(foncier.getForfaitGestion().getLie(), 3);

@@ -50,7 +50,6 @@ TPropriete2072 ProprieteRemplie() {
 
 TEST(Propriete, ChaqueLettreDeLaProprieteEtDeSesSousEnregistrementsFaitLAllerRetour) {
   TPropriete2072 p = ProprieteGarnie();
-  EXPECT_EQ(TPropriete2072::Lettres().size(), 24u);
   for (const Famille& f : Familles()) aide::VerifieAllerRetour(p, f.descriptions, f.index);
   // Position 1 reached the second tenant only.
   EXPECT_EQ(p.getLocataire()[0], TLocataire());

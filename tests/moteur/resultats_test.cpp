@@ -10,25 +10,6 @@ using lettres::DescriptionLettre;
 
 namespace {
 
-// Codes of the dictionary, given as ranges, each of type 'D'.
-std::set<short> Plages(std::initializer_list<std::pair<short, short>> plages) {
-  std::set<short> codes;
-  for (auto [de, a] : plages)
-    for (int c = de; c <= a; ++c) codes.insert(static_cast<short>(c));
-  return codes;
-}
-
-template <class R>
-void VerifieCodesDuDictionnaire(const std::set<short>& attendus) {
-  std::set<short> codes;
-  for (const auto& d : R::Lettres().Descriptions()) {
-    codes.insert(d.code);
-    EXPECT_EQ(d.type(), 'D') << d.code;
-  }
-  EXPECT_EQ(codes, attendus);
-  EXPECT_EQ(R::Lettres().size(), attendus.size());
-}
-
 // Every letter set to 7, then the reset: the fields that read back 0.
 template <class R, class Reset>
 std::set<std::string> ChampsRemisAZero(R& record, Reset reset) {
@@ -52,14 +33,6 @@ TEST(Resultats, ChaqueTableEchangeSesCodesEtRefuseCeuxDesAutres) {
   aide::VerifieAllerRetour(cumul, TResultatARepartirCumul::Lettres().Descriptions());
   aide::VerifieAllerRetour(global, TResultatGlobalARepartir::Lettres().Descriptions());
   aide::VerifieAllerRetour(foncier, TDonneeProprieteFoncierCumul::Lettres().Descriptions());
-
-  VerifieCodesDuDictionnaire<TResultatARepartirPropriete>(
-      Plages({{12202, 12203}, {12206, 12207}, {12426, 12426}, {12673, 12674}, {12764, 12764}}));
-  VerifieCodesDuDictionnaire<TResultatARepartirCumul>(Plages({{12369, 12370}, {12373, 12374}, {12427, 12427}}));
-  VerifieCodesDuDictionnaire<TResultatGlobalARepartir>(Plages({{12702, 12706}}));
-  VerifieCodesDuDictionnaire<TDonneeProprieteFoncierCumul>(
-      Plages({{12172, 12172}, {12174, 12177}, {12179, 12179}, {12181, 12185}, {12188, 12200},
-              {12365, 12365}, {12367, 12368}, {12397, 12397}, {12429, 12429}}));
 
   // Same field, other record's code: a property's result and the cumulative one never mix.
   EXPECT_EQ(aide::Lit(propriete, 12369), "<refused>");

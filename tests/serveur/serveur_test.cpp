@@ -260,6 +260,13 @@ TEST_F(Serveur, ScreensEnterCheckSaveAndRefuse) {
   EXPECT_FALSE(fs::exists(m_espace / "copie.json"));
   EXPECT_EQ(std::distance(fs::directory_iterator(m_espace / ".corbeille"), fs::directory_iterator()), 1);
   EXPECT_EQ(Poste("/espace/nouvelle", {{"nom", "parc"}})->status, 409);
+
+  // What a file gives that loads but should be looked at is shown on its screens.
+  Ecrit("espace/douteuse.json", R"({"format": "sci2072-declaration", "version": 1, "year": 2012, "letters": []})");
+  page = Get("/d/douteuse.json/general");
+  EXPECT_NE(page->body.find("Le fichier donne 1 valeur à vérifier"), std::string::npos);
+  EXPECT_NE(page->body.find("this engine computes the 2011 return"), std::string::npos);
+  EXPECT_EQ(Get("/d/parc.json/general")->body.find("id=\"avertissements\""), std::string::npos);
 }
 
 }  // namespace

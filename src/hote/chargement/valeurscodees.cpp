@@ -112,6 +112,7 @@ std::string ProblemeCode(const lettres::DescriptionLettre& d, lettres::Liste lis
   if (entrees == nullptr) return {};
   const auto dans = [code](const TElement& e) { return e.get_enum() == code; };
   if (std::any_of(entrees->begin(), entrees->end(), dans)) return {};
+  if (!AvertissementCodeAncien(liste, valeur).empty()) return {};
   long long defaut = 0;
   if (Entier(ValeurParDefaut(d.code), defaut) && defaut == code) return {};
   std::string texte = std::string("not a ") + NomDesCodes(liste) + "; expected ";
@@ -128,6 +129,41 @@ std::string ProblemeCode(const lettres::DescriptionLettre& d, lettres::Liste lis
     if (!(*entrees)[k].get_libelle().empty()) texte += " " + (*entrees)[k].get_libelle();
   }
   return texte;
+}
+
+std::string ProblemeOffert(const lettres::DescriptionLettre& d, const std::string& choix, const std::string& valeur) {
+  long long code = 0, choisi = 0, defaut = 0;
+  if (!Entier(valeur, code) || (Entier(ValeurParDefaut(d.code), defaut) && defaut == code)) return {};
+  Entier(choix, choisi);
+  const TTables_2072& tables = *TTables_2072::getInstance();
+  const std::vector<TElement>* offertes = nullptr;
+  for (std::size_t k = 0; k < d.nbListesSelon; ++k)
+    if (d.listesSelon[k].valeur == choisi) offertes = tables.Liste(d.listesSelon[k].liste);
+  const auto dans = [code](const TElement& e) { return e.get_enum() == code; };
+  if (offertes != nullptr && std::any_of(offertes->begin(), offertes->end(), dans)) return {};
+  std::string texte = std::string("a ") + NomDesCodes(d.liste) + " " + d.champType + " " + std::to_string(choisi) +
+                      " does not offer (it offers ";
+  if (offertes == nullptr) {
+    texte += "none";
+  } else {
+    for (std::size_t k = 0; k < offertes->size(); ++k) texte += (k ? ", " : "") + std::to_string((*offertes)[k].get_enum());
+  }
+  return texte + "); the computation takes it as given";
+}
+
+std::string AvertissementCodeAncien(lettres::Liste liste, const std::string& valeur) {
+  long long code = 0;
+  if (!Entier(valeur, code)) return {};
+  for (const CodeAncien2072& ancien : kCodesAnciens2072) {
+    if (ancien.liste != liste || ancien.code != code) continue;
+    const std::vector<TElement>& entrees = *TTables_2072::getInstance()->Liste(liste);
+    const auto pris = std::find_if(entrees.begin(), entrees.end(),
+                                   [&](const TElement& e) { return e.get_enum() == ancien.prisPour; });
+    const std::string libelle = pris != entrees.end() ? " " + pris->get_libelle() : "";
+    return "an older " + std::string(NomDesCodes(liste)) + ", no longer offered: the computation takes it as " +
+           std::to_string(ancien.prisPour) + libelle + "; enter " + std::to_string(ancien.prisPour) + " instead";
+  }
+  return {};
 }
 
 std::string ProblemeSiren(const std::string& valeur) {

@@ -17,6 +17,17 @@ const char* NomDesCodes(lettres::Liste liste);
 std::string ProblemeCode(const lettres::DescriptionLettre& description, lettres::Liste liste,
                          const std::string& valeur);
 
+// For a field whose offered values depend on another field's (`choix`: a property's
+// category for its scheme), why `valeur` is not among those offered ("a tax scheme Categorie
+// 4 does not offer (it offers 1, 6, ...)"), or empty. The field's default always is.
+std::string ProblemeOffert(const lettres::DescriptionLettre& description, const std::string& choix,
+                           const std::string& valeur);
+
+// What a person should know of a code `liste` no longer offers but the engine still takes
+// as another ("an older property category, no longer offered: the computation takes it as
+// 4 ..."), or empty when `valeur` is no such code.
+std::string AvertissementCodeAncien(lettres::Liste liste, const std::string& valeur);
+
 // The value a fresh record gives the field of `code`, as its letter carries it.
 const std::string& ValeurParDefaut(int code);
 

@@ -123,6 +123,12 @@ class VerificationValeurs {
       if (!probleme.empty() && d.listeMorale != lettres::kAucuneListe)
         probleme += std::string(" (") + d.champType + (morale ? " 2, a legal person)" : " 1, a natural person)");
       if (!probleme.empty()) m_rapport.Ajoute(l, probleme);
+      if (probleme.empty() && d.nbListesSelon > 0) {
+        if (std::string offert = ProblemeOffert(d, Valeur(v.type, l.index), l.valeur); !offert.empty())
+          m_rapport.Avertit(l, offert);
+      }
+      if (const std::string ancien = AvertissementCodeAncien(d.liste, l.valeur); !ancien.empty())
+        m_rapport.Avertit(l, ancien);
     }
     if (l.valeur.empty() || !m_controles.gabarits) return;
     std::string avertissement;

@@ -40,13 +40,14 @@ bool TenuPar(int code, std::string_view enregistrement) {
   return false;
 }
 
+// The index's levels, in any order, are the entry's.
 bool MemesNiveaux(const EntreeDictionnaire& e, const Index& index) {
   if (e.niveaux.size() != index.size()) return false;
-  std::vector<int> niveaux = e.niveaux;
+  std::vector<int> niveaux = e.niveaux, cles;
+  for (const auto& niveau : index) cles.push_back(niveau.first);
   std::sort(niveaux.begin(), niveaux.end());
-  for (std::size_t k = 0; k < niveaux.size(); ++k)
-    if (niveaux[k] != index[k].first) return false;
-  return true;
+  std::sort(cles.begin(), cles.end());
+  return niveaux == cles;
 }
 
 // "12569 (TElementLieVA, index {})"
@@ -120,7 +121,16 @@ long long CodeNomme(const LettreNommee& l, const Index& index, std::string& prob
     return -1;
   }
   const auto& parNom = ParNom();
-  const auto trouve = parNom.find(l.champ);
+  auto trouve = parNom.find(l.champ);
+  // "TAdresseGerant.Ville": the field with its record, where the name alone is no field (a
+  // seat's "SocieteAdresseSiege[0].Ville" is one).
+  if (const std::size_t point = l.champ.find('.');
+      trouve == parNom.end() && point != std::string_view::npos && l.enregistrement.empty()) {
+    LettreNommee qualifiee = l;
+    qualifiee.enregistrement = l.champ.substr(0, point);
+    qualifiee.champ = l.champ.substr(point + 1);
+    if (parNom.count(qualifiee.champ) != 0) return CodeNomme(qualifiee, index, probleme);
+  }
   if (trouve == parNom.end()) {
     const std::string proches = NomsProches(l.champ);
     probleme = "unknown field " + CiteValeur(l.champ) +
@@ -148,7 +158,8 @@ long long CodeNomme(const LettreNommee& l, const Index& index, std::string& prob
   }
   if (candidats.size() > 1) {
     probleme = "the field " + CiteValeur(l.champ) + " at index " + DecritIndex(index) + " names " +
-               Candidats(candidats) + ": give \"record\" or \"code\" to choose";
+               Candidats(candidats) + ": give \"record\" or \"code\" to choose, or name it with its record (" +
+               candidats.front()->enregistrement + "." + std::string(l.champ) + ")";
     return -1;
   }
   return candidats.front()->lettre.code;

@@ -18,7 +18,8 @@ struct LettreNommee {
 };
 
 // The letter's code: the code given, once its field and record agree with it, or the one
-// code the field names at the index's levels and in the record. -1 and `probleme` set (the
+// code the field names at the index's levels and in the record ("TAdresseGerant.Ville" names
+// both). The one resolver of field names: files, the C interface and the screens use it. -1 and `probleme` set (the
 // candidates, or the nearest names) when there is none or more than one. A code no letter
 // has is returned as given: the dictionary check reports it.
 long long CodeNomme(const LettreNommee& lettre, const Index& index, std::string& probleme);
