@@ -5,7 +5,9 @@
 #include <string>
 
 #include "aide_lettres.h"
+#include "chargement/valeurscodees.h"
 #include "chargement/verification.h"
+#include "tables2072.h"
 #include "dictionnaire2072.h"
 #include "format/declaration.h"
 
@@ -13,7 +15,9 @@ namespace aide {
 
 // Every letter of every kind of record, each record at position 1 of its level (so each
 // position 0 exists with its defaults and a generated code), with a value of the letter's
-// type that differs from the defaults. Codes and references are consistent: properties
+// type that differs from the defaults; a coded field the last code of its list that is not
+// its default (every person type 2, so titles take a legal person's forms). Codes and
+// references are consistent: properties
 // "P1", partners "A1", sales "S1". A transfer of shares at position 2 carries only a
 // default value: writing must keep it.
 inline hote2072::FichierDeclaration DeclarationComplete() {
@@ -35,6 +39,14 @@ inline hote2072::FichierDeclaration DeclarationComplete() {
     hote2072::Index index;
     for (int n : e.niveaux) index.emplace_back(n, 1);
     std::string valeur = ValeurExemple(e.lettre);
+    if (e.lettre.codee()) {
+      const auto* liste = TTables_2072::getInstance()->Liste(e.lettre.listeMorale != lettres::kAucuneListe
+                                                                 ? e.lettre.listeMorale
+                                                                 : e.lettre.liste);
+      for (const TElement& entree : *liste)
+        if (std::to_string(entree.get_enum()) != hote2072::ValeurParDefaut(e.lettre.code))
+          valeur = std::to_string(entree.get_enum());
+    }
     if (const auto it = kCodes.find(e.lettre.code); it != kCodes.end()) valeur = it->second;
     ajoute(e.lettre.code, std::move(index), std::move(valeur));
   }

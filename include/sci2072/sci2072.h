@@ -68,6 +68,13 @@ void sci2072_libere(char* texte);
  * and the message lists every problem. */
 sci2072_statut sci2072_charge_fichier(sci2072_declaration* declaration, const char* chemin);
 sci2072_statut sci2072_charge_texte(sci2072_declaration* declaration, const char* texte, size_t taille);
+/* What the last successful load found in the file that loads but should be looked at (a
+ * SIREN whose check digit is wrong, a NIC or postal code of the wrong length, a SIRET that is
+ * not the SIREN and NIC, another year than the engine's, an older code and what it is taken
+ * as), one per line, each ending with a newline, as `sci2072` prints them on standard error;
+ * "" when there was none, and for a new declaration. Valid until the next load on the
+ * handle; a NULL handle gives "". */
+const char* sci2072_avertissements(const sci2072_declaration* declaration);
 /* Writes the declaration as a declaration file: atomically to a file, or to a text of the
  * caller's. `options`: SCI2072_ANNOTE, SCI2072_TOUTES. */
 sci2072_statut sci2072_ecrit_fichier(sci2072_declaration* declaration, const char* chemin, int options);

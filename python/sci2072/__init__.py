@@ -56,6 +56,7 @@ def _charge():
         "sci2072_nouvelle": ([], poignee),
         "sci2072_ferme": ([poignee], None),
         "sci2072_message": ([poignee], ctypes.c_char_p),
+        "sci2072_avertissements": ([poignee], ctypes.c_char_p),
         "sci2072_libere": ([ctypes.c_void_p], None),
         "sci2072_charge_fichier": ([poignee, ctypes.c_char_p], ctypes.c_int),
         "sci2072_charge_texte": ([poignee, ctypes.c_char_p, ctypes.c_size_t], ctypes.c_int),
@@ -140,6 +141,13 @@ class Declaration:
         donnees = text.encode() if isinstance(text, str) else bytes(text)
         d._appel(_bib.sci2072_charge_texte, donnees, len(donnees))
         return d
+
+    @property
+    def warnings(self):
+        """What the file loaded from gave that should be looked at, one text each."""
+        if not self._d:
+            return []
+        return _bib.sci2072_avertissements(self._d).decode(errors="replace").splitlines()
 
     def close(self):
         if self._d:

@@ -21,15 +21,19 @@ def test_a_rent_raised_raises_every_partners_share_and_survives_a_round_trip(tmp
     d.save(tmp_path / "out.json")
     relue = sci2072.Declaration.load(tmp_path / "out.json")
     assert relue.text() == d.text()
-    assert relue.year == 2011
+    assert relue.year == 2011 and relue.warnings == []
+    douteuse = sci2072.Declaration.loads('{"format": "sci2072-declaration", "version": 1, "letters": '
+                                         '[{"field": "NumeroSIREN", "value": "123"}]}')
+    assert douteuse.warnings == ['letter 1: code 12544 (NumeroSIREN of TInfogene2072), index {}, '
+                                 'value "123": a SIREN number has 9 digits']
     proprietes = relue.summary()["properties"]
     assert proprietes[0]["receipts"] == pytest.approx(loyer + 1000)
 
 
 @pytest.mark.parametrize("appel, statut, message", [
     (lambda d: d.__setitem__(("LoyerBrut", {300: 0}), "6O000"), sci2072.INVALID, "not an amount"),
-    (lambda d: d["LoyerBrut"], sci2072.USAGE, "at index levels {}"),
-    (lambda d: d["Ville"], sci2072.USAGE, "TAdresseGerant.Ville"),
+    (lambda d: d["LoyerBrut"], sci2072.USAGE, "is no letter at index {}"),
+    (lambda d: d["Ville"], sci2072.USAGE, "name it with its record (TAdresseDeclarant.Ville)"),
     (lambda d: d["Nom", {300: 0, 303: 5}], sci2072.USAGE, "there is no tenant 5"),
     (lambda d: d.move_partner(0, 9), sci2072.USAGE, "there is no partner 9"),
     (lambda d: setattr(d, "year", 0), sci2072.INVALID, "from 1 to 9999"),

@@ -18,6 +18,7 @@ struct ChampDecrit {
   const char* libelle;  // follows the role's label
   Liste liste = lettres::kAucuneListe;
   lettres::Nature nature = lettres::Nature::Saisie;
+  lettres::Gabarit gabarit = lettres::Gabarit::Libre;  // a postal code's shape depends on the country
 };
 
 // In ChampAdresse order. The composed street line is rebuilt from the others by every update.
@@ -30,7 +31,8 @@ constexpr ChampDecrit kChamps[] = {
      lettres::Nature::Calculee},
     {"ComplementDistribution", Primitive::Texte, 51, "complément d'adresse (bâtiment, escalier…)"},
     {"LieuDitHameau", Primitive::Texte, 51, "lieu-dit ou hameau"},
-    {"CodePostal", Primitive::Texte, 6, "code postal"},
+    {"CodePostal", Primitive::Texte, 6, "code postal", lettres::kAucuneListe, lettres::Nature::Saisie,
+     lettres::Gabarit::CodePostal},
     {"Ville", Primitive::Texte, 31, "commune"},
     {"Pays", Primitive::Court, 0, "pays", Liste::ListePays},
     {"TypeVoie", Primitive::Texte, 35, "type de voie (rue, avenue…)"},
@@ -57,6 +59,8 @@ lettres::DescriptionLettre DescriptionAdresse(short code, ChampAdresse champ, co
                                                  lettres::TexteDurable(std::string(role) + " : " + c.libelle));
   d.liste = c.liste;
   d.nature = c.nature;
+  d.gabarit = c.gabarit;
+  if (c.gabarit == lettres::Gabarit::CodePostal) d.gabaritChamps[0] = kChamps[static_cast<int>(ChampAdresse::Pays)].nom;
   return d;
 }
 

@@ -30,6 +30,7 @@ void TAssocie2072::Destruct() {
 const lettres::TableLettres<TAssocie2072>& TAssocie2072::Lettres() {
   using R = TAssocie2072;
   using enum lettres::Liste;
+  using lettres::Gabarit;
   using lettres::Unite;
   static const lettres::TableLettres<R> table{
       LETTRE(12055, Nom, Texte, 41, "Nom"),
@@ -40,7 +41,7 @@ const lettres::TableLettres<TAssocie2072>& TAssocie2072::Lettres() {
       LETTRE(12063, RattacheFoyer2042, Court, 0, "Quote-part déclarée avec la déclaration de revenus d'un foyer")
           .Parmi(ListeOuiNon),
       LETTRE(12064, Denomination, Texte, 101, "Dénomination (personne morale)"),
-      LETTRE(12075, NombreParts, ReelFormat, 5, "Nombre de parts détenues").En(Unite::Parts),
+      LETTRE(12075, NombreParts, ReelFormat, 5, "Nombre de parts au 31 décembre").En(Unite::Parts),
       LETTRE(12076, PourcentageDetention, ReelFormat, 5, "Pourcentage du capital détenu").En(Unite::Pourcent).Calcule(),
       LETTRE(12077, ValeurParts, Reel, 0, "Valeur des parts détenues").Calcule(),
       LETTRE(12078, RegimeFiscal, Long, 0, "Régime fiscal").Parmi(ListeRegimeFiscal),
@@ -66,10 +67,13 @@ const lettres::TableLettres<TAssocie2072>& TAssocie2072::Lettres() {
       LETTRE(12519, PaysNaissance, Court, 0, "Pays de naissance").Parmi(ListePays),
       LETTRE(12520, Type, Court, 0, "Type de personne").Parmi(ListeTypePersonne),
       LETTRE(12521, DateNaissance, Date, 0, "Date de naissance"),
-      LETTRE(12541, FormeJuridiqueOuTitre, Court, 0, "Civilité").Parmi(ListeTitres4),
-      LETTRE(12546, NumeroSIREN, Texte, 21, "Numéro SIREN de l'associé"),
-      LETTRE(12547, NumeroNIC, Texte, 21, "Numéro NIC de l'associé"),
-      LETTRE(12548, NumeroSIRET, Texte, 21, "Numéro SIRET de l'associé").Calcule(),
+      LETTRE(12541, FormeJuridiqueOuTitre, Court, 0, "Civilité ou forme juridique")
+          .SelonType("Type", ListeTitres4, ListeFormesJuridiques4),
+      LETTRE(12546, NumeroSIREN, Texte, 21, "Numéro SIREN de l'associé").AuGabarit(Gabarit::Siren),
+      LETTRE(12547, NumeroNIC, Texte, 21, "Numéro NIC de l'associé").AuGabarit(Gabarit::Nic),
+      LETTRE(12548, NumeroSIRET, Texte, 21, "Numéro SIRET de l'associé")
+          .Calcule()
+          .AuGabarit(Gabarit::Siret, "NumeroSIREN", "NumeroNIC"),
       LETTRE(12562, FormeJuridique, Court, 0, "Forme juridique (personne morale)").Parmi(ListeFormesJuridiques4),
       LETTRE(12639, JouissanceGratuite, Court, 0, "Occupe gratuitement un immeuble de la société").Parmi(ListeOuiNon),
       LETTRE_CLE(12694, CodeAssocie, Texte, 21, "Code de l'associé"),

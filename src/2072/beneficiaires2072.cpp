@@ -28,13 +28,16 @@ bool TLocataire::TransfertUneLettre(structLettre* l, TIndex, long sens) { return
 
 const lettres::TableLettres<TBeneficiaire>& TBeneficiaire::Lettres() {
   using R = TBeneficiaire;
+  using lettres::Gabarit;
   static const lettres::TableLettres<R> table{
       LETTRE_REFERENCE(12736, CodePropriete, Texte, 21, "Bénéficiaire : code de l'immeuble", kNiveauPropriete),
       LETTRE(12737, IdentiteBeneficiaire, Texte, 92, "Identité du bénéficiaire"),
       LETTRE(12738, AdresseBeneficiaire, Texte, 101, "Adresse du bénéficiaire"),
-      LETTRE(12739, SIRENBeneficiaire, Texte, 21, "Numéro SIREN du bénéficiaire"),
-      LETTRE(12740, NICBeneficiaire, Texte, 21, "Numéro NIC du bénéficiaire"),
-      LETTRE(12741, SIRETBeneficiaire, Texte, 21, "Numéro SIRET du bénéficiaire").Calcule(),
+      LETTRE(12739, SIRENBeneficiaire, Texte, 21, "Numéro SIREN du bénéficiaire").AuGabarit(Gabarit::Siren),
+      LETTRE(12740, NICBeneficiaire, Texte, 21, "Numéro NIC du bénéficiaire").AuGabarit(Gabarit::Nic),
+      LETTRE(12741, SIRETBeneficiaire, Texte, 21, "Numéro SIRET du bénéficiaire")
+          .Calcule()
+          .AuGabarit(Gabarit::Siret, "SIRENBeneficiaire", "NICBeneficiaire"),
   };
   return table;
 }

@@ -1,6 +1,7 @@
 #include "donneeis2072.h"
 
 #include <algorithm>
+#include <string>
 
 #include "listes2072.h"
 
@@ -11,11 +12,16 @@ lettres::Nature NatureLettre(TDonneeIS2072::Nature nature) {
   return nature == TDonneeIS2072::Nature::Calculee ? lettres::Nature::Calculee : lettres::Nature::Saisie;
 }
 
+// "Achats (BIC ou IS)": a line's label with its column's.
+const char* DansColonne(const char* libelle, std::size_t colonne) {
+  return lettres::TexteDurable(std::string(libelle) + " (" + TDonneeIS2072::kLibellesColonnes[colonne] + ")");
+}
+
 }  // namespace
 
 const std::array<TDonneeIS2072::DescriptionLigne, TDonneeIS2072::kNbLignes>& TDonneeIS2072::Lignes() {
   static const std::array<DescriptionLigne, kNbLignes> lignes{{
-#define DONNEE_IS2072_LIGNE(nom, code0, code1, nature, libelle) {#nom, {code0, code1}, Nature::nature},
+#define DONNEE_IS2072_LIGNE(nom, code0, code1, nature, libelle) {#nom, {code0, code1}, Nature::nature, libelle},
       LIGNES_DONNEE_IS2072(DONNEE_IS2072_LIGNE)
 #undef DONNEE_IS2072_LIGNE
   }};
@@ -45,10 +51,10 @@ const lettres::TableLettres<TDonneeIS2072>& TDonneeIS2072::Lettres() {
       LETTRE(12214, ExisteAssocieIS, Court, 0, "Associés imposés à l'IS").Parmi(ListeOuiNon).Calcule(),
       LETTRE(12215, ExisteAssocieBIC, Court, 0, "Associés imposés aux BIC").Parmi(ListeOuiNon).Calcule(),
       LETTRE(12216, ExisteAssocieBA, Court, 0, "Associés imposés aux BA").Parmi(ListeOuiNon).Calcule(),
-#define DONNEE_IS2072_LETTRES(nom, code0, code1, nature, libelle)                                            \
-  LETTRE_VIA(code0, #nom "[0]", Reel, 0, libelle " (BIC ou IS)", &r.Montants[nom].at(kColonneBICIS))          \
-      .Est(NatureLettre(Nature::nature)),                                                                    \
-      LETTRE_VIA(code1, #nom "[1]", Reel, 0, libelle " (BA)", &r.Montants[nom].at(kColonneBA))                \
+#define DONNEE_IS2072_LETTRES(nom, code0, code1, nature, libelle)                                              \
+  LETTRE_VIA(code0, #nom "[0]", Reel, 0, DansColonne(libelle, kColonneBICIS), &r.Montants[nom].at(kColonneBICIS)) \
+      .Est(NatureLettre(Nature::nature)),                                                                      \
+      LETTRE_VIA(code1, #nom "[1]", Reel, 0, DansColonne(libelle, kColonneBA), &r.Montants[nom].at(kColonneBA))   \
           .Est(NatureLettre(Nature::nature)),
       LIGNES_DONNEE_IS2072(DONNEE_IS2072_LETTRES)
 #undef DONNEE_IS2072_LETTRES

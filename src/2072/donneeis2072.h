@@ -68,14 +68,17 @@ class TDonneeIS2072 : public TDonneeBase {
   static constexpr std::size_t kColonneBICIS = 0;  // business or corporate-tax rules
   static constexpr std::size_t kColonneBA = 1;     // farm rules
   static constexpr std::size_t kNbColonnes = 2;
+  // The columns as a person reads them: each letter's label ends with its column's.
+  static constexpr const char* kLibellesColonnes[kNbColonnes] = {"BIC ou IS", "BA"};
 
   enum class Nature { Saisie, Calculee };
   struct DescriptionLigne {
     const char* nom;
     std::array<short, kNbColonnes> codes;
     Nature nature;
+    const char* libelle;  // the line's label, without its column
   };
-  // The lines in form order, with their codes and nature.
+  // The lines in form order, with their codes, nature and label.
   static const std::array<DescriptionLigne, kNbLignes>& Lignes();
 
   TDonneeIS2072() { Construct(); }

@@ -10,7 +10,8 @@ lettres::TableLettres<TElementLie> TElementLie::TableCodes(short montant, short 
   using lettres::Nature;
   const auto avec = [libelle](const char* face) { return lettres::TexteDurable(std::string(libelle) + face); };
   return lettres::TableLettres<R>({
-      LETTRE_VIA(montant, "Montant", Reel, 0, avec(" (montant retenu)"), &r.Montant)
+      // The amount used is what the box shows: it takes the box's own label.
+      LETTRE_VIA(montant, "Montant", Reel, 0, libelle, &r.Montant)
           .Est(Nature::LieRetenu),
       lettres::LettreChamp<R>{lettres::Decrit(lie, "Lie", primitiveLie, 0, avec(" : montant retenu égal au calcul")),
                               [](R& r) -> lettres::RefChamp { return &r.Lie; }}

@@ -61,26 +61,26 @@ class TElementLieCodes : public TElementLie {
   }
 };
 
-class TElementLieVA : public TElementLieCodes<12569, 12815, 12816, "Valeur ajoutée"> {};
+class TElementLieVA : public TElementLieCodes<12569, 12815, 12816, "Valeur ajoutée (A - B)"> {};
 class TElementLie2072ELoyersBruts : public TElementLieCodes<12771, 12772, 12773, "2072-E : loyers bruts"> {};
 class TElementLie2072EChargeLocataires
-    : public TElementLieCodes<12774, 12775, 12776, "2072-E : charges du propriétaire payées par les locataires"> {};
+    : public TElementLieCodes<12774, 12775, 12776, "2072-E : dépenses du propriétaire mises à la charge des locataires"> {};
 class TElementLie2072ERecettesDiverses : public TElementLieCodes<12777, 12778, 12779, "2072-E : recettes diverses"> {};
 class TElementLie2072ERentreesCreances
     : public TElementLieCodes<12819, 12820, 12821, "2072-E : rentrées sur créances", 0, lettres::Primitive::Reel> {};
-class TElementLie2072EFraisGerance : public TElementLieCodes<12781, 12782, 12783, "2072-E : frais de gérance"> {};
+class TElementLie2072EFraisGerance : public TElementLieCodes<12781, 12782, 12783, "2072-E : frais d'administration et de gestion"> {};
 class TElementLie2072EAssurance : public TElementLieCodes<12784, 12785, 12786, "2072-E : primes d'assurance"> {};
 class TElementLie2072ETravauxReparation
     : public TElementLieCodes<12787, 12788, 12789, "2072-E : travaux de réparation et d'entretien"> {};
 class TElementLie2072EChargesEspacesNaturels
     : public TElementLieCodes<12790, 12791, 12792, "2072-E : charges des espaces naturels"> {};
-class TElementLie2072ENP : public TElementLieCodes<12793, 12794, 12795, "2072-E : nue-propriété"> {};
+class TElementLie2072ENP : public TElementLieCodes<12793, 12794, 12795, "2072-E : grosses réparations (nue-propriété)"> {};
 class TElementLie2072EAssuranceFraisZR
-    : public TElementLieCodes<12796, 12797, 12798, "2072-E : frais et assurances des monuments historiques"> {};
+    : public TElementLieCodes<12796, 12797, 12798, "2072-E : frais et assurances (monuments historiques)"> {};
 class TElementLie2072EChargesRecuperables
-    : public TElementLieCodes<12799, 12800, 12801, "2072-E : charges récupérables restées à la charge du propriétaire"> {};
+    : public TElementLieCodes<12799, 12800, 12801, "2072-E : charges récupérables non récupérées au départ du locataire"> {};
 class TElementLie2072EIndemnitesEtFrais
-    : public TElementLieCodes<12802, 12803, 12804, "2072-E : indemnités et frais"> {};
+    : public TElementLieCodes<12802, 12803, 12804, "2072-E : indemnités d'éviction et frais de relogement"> {};
 class TElementLie2072EDeductionSpecifique
     : public TElementLieCodes<12805, 12806, 12807, "2072-E : déduction spécifique"> {};
 class TElementLie2072EDeductionAmortissement

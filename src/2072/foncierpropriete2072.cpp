@@ -33,7 +33,7 @@ const lettres::TableLettres<TDonneeProprieteFoncierPropriete>& TDonneeProprieteF
       LETTRE(12161, ImpotEtTaxe, Reel, 0, "Impositions"),
       LETTRE(12149, OptionTauxDeduction, Long, 0, "Déduction spécifique choisie").Parmi(ListeOptionsTauxDeduction),
       LETTRE(12150, TauxDeduction, Reel, 0, "Taux de la déduction spécifique").En(Unite::Fraction).Calcule(),
-      LETTRE(12151, DeductionFraisDivers, Reel, 0, "Montant de la déduction spécifique (saisi pour « Autre cas »)"),
+      LETTRE(12151, DeductionFraisDivers, Reel, 0, "Déduction spécifique"),
       LETTRE(12152, DeductionAmortissement, Reel, 0, "Déduction au titre de l'amortissement").Calcule(),
       LETTRE(12563, AmortissementSIPlafonnable, Reel, 0, "Part de l'amortissement soumise au plafond").Calcule(),
       LETTRE(12162, Provision, Reel, 0, "Provisions pour charges de copropriété"),

@@ -34,7 +34,10 @@ template <std::size_t S, std::size_t... C>
 void AjouteSiege(std::vector<Ligne>& lignes, std::index_sequence<C...>) {
   const auto description = [](short code, ChampAdresse champ) {
     lettres::DescriptionLettre d = DescriptionAdresse(code, champ, kSieges[S]);
-    d.champ = lettres::TexteDurable("SocieteAdresseSiege[" + std::to_string(S) + "]." + d.champ);
+    const std::string siege = "SocieteAdresseSiege[" + std::to_string(S) + "].";
+    d.champ = lettres::TexteDurable(siege + d.champ);
+    for (const char*& autre : d.gabaritChamps)
+      if (autre != nullptr) autre = lettres::TexteDurable(siege + autre);
     return d;
   };
   (lignes.push_back({description(kCodesSieges[S][C], ChampAdresse(C)), &AccesSiege<S, ChampAdresse(C)>}), ...);
@@ -52,6 +55,7 @@ std::vector<Ligne> AvecSieges(std::vector<Ligne> lignes) {
 const lettres::TableLettres<TInfogene2072>& TInfogene2072::Lettres() {
   using R = TInfogene2072;
   using enum lettres::Liste;
+  using lettres::Gabarit;
   using lettres::Unite;
   static const lettres::TableLettres<R> table(AvecSieges({
       // Company
@@ -73,14 +77,16 @@ const lettres::TableLettres<TInfogene2072>& TInfogene2072::Lettres() {
       LETTRE(12389, PresenceAssociesBA, Court, 0, "Revenus ou associés relevant des BA").Parmi(ListeOuiNon).Calcule(),
       LETTRE(12049, NombreAssociesCalcul, Long, 0, "Nombre d'associés (calculé)").Calcule(),
       LETTRE(12436, AssociesISBICBA, Long, 0, "Associés relevant de l'IS, des BIC ou des BA").Parmi(ListeOuiNon),
-      LETTRE(12544, NumeroSIREN, Texte, 21, "Numéro SIREN de la société"),
-      LETTRE(12545, NumeroNIC, Texte, 21, "Numéro NIC de la société"),
-      LETTRE(12543, NumeroSIRET, Texte, 21, "Numéro SIRET de la société").Calcule(),
+      LETTRE(12544, NumeroSIREN, Texte, 21, "Numéro SIREN de la société").AuGabarit(Gabarit::Siren),
+      LETTRE(12545, NumeroNIC, Texte, 21, "Numéro NIC de la société").AuGabarit(Gabarit::Nic),
+      LETTRE(12543, NumeroSIRET, Texte, 21, "Numéro SIRET de la société")
+          .Calcule()
+          .AuGabarit(Gabarit::Siret, "NumeroSIREN", "NumeroNIC"),
       LETTRE(12375, ImpressionImmeuble, Long, 0, "Imprimer par immeuble").Parmi(ListeOuiNon),
       LETTRE(12376, ImpressionGroupeImmeubles, Long, 0, "Imprimer par groupe d'immeubles").Parmi(ListeOuiNon),
       // Rental-income contribution
       LETTRE(12322, RecetteSoumiseCRL, Reel, 0,
-             "Recettes de la société soumises à la contribution sur les revenus locatifs")
+             "Recettes de la société soumises à la contribution")
           .Calcule(),
       LETTRE(12323, MontantCRL, Reel, 0, "Contribution sur les revenus locatifs due").Calcule(),
       LETTRE(12324, AcompteCRL, Reel, 0, "Acompte de contribution déjà versé"),

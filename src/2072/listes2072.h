@@ -34,11 +34,11 @@
   X(ListeTitres5, Champ)                                                                       \
   X(ListeFormesJuridiques5, Champ)                                                             \
   X(ListeAbreviationsTitresFormes, Hote) /* printed abbreviations of titles and forms */       \
-  X(ListeOptionsCategorie1, Champ)                                                             \
-  X(ListeOptionsCategorie4, Hote)        /* the schemes a category offers (the engine's) */    \
-  X(ListeOptionsCategorie6, Hote)                                                              \
-  X(ListeOptionsCategorie7, Hote)                                                              \
-  X(ListeOptionsCategorie8, Hote)                                                              \
+  X(ListeOptionsCategorie1, Champ)       /* the schemes a category offers, all for 1 */        \
+  X(ListeOptionsCategorie4, Champ)                                                             \
+  X(ListeOptionsCategorie6, Champ)                                                             \
+  X(ListeOptionsCategorie7, Champ)                                                             \
+  X(ListeOptionsCategorie8, Champ)                                                             \
   X(ListeOptionsAbregees, Hote)          /* short labels of the schemes */                     \
   X(ListeOptionsTauxDeduction, Champ)                                                          \
   X(ListeOptionsTauxDeduction2, Hote)    /* the same options, other spellings */               \

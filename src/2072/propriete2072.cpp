@@ -13,6 +13,15 @@ bool Contient(const std::vector<TElement>& liste, long code) {
   return std::any_of(liste.begin(), liste.end(), [code](const TElement& e) { return e.get_enum() == code; });
 }
 
+// The schemes each category offers, in the order shown; another category offers none.
+constexpr lettres::ListeSelonValeur kOptionsParCategorie[] = {
+    {Categorie::Ordinaire, lettres::Liste::ListeOptionsCategorie1},
+    {Categorie::SecteurSauvegarde, lettres::Liste::ListeOptionsCategorie4},
+    {Categorie::MonumentHistorique, lettres::Liste::ListeOptionsCategorie6},
+    {Categorie::NuePropriete, lettres::Liste::ListeOptionsCategorie7},
+    {Categorie::EspacesNaturels, lettres::Liste::ListeOptionsCategorie8},
+};
+
 }  // namespace
 
 const lettres::TableLettres<TPropriete2072>& TPropriete2072::Lettres() {
@@ -29,7 +38,9 @@ const lettres::TableLettres<TPropriete2072>& TPropriete2072::Lettres() {
       LETTRE(12357, TypeImmeuble, Long, 0, "Type d'immeuble (selon catégorie et dispositif)").Calcule(),
       LETTRE(12386, TotalNombreLocaux, Long, 0, "Nombre total de locaux"),
       LETTRE(12387, NombreLocauxCRL, Long, 0, "Nombre de locaux soumis à la contribution sur les revenus locatifs"),
-      LETTRE(12392, OptionFiscale, Long, 0, "Dispositif fiscal").Parmi(ListeOptionsCategorie1),
+      LETTRE(12392, OptionFiscale, Long, 0, "Dispositif fiscal")
+          .Parmi(ListeOptionsCategorie1)
+          .SelonValeur("Categorie", kOptionsParCategorie),
       LETTRE(12640, NatureUrbain, Court, 0, "Nature : urbain").Parmi(ListeOuiNon),
       LETTRE(12641, NatureRural, Court, 0, "Nature : rural").Parmi(ListeOuiNon),
       LETTRE(12642, NatureAppartement, Court, 0, "Nature : appartement").Parmi(ListeOuiNon),
@@ -74,17 +85,11 @@ bool TPropriete2072::ExisteOptionAmortissement() const { return EstOptionAmortis
 
 void TPropriete2072::UpdateCollectionOptions() {
   CollectionOptions.clear();
-  TTables_2072& tables = *TTables_2072::getInstance();
-  const std::vector<TElement>* offertes = nullptr;
-  switch (Categorie) {
-    case Categorie::Ordinaire: offertes = &tables.ListeOptionsCategorie1; break;
-    case Categorie::SecteurSauvegarde: offertes = &tables.ListeOptionsCategorie4; break;
-    case Categorie::MonumentHistorique: offertes = &tables.ListeOptionsCategorie6; break;
-    case Categorie::NuePropriete: offertes = &tables.ListeOptionsCategorie7; break;
-    case Categorie::EspacesNaturels: offertes = &tables.ListeOptionsCategorie8; break;
-    default: break;  // an unknown category offers nothing
-  }
-  if (offertes != nullptr) CollectionOptions.assign(offertes->begin(), offertes->end());
+  for (const lettres::ListeSelonValeur& l : kOptionsParCategorie)
+    if (l.valeur == Categorie) {
+      const std::vector<TElement>& offertes = *TTables_2072::getInstance()->Liste(l.liste);
+      CollectionOptions.assign(offertes.begin(), offertes.end());
+    }
   if (!Contient(CollectionOptions, OptionFiscale)) OptionFiscale = OptionFiscale::Ordinaire;
 }
 

@@ -3,10 +3,25 @@
 // member order and the content of every list are part of the interface.
 #pragma once
 
+#include <span>
 #include <vector>
 
+#include "codes2072.h"
 #include "listes2072.h"
 #include "telement.h"
+
+// A code a list no longer offers that the engine still understands, and the listed code it
+// takes it as.
+struct CodeAncien2072 {
+  lettres::Liste liste;
+  long code;
+  long prisPour;
+};
+inline constexpr CodeAncien2072 kCodesAnciens2072[] = {
+    // Saved declarations may hold it; the computation clears the same amounts as for 4.
+    {lettres::Liste::ListeCategoriesBien, zorfiscal2072::Categorie::SecteurSauvegardeAncien,
+     zorfiscal2072::Categorie::SecteurSauvegarde},
+};
 
 class TTables_2072 {
  public:

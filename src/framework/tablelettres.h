@@ -67,10 +67,26 @@ enum class Unite : std::uint8_t {
   Annees,    // a duration in years
 };
 
+// Values whose shape the form knows: a file that gives another is loaded with a warning.
+enum class Gabarit : std::uint8_t {
+  Libre,
+  Siren,       // 9 digits, the last the check digit of the others
+  Nic,         // 5 digits
+  Siret,       // the SIREN followed by the NIC (gabaritChamps: the SIREN and NIC fields)
+  CodePostal,  // 5 digits in France (gabaritChamps[0]: the country field)
+};
+
 // The fixed list a coded field takes its values from. The lists are the engine's: it names
 // them (Aucune, 0, for a field that takes its values from none).
 enum class Liste : std::uint8_t;
 inline constexpr Liste kAucuneListe{};
+
+// One of the lists a field takes its values from when another field of its record holds
+// `valeur` (the schemes a property's category offers).
+struct ListeSelonValeur {
+  long valeur;
+  Liste liste;
+};
 
 // What the dictionary and hosts know of a letter.
 struct DescriptionLettre {
@@ -87,7 +103,13 @@ struct DescriptionLettre {
   // A title or legal form: `liste` holds a natural person's titles, `listeMorale` a legal
   // person's forms, chosen by the person type held in field `champType` of the same record.
   Liste listeMorale = kAucuneListe;
-  const char* champType = nullptr;
+  const char* champType = nullptr;  // the field of the same record whose value chooses the list
+  // The lists `champType`'s values choose among, each a part of `liste`; a value no row names
+  // offers none of them.
+  const ListeSelonValeur* listesSelon = nullptr;
+  std::size_t nbListesSelon = 0;
+  Gabarit gabarit = Gabarit::Libre;
+  const char* gabaritChamps[2] = {nullptr, nullptr};  // fields of the same record the shape reads
   char type() const { return TypeLettre(primitive); }
   bool codee() const { return liste != kAucuneListe; }
 };
@@ -142,6 +164,24 @@ struct LettreChamp {
       d.listeMorale = formes;
       d.champType = champType;
       d.unite = Unite::Aucune;
+    });
+  }
+  // A coded field whose offered values, within its list, depend on the value of `champ`.
+  template <std::size_t N>
+  LettreChamp SelonValeur(const char* champ, const ListeSelonValeur (&listes)[N]) const {
+    return Avec([&](DescriptionLettre& d) {
+      d.champType = champ;
+      d.listesSelon = listes;
+      d.nbListesSelon = N;
+    });
+  }
+  // A value of a known shape; a SIRET names its SIREN and NIC fields, a postal code its
+  // country field.
+  LettreChamp AuGabarit(Gabarit gabarit, const char* champ1 = nullptr, const char* champ2 = nullptr) const {
+    return Avec([=](DescriptionLettre& d) {
+      d.gabarit = gabarit;
+      d.gabaritChamps[0] = champ1;
+      d.gabaritChamps[1] = champ2;
     });
   }
   template <class F>
@@ -256,7 +296,8 @@ bool TransfertDetenu(Detenu<T>& detenu, structLettre* lettre, const TIndex& inde
 //                                                 names a record of that level by its code
 //   LETTRE_POSITION(12762, AssocieCessionnaire, Long, 0, "...", kNiveauAssocie)
 //                                                 names a record of that level by its position
-// followed by the modifiers of LettreChamp: .Calcule(), .Parmi(liste), .En(unite), .SelonType(...).
+// followed by the modifiers of LettreChamp: .Calcule(), .Parmi(liste), .En(unite), .SelonType(...),
+// .AuGabarit(...).
 #define LETTRE_ROLE(code, champ, primitive, taille, libelle, role, niveau)                                          \
   ::lettres::LettreChamp<R> {                                                                                         \
     ::lettres::Decrit(code, #champ, ::lettres::Primitive::primitive, taille, libelle, ::lettres::Role::role, niveau), \

@@ -3,6 +3,7 @@
 #include <map>
 #include <string_view>
 
+#include "lettres.h"
 #include "propriete2072.h"
 #include "services/saisie.h"
 #include "tables2072.h"
@@ -134,12 +135,11 @@ std::vector<Choix> ChoixDe(TDonnee2072& racine, const Champ& champ, const Index&
     for (const auto& p : racine.getPropriete2072()) choix.push_back({p.getCodePropriete(), p.getNom()});
     return choix;
   }
-  using zorfiscal2072::TPropriete2072;
-  static const int kOption = TPropriete2072::Lettres().CodeDuChamp("OptionFiscale");
-  static const int kOptionTaux = zorfiscal2072::TDonneeProprieteFoncierPropriete::Lettres().CodeDuChamp("OptionTauxDeduction");
-  if ((champ.code == kOption || champ.code == kOptionTaux) && !index.empty()) {
-    auto* p = racine.GetDetailPropriete(index.front().second);
-    if (p != nullptr) return Depuis(champ.code == kOption ? p->getCollectionOptions() : p->getCollectionTauxDeduction());
+  if (d.nbListesSelon > 0 && champ.codeType != 0) {  // the schemes the property's category offers
+    const std::string choix = hote2072::LitValeur(racine, champ.codeType, index);
+    for (std::size_t k = 0; k < d.nbListesSelon; ++k)
+      if (long long valeur = 0; lettres::LitEntier(choix.c_str(), valeur) && valeur == d.listesSelon[k].valeur)
+        return Depuis(*TTables_2072::getInstance()->Liste(d.listesSelon[k].liste));
   }
   if (champ.saisie == Saisie::OuiNon) return {{"1", "Oui"}, {"2", "Non"}};
   if (champ.listeMorale != nullptr && champ.codeType != 0 && hote2072::LitValeur(racine, champ.codeType, index) == "2")

@@ -8,6 +8,7 @@
 
 #include "arbre2072.h"
 #include "dictionnaire2072.h"
+#include "donneeis2072.h"
 
 namespace serveur2072 {
 
@@ -139,20 +140,12 @@ std::vector<DefinitionEcran> Construit() {
   // that every field of a declaration can be reached.
   for (DefinitionEcran& d : e) {
     if (!d.deuxColonnes) continue;
-    const auto& dico = Dictionnaire2072();
-    for (const EntreeDictionnaire& g : dico) {
-      const std::string_view champ = g.lettre.champ;
-      if (std::string_view(g.enregistrement) != "TDonneeIS2072" || !champ.ends_with("[0]")) continue;
-      const std::string droite = std::string(champ.substr(0, champ.size() - 3)) + "[1]";
-      const auto it = std::find_if(dico.begin(), dico.end(), [&](const EntreeDictionnaire& x) {
-        return std::string_view(x.enregistrement) == "TDonneeIS2072" && droite == x.lettre.champ;
-      });
-      if (it != dico.end()) d.lignes.emplace_back(g.lettre.code, it->lettre.code);
-    }
+    for (const TDonneeIS2072::DescriptionLigne& l : TDonneeIS2072::Lignes())
+      d.lignes.push_back({l.libelle, l.codes[TDonneeIS2072::kColonneBICIS], l.codes[TDonneeIS2072::kColonneBA]});
   }
   std::set<int> places;
   for (const DefinitionEcran& d : e) {
-    for (const auto& [gauche, droite] : d.lignes) places.insert({gauche, droite});
+    for (const auto& l : d.lignes) places.insert({l.gauche, l.droite});
     for (const Bloc& b : d.blocs) places.insert(b.codes.begin(), b.codes.end());
     for (const Tableau& t : d.tableaux) places.insert(t.colonnes.begin(), t.colonnes.end());
     places.insert(d.masques.begin(), d.masques.end());

@@ -41,8 +41,13 @@ struct DefinitionEcran {
   std::vector<Genre> sousEcrans;  // kinds of records below it, each with a screen of its own
   bool deuxColonnes = false;      // the corporate-tax statement: its lines in two columns
   std::vector<int> masques;       // letters on no screen: codes repeated from the record's way
-  // With deuxColonnes: each line's letters in the two columns ("Achat[0]", "Achat[1]").
-  std::vector<std::pair<int, int>> lignes{};
+  // With deuxColonnes: each line's label and its letters in the two columns.
+  struct Ligne {
+    std::string libelle;
+    int gauche;
+    int droite;
+  };
+  std::vector<Ligne> lignes{};
 };
 
 const std::vector<DefinitionEcran>& Ecrans();

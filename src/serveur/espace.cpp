@@ -86,6 +86,7 @@ DeclarationOuverte ChargeTexte(const std::string& texte) {
       CompleteSaisieProprietes(*fichier, *d.racine);
       NoteDonnees(*fichier, d);
       d.codesDonnes = CodesDonnes(*fichier);
+      d.avertissements = rapport.avertissements();
     }
   }
   if (!d.racine) {

@@ -39,6 +39,9 @@ struct DeclarationOuverte {
   // Codes of properties, partners and sales that the file or the person gave: the summary
   // shows only those, not the ones made up for new records.
   std::unordered_set<std::string> codesDonnes;
+  // What the file gave that loads but should be looked at (a SIREN's check digit, an older
+  // code), one line each, as the program prints them; every screen shows them.
+  std::vector<std::string> avertissements;
 };
 
 // One line of the folder's list.

@@ -6,6 +6,7 @@
 
 #include "arbre2072.h"
 #include "catalogue.h"
+#include "donneeis2072.h"
 #include "html.h"
 #include "lettres.h"
 #include "managers.h"
@@ -487,7 +488,7 @@ void Tableaux(Rendu& r, const std::string& nom, std::uint64_t version) {
 void DeuxColonnes(Rendu& r) {
   const auto& lignes = r.ecran.definition->lignes;
   std::vector<int> codes;
-  for (const auto& [g, d] : lignes) codes.insert(codes.end(), {g, d});
+  for (const auto& l : lignes) codes.insert(codes.end(), {l.gauche, l.droite});
   const auto etats = Etats(r.racine, r.ecran.index, codes);
   bool aSaisir = false;
   for (int code : codes) aSaisir = aSaisir || (ChampDe(code)->nature != Nature::Calculee && etats.at(code).decision != hote2072::kEcartee);
@@ -496,16 +497,15 @@ void DeuxColonnes(Rendu& r) {
   r.h += std::string("<p class=\"aide\" id=\"l-sans-saisie\" data-ligne") + (aSaisir ? " hidden" : "") +
          ">Rien à saisir ici : ces lignes ne concernent que les sociétés dont des associés relèvent de l'IS, des BIC "
          "ou des BA.</p>";
-  r.h += "<div class=\"defile\"><table><thead><tr><th scope=\"col\">Ligne</th>"
-         "<th scope=\"col\">BIC ou IS</th><th scope=\"col\">BA</th></tr></thead><tbody>\n";
-  for (const auto& [gauche, droite] : lignes) {
-    const Champ& c = *ChampDe(gauche);
-    std::string libelle = c.libelle;
-    for (const char* suffixe : {" (BIC ou IS)", "[0]"})
-      if (const std::size_t p = libelle.rfind(suffixe); p != std::string::npos && p + std::string_view(suffixe).size() == libelle.size())
-        libelle.erase(p);
-    r.h += std::string("<tr") + (c.nature == Nature::Calculee ? " class=\"total\"" : "") + "><th scope=\"row\">" + Echappe(libelle) + "</th>";
-    for (int code : {gauche, droite}) {
+  using zorfiscal2072::TDonneeIS2072;
+  r.h += std::string("<div class=\"defile\"><table><thead><tr><th scope=\"col\">Ligne</th><th scope=\"col\">") +
+         TDonneeIS2072::kLibellesColonnes[TDonneeIS2072::kColonneBICIS] + "</th><th scope=\"col\">" +
+         TDonneeIS2072::kLibellesColonnes[TDonneeIS2072::kColonneBA] + "</th></tr></thead><tbody>\n";
+  for (const auto& ligne : lignes) {
+    const Champ& c = *ChampDe(ligne.gauche);
+    r.h += std::string("<tr") + (c.nature == Nature::Calculee ? " class=\"total\"" : "") + "><th scope=\"row\">" +
+           Echappe(ligne.libelle) + "</th>";
+    for (int code : {ligne.gauche, ligne.droite}) {
       const Champ& col = *ChampDe(code);
       const EtatLettre& e = etats.at(code);
       const std::string nom = NomChamp(code, {});
@@ -548,6 +548,17 @@ void Alertes(Rendu& r) {
   }
   r.h += "</div>\n";
   if (!a.notice.empty()) r.h += "<p class=\"notice\" role=\"status\">" + Echappe(a.notice) + "</p>\n";
+}
+
+// What the file gave that loaded but should be looked at, folded under its count.
+void AvertissementsDuFichier(Rendu& r, const std::vector<std::string>& avertissements) {
+  if (avertissements.empty()) return;
+  r.h += "<details id=\"avertissements\" class=\"alerte avertissement\"><summary>Le fichier donne " +
+         std::to_string(avertissements.size()) +
+         (avertissements.size() == 1 ? " valeur à vérifier" : " valeurs à vérifier") +
+         " (chargée telle quelle)</summary><ul>";
+  for (const std::string& a : avertissements) r.h += "<li>" + Echappe(a) + "</li>";
+  r.h += "</ul></details>\n";
 }
 
 void Bandeau(Rendu& r, const TStaticsManager& statics) {
@@ -685,6 +696,7 @@ std::string PageEcran(const std::string& nom, DeclarationOuverte& d, const Ecran
   }
   r.h += "<h1 id=\"titre\">" + Echappe(titre) + "</h1>\n";
   Alertes(r);
+  AvertissementsDuFichier(r, d.avertissements);
   Bandeau(r, statics);
   r.h += "<form id=\"ecran\" method=\"post\" action=\"" + Base(nom) + "saisie\" novalidate>"
          "<input type=\"hidden\" name=\"ecran\" value=\"" + Echappe(ecran.Chemin()) + "\">"

@@ -86,9 +86,9 @@ TEST(InterfaceC, RefusalsSayWhatWasExpectedAndChangeNothing) {
       {"a property that is not there", [&] { return sci2072_lit_lettre(d.get(), 12140, p9, 1, &lu); }, SCI2072_USAGE,
        "there is no property 9 (2 properties)"},
       {"a field several records have", [&] { return sci2072_lit_champ(d.get(), "Ville", nullptr, 0, &lu); },
-       SCI2072_USAGE, "TAdresseGerant.Ville"},
+       SCI2072_USAGE, "name it with its record (TAdresseDeclarant.Ville)"},
       {"a field no record has", [&] { return sci2072_lit_champ(d.get(), "Loyer", p0, 1, &lu); }, SCI2072_USAGE,
-       "no field \"Loyer\" at index levels {300}"},
+       "unknown field \"Loyer\""},
       {"an amount that is no number", [&] { return Donne(d.get(), "LoyerBrut", {{300, 0}}, "6O000"); },
        SCI2072_INVALIDE, "not an amount"},
       {"a code another property has", [&] { return Donne(d.get(), "CodePropriete", {{300, 1}}, code0.c_str()); },
@@ -123,6 +123,18 @@ TEST(InterfaceC, RefusalsSayWhatWasExpectedAndChangeNothing) {
   EXPECT_STREQ(sci2072_message(d.get()), "");
   ASSERT_EQ(sci2072_ecrit_texte(d.get(), 0, &texte), SCI2072_OK);
   EXPECT_EQ(Prend(texte), avant);
+
+  // A value that loads but should be looked at is a warning of the load, until the next one.
+  const char kDouteux[] = "{\"format\": \"sci2072-declaration\", \"version\": 1, \"letters\": [{\"code\": 12544, "
+                          "\"value\": \"123\"}]}";
+  EXPECT_STREQ(sci2072_avertissements(d.get()), "");
+  ASSERT_EQ(sci2072_charge_texte(d.get(), kDouteux, sizeof kDouteux - 1), SCI2072_OK);
+  EXPECT_STREQ(sci2072_avertissements(d.get()),
+               "letter 1: code 12544 (NumeroSIREN of TInfogene2072), index {}, value \"123\": a SIREN number has 9 "
+               "digits\n");
+  ASSERT_EQ(sci2072_charge_fichier(d.get(), kParc.c_str()), SCI2072_OK);
+  EXPECT_STREQ(sci2072_avertissements(d.get()), "");
+  EXPECT_STREQ(sci2072_avertissements(nullptr), "");
 }
 
 TEST(InterfaceC, ChangesFollowTheEnginesRules) {

@@ -117,7 +117,7 @@ TEST(Rapport, PrintedReportsCarryTheFiguresAPagePerStatementAndFitThePage) {
     std::istringstream lignes(LitFichier(resume));
     int chiffres = 0;
     for (std::string l; std::getline(lignes, l);)
-      for (const char* libelle : {"Revenu net ou déficit  ", "Montant de la contribution", "Recettes soumises"})
+      for (const char* libelle : {"Revenu net ou déficit  ", "Contribution sur les revenus locatifs due", "Recettes de la société soumises"})
         if (l.find(libelle) != std::string::npos) {
           EXPECT_NE(compact.find(sansBlancs(l)), std::string::npos) << l;  // the label, then its amount
           ++chiffres;
@@ -129,7 +129,7 @@ TEST(Rapport, PrintedReportsCarryTheFiguresAPagePerStatementAndFitThePage) {
     std::string societe, titres;
     std::istringstream resumeLu(LitFichier(resume));
     for (std::string l, precedente; std::getline(resumeLu, l); precedente = l) {
-      const std::string denomination = "  Dénomination";
+      const std::string denomination = "  Dénomination de la société";
       if (l.rfind(denomination, 0) == 0 && societe.empty())
         societe = l.substr(l.find_first_not_of(' ', denomination.size()));
       if (!l.empty() && l.find_first_not_of('-') == std::string::npos) titres += precedente + "\n";

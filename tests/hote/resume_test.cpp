@@ -65,7 +65,7 @@ TEST(Resume, FiguresAlignByCharactersNotBytes) {
 using ResumeHote = aide::Programme;
 
 // A partner of each regime: the first gives its code and cedes 10 parts to an outside person,
-// the IS company's parts do not add up. Corporate-tax results 10 000 (BIC / IS), 4 000 (BA).
+// the IS company's parts do not add up. Corporate-tax results 10 000 (BIC ou IS), 4 000 (BA).
 constexpr const char* kRegimes = R"({"format": "sci2072-declaration", "version": 1, "year": 2011, "letters": [
  {"code": 12003, "value": "SCI TEST"}, {"code": 12044, "value": "500"},
  {"code": 12217, "value": "10000"}, {"code": 12227, "value": "4000"},
@@ -106,10 +106,10 @@ TEST_F(ResumeHote, EachStatementAsThePartnerReceivesIt) {
       {"FONCIER",
        {"Revenus fonciers", "FONCIER-A", "Parts cédées le 15/03/2011 à DUPONT Louis   -10", "dont Studio (STUDIO-1)"},
        {"Quote-part du résultat", "Attention"}},
-      {"AGRICOLE", {"Bénéfices agricoles", "Quote-part du résultat BA   800"}, {"Revenus fonciers", "BIC / IS", "Code"}},
-      {"COMMERCANT", {"Quote-part du résultat BIC / IS  " + milliers}, {"Revenus fonciers", "Quote-part du résultat BA"}},
+      {"AGRICOLE", {"Bénéfices agricoles", "Quote-part du résultat BA         800"}, {"Revenus fonciers", "BIC ou IS", "Code"}},
+      {"COMMERCANT", {"Quote-part du résultat BIC ou IS  " + milliers}, {"Revenus fonciers", "Quote-part du résultat BA"}},
       {"HOLDING SAS",
-       {"Quote-part du résultat BIC / IS  " + milliers,
+       {"Quote-part du résultat BIC ou IS  " + milliers,
         "Attention : parts au 1er janvier + acquises - cédées = 80 + 0 - 0 = 80, et non les 100 parts au 31 décembre"},
        {"Revenus fonciers", "Code"}},
       {"LIBERAL", {"Revenus fonciers", "dont Studio (STUDIO-1)"}, {"Quote-part du résultat", "Code", "Attention"}},

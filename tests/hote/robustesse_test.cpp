@@ -51,8 +51,9 @@ TEST(Robustesse, NestingOfAnyDepthIsDescribedNeverPrinted) {
   const std::string p = Problemes(Fichier(R"({"code": 12140, "index": {"300": )" + profond + R"(}, "value": "1"})"));
   EXPECT_CONTIENT(p, "letter 1: position an array of level 300 is not a whole number from 0 to 99999");
   EXPECT_LT(p.size(), 200u);
-  // Annotations and unknown members are skipped whatever they hold; the document itself.
-  EXPECT_EQ(Problemes(Fichier(R"({"code": 12003, "value": "SCI", "field": )" + profond + "}")), "");
+  // A field's name is a text; unknown members are skipped whatever they hold; the document itself.
+  EXPECT_EQ(Problemes(Fichier(R"({"code": 12003, "value": "SCI", "field": )" + profond + "}")),
+            "letter 1: \"field\" must be a field name\n");
   EXPECT_CONTIENT(Problemes(Fichier("", R"("notes": )" + profond + ", ")), "unknown member \"notes\"");
   EXPECT_CONTIENT(Problemes(profond), "a declaration file is a JSON object");
   EXPECT_CONTIENT(Problemes(std::string(100000, '[')), "malformed JSON");
@@ -84,10 +85,10 @@ TEST(Robustesse, NumbersOutOfRangeRepeatedMembersAndFractionalIntegersAreRefused
                   "letter 1: duplicate member \"300\"");
   EXPECT_CONTIENT(Problemes(Fichier(R"({"code": 12003, "value": "A", "field": {"a": 1, "a": 2}})")),
                   "letter 1: duplicate member \"a\"");
-  for (const char* lettre : {R"({"code": 12103, "index": {"300": 0}, "value": "2.5"})",
+  for (const char* lettre : {R"({"code": 12103, "index": {"300": 0}, "value": "4.5"})",
                              R"({"code": 12048, "value": "2,5"})"})
     EXPECT_CONTIENT(Problemes(Fichier(lettre)), "not an integer; expected a whole number such as 2");
-  EXPECT_EQ(Problemes(Fichier(R"({"code": 12103, "index": {"300": 0}, "value": "2.0"}, {"code": 12048, "value": 3})")), "");
+  EXPECT_EQ(Problemes(Fichier(R"({"code": 12103, "index": {"300": 0}, "value": "4.0"}, {"code": 12048, "value": 3})")), "");
   // A number stands for its own text, as written.
   Rapport rapport;
   EXPECT_EQ(LitJson(Fichier(R"({"code": 12140, "index": {"300": 0}, "value": 12.50})"), rapport)->lettres[0].valeur, "12.50");
@@ -96,7 +97,7 @@ TEST(Robustesse, NumbersOutOfRangeRepeatedMembersAndFractionalIntegersAreRefused
 // The fast reader takes the plain shape and leaves everything else to the event reader; what it
 // takes, it reads as the event reader does.
 TEST(Robustesse, FastReaderTakesOnlyWhatTheEventReaderReadsTheSame) {
-  const std::string lettre = R"({"code": 12140, "index": {"301": 2, "300": 1}, "value": "é\u00e9\n", "field": "x"})";
+  const std::string lettre = R"({"code": 12140, "index": {"301": 2, "300": 1}, "value": "é\u00e9\n", "field": "LoyerBrut"})";
   const struct {
     std::string texte;
     bool rapide;

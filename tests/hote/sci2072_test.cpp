@@ -96,8 +96,10 @@ TEST_F(Sci2072, ManyFilesComputeIntoAFolderEachProblemUnderItsName) {
 TEST_F(Sci2072, EveryRecordKindRoundTripsThroughTheProgram) {
   Ecrit("complet.json", hote2072::EcritJson(aide::DeclarationComplete()));
   for (const std::string option : {"", " --all"}) {
-    ASSERT_EQ(Lance("compute complet.json -o un.json" + option).statut, 0);
-    ASSERT_EQ(Lance("compute un.json -o deux.json" + option).statut, 0);
+    const Resultat un = Lance("compute complet.json -o un.json" + option);
+    ASSERT_EQ(un.statut, 0) << un.erreur;
+    const Resultat deux = Lance("compute un.json -o deux.json" + option);
+    ASSERT_EQ(deux.statut, 0) << deux.erreur;
     EXPECT_EQ(Lit("un.json"), Lit("deux.json")) << option;
   }
 }

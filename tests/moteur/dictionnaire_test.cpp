@@ -176,18 +176,29 @@ TEST(Catalogue, LibellesListesEtUsages) {
     }
     if (!d.codee()) continue;
     EXPECT_EQ(d.unite, lettres::Unite::Aucune) << quoi;
-    for (lettres::Liste l : {d.liste, d.listeMorale}) {
+    std::vector<lettres::Liste> listes{d.liste, d.listeMorale};
+    for (std::size_t k = 0; k < d.nbListesSelon; ++k) {
+      listes.push_back(d.listesSelon[k].liste);
+      // a list chosen by another field is a part of the field's list
+      for (const TElement& x : *tables.Liste(d.listesSelon[k].liste))
+        EXPECT_TRUE(std::any_of(tables.Liste(d.liste)->begin(), tables.Liste(d.liste)->end(),
+                                [&](const TElement& y) { return y.get_enum() == x.get_enum(); }))
+            << quoi << ": " << x.get_enum();
+    }
+    for (lettres::Liste l : listes) {
       if (l == lettres::kAucuneListe) continue;
       ASSERT_NE(tables.Liste(l), nullptr) << quoi;
       utilisees.insert(l);
     }
-    if (d.listeMorale != lettres::kAucuneListe) {
+    if (d.listeMorale != lettres::kAucuneListe || d.nbListesSelon > 0) {
       const auto& lignes = Dictionnaire2072();
       const auto type = std::find_if(lignes.begin(), lignes.end(), [&](const EntreeDictionnaire& t) {
         return t.enregistrement == e.enregistrement && std::string(t.lettre.champ) == d.champType;
       });
       ASSERT_NE(type, lignes.end()) << quoi;
-      EXPECT_EQ(type->lettre.liste, lettres::Liste::ListeTypePersonne) << quoi;
+      if (d.listeMorale != lettres::kAucuneListe) {
+        EXPECT_EQ(type->lettre.liste, lettres::Liste::ListeTypePersonne) << quoi;
+      }
     }
   }
   EXPECT_EQ(TTables_2072::Listes().size(), 36u);

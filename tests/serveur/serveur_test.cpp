@@ -161,7 +161,7 @@ TEST_F(Serveur, ApiGivesTheCommandLinesResults) {
   EXPECT_EQ(mise->status, 201);
   EXPECT_EQ(aide::Contenu(m_espace / "neuve.json"), Lance("compute " + exemple).sortie);
   const auto liste = m_client->Get("/api/declarations", {{"Authorization", "Bearer jeton"}});
-  EXPECT_NE(liste->body.find("{\"name\": \"neuve.json\", \"company\": \"SCI DU PARC\", \"siren\": \"512345678\", \"year\": 2011"),
+  EXPECT_NE(liste->body.find("{\"name\": \"neuve.json\", \"company\": \"SCI DU PARC\", \"siren\": \"512345679\", \"year\": 2011"),
             std::string::npos) << liste->body;
   EXPECT_EQ(m_client->Get("/api/declarations/neuve.json", {{"Authorization", "Bearer jeton"}})->body, aide::Contenu(m_espace / "neuve.json"));
   EXPECT_EQ(m_client->Delete("/api/declarations/neuve.json", {{"Authorization", "Bearer jeton"}})->status, 204);
@@ -245,11 +245,18 @@ TEST_F(Serveur, ScreensEnterCheckSaveAndRefuse) {
   Poste("/espace/suivante", {{"source", "parc.json"}, {"nom", "parc-2012"}});
   Poste("/espace/duplique", {{"source", "parc.json"}, {"nom", "copie"}});
   Poste("/espace/supprime", {{"nom", "copie.json"}});
-  EXPECT_EQ(Lance("summary espace/parc-2012.json").sortie.find("Année               2012") != std::string::npos, true);
+  EXPECT_EQ(Lance("summary espace/parc-2012.json").sortie.find("Année                       2012") != std::string::npos, true);
   EXPECT_NE(Lance("summary espace/parc-2012.json").sortie.find("BERTRAND Paul"), std::string::npos);
   EXPECT_FALSE(fs::exists(m_espace / "copie.json"));
   EXPECT_EQ(std::distance(fs::directory_iterator(m_espace / ".corbeille"), fs::directory_iterator()), 1);
   EXPECT_EQ(Poste("/espace/nouvelle", {{"nom", "parc"}})->status, 409);
+
+  // What a file gives that loads but should be looked at is shown on its screens.
+  Ecrit("espace/douteuse.json", R"({"format": "sci2072-declaration", "version": 1, "year": 2012, "letters": []})");
+  page = Get("/d/douteuse.json/general");
+  EXPECT_NE(page->body.find("Le fichier donne 1 valeur à vérifier"), std::string::npos);
+  EXPECT_NE(page->body.find("this engine computes the 2011 return"), std::string::npos);
+  EXPECT_EQ(Get("/d/parc.json/general")->body.find("id=\"avertissements\""), std::string::npos);
 }
 
 }  // namespace

@@ -21,6 +21,15 @@ void AfficheProblemes(const std::string& source, const Rapport& rapport, std::os
           << "; nothing written\n";
 }
 
+// Warnings do not stop the loading: each is shown, none is dropped silently.
+void AfficheAvertissements(const std::string& source, const Rapport& rapport, std::ostream& erreurs) {
+  const auto avertissements = rapport.avertissements();
+  for (std::size_t k = 0; k < avertissements.size() && k < kProblemesAffiches; ++k)
+    erreurs << source << ": warning: " << avertissements[k] << "\n";
+  if (avertissements.size() > kProblemesAffiches)
+    erreurs << source << ": warning: ... and " << avertissements.size() - kProblemesAffiches << " more warnings\n";
+}
+
 }  // namespace
 
 int Execute(const std::function<int()>& commande, std::ostream& erreurs) {
@@ -38,7 +47,9 @@ std::unique_ptr<TDonnee2072> ChargeDeclaration(const std::string& chemin, std::u
                                                std::ostream& erreurs) {
   Rapport rapport;
   auto racine = OuvreFichier(chemin, rapport, codesDonnes);
-  if (!racine) AfficheProblemes(chemin == "-" ? "<stdin>" : chemin, rapport, erreurs);
+  const std::string source = chemin == "-" ? "<stdin>" : chemin;
+  AfficheAvertissements(source, rapport, erreurs);
+  if (!racine) AfficheProblemes(source, rapport, erreurs);
   return racine;
 }
 

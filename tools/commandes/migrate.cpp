@@ -51,6 +51,7 @@ Commande CommandeMigrate() {
               if (const auto ancien = LitJson(LitFichier(o->entree), rapport))
                 migration = Migre(*ancien, o->version, rapport);
               AfficheLignes(source, "note: ", migration.notes, "notes");
+              AfficheLignes(source, "warning: ", rapport.avertissements(), "warnings");
               if (!migration.racine) {
                 const auto problemes = rapport.problemes();
                 AfficheLignes(source, "", problemes, "problems");

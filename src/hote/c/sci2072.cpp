@@ -32,6 +32,7 @@ struct sci2072_declaration {
   std::unique_ptr<TDonnee2072> racine;
   std::unordered_set<std::string> codesDonnes;  // the codes given to records, which the summary shows
   std::string message;
+  std::string avertissements;  // of the last load, one per line
 };
 
 namespace {
@@ -107,6 +108,8 @@ sci2072_statut Charge(sci2072_declaration* d, std::unique_ptr<TDonnee2072> racin
   racine->Update();
   d->racine = std::move(racine);
   d->codesDonnes = std::move(codesDonnes);
+  d->avertissements.clear();
+  for (const std::string& a : rapport.avertissements()) d->avertissements += a + "\n";
   return SCI2072_OK;
 }
 
@@ -164,6 +167,10 @@ void sci2072_ferme(sci2072_declaration* declaration) { delete declaration; }
 
 const char* sci2072_message(const sci2072_declaration* declaration) {
   return declaration == nullptr ? "the declaration handle is null" : declaration->message.c_str();
+}
+
+const char* sci2072_avertissements(const sci2072_declaration* declaration) {
+  return declaration == nullptr ? "" : declaration->avertissements.c_str();
 }
 
 void sci2072_libere(char* texte) { std::free(texte); }

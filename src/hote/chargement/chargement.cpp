@@ -46,8 +46,8 @@ void ControleCodes(const std::vector<std::string>& generes, const std::vector<st
 
 }  // namespace
 
-std::unique_ptr<TDonnee2072> Charge(const FichierDeclaration& fichier, Rapport& rapport) {
-  Verifie(fichier, rapport);
+std::unique_ptr<TDonnee2072> Charge(const FichierDeclaration& fichier, Rapport& rapport, const Controles& controles) {
+  Verifie(fichier, rapport, controles);
   VerifieBornes(fichier, rapport);
   if (!rapport.vide()) return nullptr;
 

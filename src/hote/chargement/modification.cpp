@@ -1,15 +1,12 @@
 #include "chargement/modification.h"
 
 #include <algorithm>
-#include <map>
-#include <tuple>
-#include <unordered_map>
-#include <vector>
 
 #include "chargement/codes.h"
 #include "chargement/lettre.h"
 #include "chargement/verification.h"
 #include "dictionnaire2072.h"
+#include "format/nomschamps.h"
 #include "services/collections.h"
 
 namespace hote2072 {
@@ -19,42 +16,6 @@ using zorfiscal2072::EntreeDictionnaire;
 namespace {
 
 Issue Refuse(Refus refus, std::string message) { return {refus, std::move(message)}; }
-
-// The dictionary's entries by field name and levels, with the record's class for the names
-// several records share.
-struct EntreesParChamp {
-  std::map<std::pair<std::string_view, std::vector<int>>, std::vector<const EntreeDictionnaire*>> parNom;
-  std::map<std::tuple<std::string_view, std::string_view, std::vector<int>>, const EntreeDictionnaire*> parQualifie;
-};
-
-const EntreesParChamp& Entrees() {
-  static const EntreesParChamp entrees = [] {
-    EntreesParChamp e;
-    for (const EntreeDictionnaire& d : zorfiscal2072::Dictionnaire2072()) {
-      if (!d.parLaRacine) continue;
-      auto& memes = e.parNom[{d.lettre.champ, d.niveaux}];
-      // A code held by two records (12564, 12565) is one letter.
-      if (std::none_of(memes.begin(), memes.end(), [&](const auto* m) { return m->lettre.code == d.lettre.code; }))
-        memes.push_back(&d);
-      e.parQualifie.emplace(std::tuple{std::string_view(d.enregistrement), std::string_view(d.lettre.champ), d.niveaux}, &d);
-    }
-    return e;
-  }();
-  return entrees;
-}
-
-std::vector<int> Cles(const Index& index) {
-  std::vector<int> cles;
-  for (const auto& [cle, position] : index) cles.push_back(cle);
-  std::sort(cles.begin(), cles.end());
-  return cles;
-}
-
-std::string NomsNiveaux(const std::vector<int>& cles) {
-  std::string texte = "{";
-  for (std::size_t k = 0; k < cles.size(); ++k) texte += (k ? ", " : "") + std::to_string(cles[k]);
-  return texte + "}";
-}
 
 // The entry of `code`, the index checked against it, and whether the record the index names
 // exists: `nouveau` is set when it is the next record of its level, which only a change may
@@ -109,26 +70,10 @@ std::string ProblemeCle(const Codes& codes, const Niveau& niveau, int position, 
 }  // namespace
 
 Issue CodeDuChamp(std::string_view champ, const Index& index, int& code) {
-  const std::vector<int> cles = Cles(index);
-  const EntreesParChamp& entrees = Entrees();
-  if (const auto point = champ.find('.'); point != std::string_view::npos) {
-    const auto it = entrees.parQualifie.find({champ.substr(0, point), champ.substr(point + 1), cles});
-    if (it == entrees.parQualifie.end())
-      return Refuse(Refus::Usage, "no field " + TexteJson(std::string(champ)) + " at index levels " + NomsNiveaux(cles));
-    code = it->second->lettre.code;
-    return {};
-  }
-  const auto it = entrees.parNom.find({champ, cles});
-  if (it == entrees.parNom.end())
-    return Refuse(Refus::Usage, "no field " + TexteJson(std::string(champ)) + " at index levels " + NomsNiveaux(cles) +
-                                    " (`sci2072 dictionary` lists each field with its levels)");
-  if (it->second.size() > 1) {
-    std::string noms;
-    for (const auto* e : it->second) noms += (noms.empty() ? "" : ", ") + std::string(e->enregistrement) + "." + e->lettre.champ;
-    return Refuse(Refus::Usage, "several records at index levels " + NomsNiveaux(cles) + " have a field " +
-                                    TexteJson(std::string(champ)) + ": name it with its record, one of " + noms);
-  }
-  code = it->second.front()->lettre.code;
+  std::string probleme;
+  const long long trouve = CodeNomme({false, 0, champ, {}}, index, probleme);
+  if (trouve < 0) return Refuse(Refus::Usage, probleme);
+  code = static_cast<int>(trouve);
   return {};
 }
 

@@ -5,9 +5,14 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <optional>
 #include <limits>
+#include <optional>
+#include <map>
+#include <string_view>
+#include <vector>
 
+#include "chargement/valeurscodees.h"
+#include "codes2072.h"
 #include "dictionnaire2072.h"
 #include "lettres.h"
 
@@ -40,8 +45,123 @@ std::string ProblemeEntier(const std::string& valeur, long long min, long long m
   return {};
 }
 
+// The letter of field `champ` in the record that holds `e`; 0 when it has none.
+int CodeVoisin(const EntreeDictionnaire& e, const char* champ) {
+  if (champ == nullptr) return 0;
+  for (const EntreeDictionnaire& autre : zorfiscal2072::Dictionnaire2072())
+    if (autre.enregistrement == e.enregistrement && std::string_view(autre.lettre.champ) == champ)
+      return autre.lettre.code;
+  return 0;
+}
+
+// For each code, the letters of its record a check reads beside it: the person type of a
+// title or legal form, the SIREN and NIC of a SIRET, the country of a postal code.
+struct Voisins {
+  int type = 0;
+  int gabarit[2] = {0, 0};
+};
+struct TableVoisins {
+  std::map<int, Voisins> parCode;
+  std::array<bool, lettres::kEtendueCodes> lu{};  // codes whose values another letter's check reads
+};
+const TableVoisins& VoisinsDesCodes() {
+  static const auto voisins = [] {
+    TableVoisins t;
+    for (const EntreeDictionnaire& e : zorfiscal2072::Dictionnaire2072()) {
+      const lettres::DescriptionLettre& d = e.lettre;
+      if (d.champType == nullptr && d.gabarit == lettres::Gabarit::Libre) continue;
+      Voisins& x = t.parCode[d.code];
+      x.type = CodeVoisin(e, d.champType);
+      for (int k = 0; k < 2; ++k) x.gabarit[k] = CodeVoisin(e, d.gabaritChamps[k]);
+      for (int c : {x.type, x.gabarit[0], x.gabarit[1]})
+        if (c != 0) t.lu[static_cast<std::size_t>(c - lettres::kPremierCode)] = true;
+    }
+    return t;
+  }();
+  return voisins;
+}
+
+long long Entier(const std::string& valeur) {
+  long long n = 0;
+  return lettres::LitEntier(valeur.c_str(), n) ? n : 0;
+}
+
+// Coded values against their lists (problems) and the shapes the form knows (warnings), in
+// the pass over the letters. A check that reads another letter of the same record (a title's
+// person type, a SIRET's SIREN and NIC, a postal code's country) waits for the end of the
+// pass, which has then seen every letter; a letter the file does not give keeps its default.
+class VerificationValeurs {
+ public:
+  VerificationValeurs(const Controles& controles, Rapport& rapport) : m_controles(controles), m_rapport(rapport) {}
+
+  void Lettre(const LettreFichier& l, const lettres::DescriptionLettre& d) {
+    if (m_voisins.lu[static_cast<std::size_t>(d.code - lettres::kPremierCode)]) m_valeurs[{d.code, l.index}] = &l.valeur;
+    if (!d.codee() && (d.gabarit == lettres::Gabarit::Libre || l.valeur.empty())) return;
+    if (d.champType != nullptr || d.gabarit == lettres::Gabarit::Siret || d.gabarit == lettres::Gabarit::CodePostal)
+      m_enAttente.emplace_back(&l, &d);
+    else
+      Verifie(l, d);
+  }
+
+  void Termine() {
+    for (const auto& [l, d] : m_enAttente) Verifie(*l, *d);
+  }
+
+ private:
+  const std::string& Valeur(int code, const Index& index) const {
+    const auto it = m_valeurs.find({code, index});
+    return it != m_valeurs.end() ? *it->second : ValeurParDefaut(code);
+  }
+
+  void Verifie(const LettreFichier& l, const lettres::DescriptionLettre& d) {
+    const auto voisins = m_voisins.parCode.find(d.code);
+    const Voisins v = voisins != m_voisins.parCode.end() ? voisins->second : Voisins{};
+    if (d.codee() && m_controles.listes) {
+      const bool morale = d.listeMorale != lettres::kAucuneListe &&
+                          Entier(Valeur(v.type, l.index)) == zorfiscal2072::TypePersonne::Morale;
+      std::string probleme = ProblemeCode(d, morale ? d.listeMorale : d.liste, l.valeur);
+      if (!probleme.empty() && d.listeMorale != lettres::kAucuneListe)
+        probleme += std::string(" (") + d.champType + (morale ? " 2, a legal person)" : " 1, a natural person)");
+      if (!probleme.empty()) m_rapport.Ajoute(l, probleme);
+      if (probleme.empty() && d.nbListesSelon > 0) {
+        if (std::string offert = ProblemeOffert(d, Valeur(v.type, l.index), l.valeur); !offert.empty())
+          m_rapport.Avertit(l, offert);
+      }
+      if (const std::string ancien = AvertissementCodeAncien(d.liste, l.valeur); !ancien.empty())
+        m_rapport.Avertit(l, ancien);
+    }
+    if (l.valeur.empty() || !m_controles.gabarits) return;
+    std::string avertissement;
+    switch (d.gabarit) {
+      case lettres::Gabarit::Libre: break;
+      case lettres::Gabarit::Siren: avertissement = ProblemeSiren(l.valeur); break;
+      case lettres::Gabarit::Nic: avertissement = ProblemeNic(l.valeur); break;
+      case lettres::Gabarit::Siret: {
+        const std::string attendu = Valeur(v.gabarit[0], l.index) + Valeur(v.gabarit[1], l.index);
+        if (l.valeur != attendu)
+          avertissement = "a SIRET number is the SIREN followed by the NIC (" + CiteValeur(attendu) +
+                          " here): the update writes that instead";
+        break;
+      }
+      case lettres::Gabarit::CodePostal: {
+        const long long pays = Entier(Valeur(v.gabarit[0], l.index));
+        if (pays == zorfiscal2072::kPaysFrance || pays == zorfiscal2072::kEntreeVide)
+          avertissement = ProblemeCodePostal(l.valeur);
+        break;
+      }
+    }
+    if (!avertissement.empty()) m_rapport.Avertit(l, avertissement);
+  }
+
+  const Controles& m_controles;
+  Rapport& m_rapport;
+  const TableVoisins& m_voisins = VoisinsDesCodes();
+  std::map<std::pair<int, Index>, const std::string*> m_valeurs;
+  std::vector<std::pair<const LettreFichier*, const lettres::DescriptionLettre*>> m_enAttente;
+};
+
 // Problems of the code, of the index and of the value.
-void VerifieLettre(const LettreFichier& l, Rapport& rapport) {
+void VerifieLettre(const LettreFichier& l, Rapport& rapport, VerificationValeurs& valeurs) {
   const EntreeDictionnaire* e =
       (l.code >= 0 && l.code <= 32767) ? zorfiscal2072::EntreeDictionnaire2072(static_cast<int>(l.code)) : nullptr;
   if (e == nullptr) {
@@ -54,7 +174,10 @@ void VerifieLettre(const LettreFichier& l, Rapport& rapport) {
     return;
   }
   for (std::string& probleme : ProblemesIndex(*e, l.index)) rapport.Ajoute(l, std::move(probleme));
-  if (std::string p = ProblemeValeur(e->lettre, l.valeur); !p.empty()) rapport.Ajoute(l, p);
+  if (std::string p = ProblemeValeur(e->lettre, l.valeur); !p.empty())
+    rapport.Ajoute(l, p);  // and no code or shape either
+  else
+    valeurs.Lettre(l, e->lettre);
 }
 
 // A letter's index and code in one integer: two levels of 4 bits (the key's rank from 1, 0 for
@@ -190,8 +313,14 @@ std::string ProblemeValeur(const lettres::DescriptionLettre& d, const std::strin
   return {};
 }
 
-void Verifie(const FichierDeclaration& fichier, Rapport& rapport) {
-  for (const LettreFichier& l : fichier.lettres) VerifieLettre(l, rapport);
+void Verifie(const FichierDeclaration& fichier, Rapport& rapport, const Controles& controles) {
+  VerificationValeurs valeurs(controles, rapport);
+  for (const LettreFichier& l : fichier.lettres) VerifieLettre(l, rapport, valeurs);
+  valeurs.Termine();
+  if (controles.gabarits && fichier.annee != zorfiscal2072::kAnneeDeclarationDefaut)
+    rapport.Avertit("\"year\" " + std::to_string(fichier.annee) + ": this engine computes the " +
+                    std::to_string(zorfiscal2072::kAnneeDeclarationDefaut) + " return; the figures follow " +
+                    std::to_string(zorfiscal2072::kAnneeDeclarationDefaut) + "'s rules");
   VerifieDoublons(fichier, rapport);
   // A share names a property, and a distribution a sale, by position.
   const Effectifs effectifs = CompteEffectifs(fichier);

@@ -28,7 +28,13 @@ std::vector<std::string> ProblemesIndex(const zorfiscal2072::EntreeDictionnaire&
 // decimals that a fixed-decimal amount keeps).
 std::string ProblemeValeur(const lettres::DescriptionLettre& description, const std::string& valeur);
 
-// Adds every problem found to the report.
-void Verifie(const FichierDeclaration& fichier, Rapport& rapport);
+// What loading checks besides each letter's code, index and type.
+struct Controles {
+  bool listes = true;    // a coded value is in its field's list, or is the field's default
+  bool gabarits = true;  // warnings: SIREN, NIC, SIRET, postal code, declaration year
+};
+
+// Adds every problem found to the report, and the warnings.
+void Verifie(const FichierDeclaration& fichier, Rapport& rapport, const Controles& controles = {});
 
 }  // namespace hote2072

@@ -91,12 +91,11 @@ std::string DecritLettre(const LettreFichier& lettre) {
   return texte;
 }
 
-std::vector<std::string> Rapport::problemes() const {
-  auto tries = m_problemes;
-  std::stable_sort(tries.begin(), tries.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+std::vector<std::string> Rapport::EnOrdre(Lignes lignes) {
+  std::stable_sort(lignes.begin(), lignes.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
   std::vector<std::string> textes;
-  textes.reserve(tries.size());
-  for (auto& [rang, texte] : tries) textes.push_back(std::move(texte));
+  textes.reserve(lignes.size());
+  for (auto& [rang, texte] : lignes) textes.push_back(std::move(texte));
   return textes;
 }
 

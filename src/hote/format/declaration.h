@@ -46,19 +46,28 @@ std::string DecritIndex(const Index& index);
 // for a letter of rank 0, given alone).
 std::string DecritLettre(const LettreFichier& lettre);
 
-// Problems of one file. Each is one line; those about a letter start with its description.
+// Problems of one file, which stop its loading, and warnings, which do not (a value whose
+// shape the form knows otherwise). Each is one line; those about a letter start with its
+// description.
 class Rapport {
  public:
   void Ajoute(std::string probleme) { m_problemes.emplace_back(0, std::move(probleme)); }
   void Ajoute(const LettreFichier& lettre, const std::string& probleme) {
     m_problemes.emplace_back(lettre.rang, DecritLettre(lettre) + ": " + probleme);
   }
+  void Avertit(std::string avertissement) { m_avertissements.emplace_back(0, std::move(avertissement)); }
+  void Avertit(const LettreFichier& lettre, const std::string& avertissement) {
+    m_avertissements.emplace_back(lettre.rang, DecritLettre(lettre) + ": " + avertissement);
+  }
   bool vide() const { return m_problemes.empty(); }
-  // Problems of the whole file first, then letter by letter in file order.
-  std::vector<std::string> problemes() const;
+  // Problems of the whole file first, then letter by letter in file order; the same for warnings.
+  std::vector<std::string> problemes() const { return EnOrdre(m_problemes); }
+  std::vector<std::string> avertissements() const { return EnOrdre(m_avertissements); }
 
  private:
-  std::vector<std::pair<std::size_t, std::string>> m_problemes;  // letter's rank, 0 for the file
+  using Lignes = std::vector<std::pair<std::size_t, std::string>>;  // letter's rank, 0 for the file
+  static std::vector<std::string> EnOrdre(Lignes lignes);
+  Lignes m_problemes, m_avertissements;
 };
 
 }  // namespace hote2072

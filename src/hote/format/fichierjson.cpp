@@ -8,6 +8,7 @@
 
 #include "dictionnaire2072.h"
 #include "format/lecturerapide.h"
+#include "format/nomschamps.h"
 
 namespace hote2072 {
 
@@ -319,6 +320,8 @@ class Lecteur : public nlohmann::json_sax<json> {
     m_vusLettre = 0;
     m_inconnusLettre.clear();
     m_codeBon = m_valeurBonne = true;
+    m_champ.clear();
+    m_enregistrement.clear();
     m_lettreProblemes.clear();
     m_indexProblemes.clear();
   }
@@ -332,6 +335,12 @@ class Lecteur : public nlohmann::json_sax<json> {
       m_lettre.valeur = std::move(v.texte);  // a number stands for its own text
     } else if (m_membre == kMIndex) {
       m_indexProblemes.push_back(Prefixe() + "\"index\" must be an object mapping level keys " + Cles() + " to positions");
+    } else if (m_membre == kMChamp || m_membre == kMEnregistrement) {
+      if (v.sorte != Valeur::Texte || v.texte.empty())
+        m_lettreProblemes.push_back(Prefixe() + (m_membre == kMChamp ? "\"field\" must be a field name"
+                                                                      : "\"record\" must be the name of a record"));
+      else
+        (m_membre == kMChamp ? m_champ : m_enregistrement) = std::move(v.texte);
     }
   }
 
@@ -352,10 +361,18 @@ class Lecteur : public nlohmann::json_sax<json> {
 
   void FinLettre() {
     m_ou = Ou::Lettres;
-    if ((m_vusLettre & (1u << kMCode)) == 0) m_codeBon = false;
+    const bool codeDonne = (m_vusLettre & (1u << kMCode)) != 0;
     auto& sortie = m_problemesLettres;
     for (std::string& p : m_lettreProblemes) sortie.push_back(std::move(p));
-    if (!m_codeBon) sortie.push_back(Prefixe() + "\"code\" must be a whole number, the letter's code");
+    if (!m_codeBon) {
+      sortie.push_back(Prefixe() + "\"code\" must be a whole number, the letter's code");
+    } else if (m_indexProblemes.empty()) {  // the field's name needs the index's levels
+      std::string probleme;
+      m_lettre.code = CodeNomme({codeDonne, m_lettre.code, m_champ, m_enregistrement}, m_lettre.index, probleme);
+      if (!probleme.empty()) sortie.push_back(Prefixe() + probleme);
+    } else if (!codeDonne) {
+      m_codeBon = false;
+    }
     if ((m_vusLettre & (1u << kMValeur)) == 0)
       sortie.push_back(Prefixe() + "\"value\" is missing");
     else if (!m_valeurBonne)
@@ -381,6 +398,7 @@ class Lecteur : public nlohmann::json_sax<json> {
   unsigned m_vusLettre = 0;
   std::set<std::string> m_inconnusLettre;
   bool m_codeBon = true, m_valeurBonne = true;
+  std::string m_champ, m_enregistrement;  // "field" and "record", empty when not given
   std::vector<std::string> m_lettreProblemes, m_indexProblemes;
   int m_cle = 0;  // level of the index key being read; 0 not a level, -1 given twice
   std::string m_nomCle;

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <utility>
 
+#include "format/nomschamps.h"
+
 namespace hote2072 {
 
 namespace {
@@ -76,6 +78,7 @@ bool LitLettre(ondemand::value valeur, LettreFichier& lettre) {
   if (valeur.get_object().get(objet)) return false;
   enum { kCode, kIndex, kValeur, kChamp, kEnregistrement };
   unsigned vus = 0;
+  LettreNommee nommee;
   for (auto element : objet) {
     ondemand::field champ;
     if (std::move(element).get(champ)) return false;
@@ -83,6 +86,7 @@ bool LitLettre(ondemand::value valeur, LettreFichier& lettre) {
     switch (Membre(champ, {"code", "index", "value", "field", "record"}, vus)) {
       case kCode:
         if (!Entier(champ.value(), INT64_MIN, INT64_MAX, lettre.code)) return false;
+        nommee.codeDonne = true;
         break;
       case kIndex:
         if (!LitIndex(champ.value(), lettre.index)) return false;
@@ -92,13 +96,21 @@ bool LitLettre(ondemand::value valeur, LettreFichier& lettre) {
         lettre.valeur.assign(texte);
         break;
       case kChamp:
-      case kEnregistrement:  // names for people, not read
-        if (!Texte(champ.value(), texte)) return false;
+        if (!Texte(champ.value(), nommee.champ) || nommee.champ.empty()) return false;
+        break;
+      case kEnregistrement:
+        if (!Texte(champ.value(), nommee.enregistrement) || nommee.enregistrement.empty()) return false;
         break;
       default: return false;
     }
   }
-  return (vus & (1u << kCode)) != 0 && (vus & (1u << kValeur)) != 0;
+  if ((vus & (1u << kValeur)) == 0) return false;
+  // A letter named by its field, or whose field and record do not agree with its code, is
+  // left to the event reader when something is wrong: it names the problem.
+  nommee.code = lettre.code;
+  std::string probleme;
+  lettre.code = CodeNomme(nommee, lettre.index, probleme);
+  return probleme.empty();
 }
 
 bool LitLettres(ondemand::array tableau, std::vector<LettreFichier>& lettres) {

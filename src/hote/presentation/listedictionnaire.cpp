@@ -91,6 +91,12 @@ std::string DictionnaireJson() {
       entree["legalPersonList"] = TTables_2072::NomListe(d.listeMorale);
       entree["personTypeField"] = d.champType;
     }
+    if (d.nbListesSelon > 0) {  // {"field": "Categorie", "lists": {"1": "ListeOptionsCategorie1", ...}}
+      nlohmann::ordered_json listes = nlohmann::ordered_json::object();
+      for (std::size_t k = 0; k < d.nbListesSelon; ++k)
+        listes[std::to_string(d.listesSelon[k].valeur)] = TTables_2072::NomListe(d.listesSelon[k].liste);
+      entree["listsBy"] = {{"field", d.champType}, {"lists", listes}};
+    }
     texte += (premier ? "\n " : ",\n ") + entree.dump();
     premier = false;
   }

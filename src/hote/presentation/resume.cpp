@@ -4,12 +4,15 @@
 #include <cmath>
 #include <cstdio>
 #include <numeric>
+#include <span>
 #include <string_view>
 #include <unordered_map>
 
 #include "codes2072.h"
+#include "dictionnaire2072.h"
 #include "figuresresultat2072.h"
 #include "lettres.h"
+#include "parametres2072.h"
 #include "services/controle.h"
 #include "services/explications.h"
 #include "tables2072.h"
@@ -86,16 +89,19 @@ const TAdresse2072& AdresseSiege(const TInfogene2072& g) {
   return g.getSocieteAdresseSiege().empty() ? vide : g.getSocieteAdresseSiege().front();
 }
 
+// The French label the letter tables give the field of `code`.
+std::string LibelleDuChamp(int code) { return zorfiscal2072::EntreeDictionnaire2072(code)->lettre.libelle; }
+
 Tableau Identification(const TDonnee2072& racine) {
   const TInfogene2072& g = racine.getInfogene2072();
   Tableau t{Tableau::Genre::Identification, "Identification de la société", {}, {}};
-  t.lignes = {Texte("Dénomination", g.getSocieteNom()), Texte("SIREN", g.getNumeroSIREN())};
+  t.lignes = {Texte(LibelleDuChamp(12003), g.getSocieteNom()), Texte(LibelleDuChamp(12544), g.getNumeroSIREN())};
   AjouteAdresse("Adresse du siège", AdresseSiege(g), t);
   t.lignes.insert(t.lignes.end(), {Texte("Année", std::to_string(racine.getAnnee())),
               Texte("Exercice", (g.getDateDebutExercice() == 0 ? "clos" : "du " + Date(g.getDateDebutExercice())) + " au " +
                                     Date(g.getDateClotureExercice())),
-              Montant("Capital", g.getCapital()),
-              Parts("Nombre de parts", g.getNombrePartsTotal()),
+              Montant(LibelleDuChamp(12043), g.getCapital()),
+              Parts(LibelleDuChamp(12044), g.getNombrePartsTotal()),
               {"Nombre d'associés", {std::to_string(racine.NbAssocie())}},
               {"Nombre d'immeubles", {std::to_string(racine.NbPropriete())}}});
   return t;
@@ -106,42 +112,41 @@ Tableau Identification(const TDonnee2072& racine) {
 // is not 0; a total always.
 using zorfiscal2072::TDonneeProprieteFoncierPropriete;
 struct LigneAnnexe {
-  int code;
+  int code;  // the field shown, whose label the letter table gives
   double (*valeur)(const TDonneeProprieteFoncierPropriete&);
   Tableau::Style style;
-  const char* libelle;
 };
 using F = TDonneeProprieteFoncierPropriete;
 constexpr auto kTotal = Tableau::Style::Total;
 const LigneAnnexe kLignesAnnexe[] = {
-    {12140, [](const F& f) { return f.getLoyerBrut(); }, {}, "Loyers bruts encaissés"},
-    {12143, [](const F& f) { return f.getChargeLocataire(); }, {}, "Dépenses du propriétaire mises à la charge des locataires"},
-    {12144, [](const F& f) { return f.getRecetteDiverse(); }, {}, "Recettes diverses"},
-    {12142, [](const F& f) { return f.getRecettePossible(); }, {}, "Autres recettes"},
-    {12145, [](const F& f) { return f.getTotalRecette(); }, kTotal, "Total des recettes"},
-    {12153, [](const F& f) { return f.getFraisGerance(); }, {}, "Frais d'administration et de gestion"},
-    {12396, [](const F& f) { return f.getForfaitGestion().getMontant(); }, {}, "Frais de gestion forfaitaires"},
-    {12154, [](const F& f) { return f.getAssurance(); }, {}, "Primes d'assurance"},
-    {12155, [](const F& f) { return f.getTravauxReparation(); }, {}, "Dépenses de réparation et d'entretien"},
-    {12620, [](const F& f) { return f.getTravauxProprieteRurale(); }, {}, "Travaux des propriétés rurales"},
-    {12428, [](const F& f) { return f.getChargesEspacesNaturels(); }, {}, "Charges des espaces naturels"},
-    {12159, [](const F& f) { return f.getTravauxGrosseReparation(); }, {}, "Grosses réparations (nue-propriété)"},
-    {12360, [](const F& f) { return f.getChargesRecuperable(); }, {}, "Charges récupérables non récupérées au départ du locataire"},
-    {12147, [](const F& f) { return f.getIndemniteEtFrais(); }, {}, "Indemnités d'éviction et frais de relogement"},
-    {12161, [](const F& f) { return f.getImpotEtTaxe(); }, {}, "Impositions"},
-    {12162, [](const F& f) { return f.getProvision(); }, {}, "Provisions pour charges de copropriété"},
-    {12366, [](const F& f) { return -f.getRegularisation(); }, {}, "Régularisation des provisions de l'année précédente"},
-    {12163, [](const F& f) { return f.getTotalCharge(); }, kTotal, "Total des frais et charges"},
-    {12158, [](const F& f) { return f.getTravauxTransformation(); }, {}, "Travaux de transformation (secteurs sauvegardés)"},
-    {12160, [](const F& f) { return f.getAssuranceFraisZR(); }, {}, "Frais et assurances (monuments historiques)"},
-    {12164, [](const F& f) { return f.getInteretEmprunt(); }, {}, "Intérêts d'emprunts"},
-    {12151, [](const F& f) { return f.getDeductionFraisDivers(); }, {}, "Déduction spécifique"},
-    {12152, [](const F& f) { return f.getDeductionAmortissement(); }, {}, "Déduction au titre de l'amortissement"},
-    {12165, [](const F& f) { return f.getRevenuOuDeficit(); }, kTotal, "Revenu ou déficit net"},
-    {12166, [](const F& f) { return f.getReintegrationDeduction(); }, {}, "Déductions à réintégrer"},
-    {12169, [](const F& f) { return f.getRevenuAutreSI(); }, {}, "Autres revenus"},
-    {12168, [](const F& f) { return -f.getRemunerationNetteAssocie(); }, {}, "Rémunérations nettes des associés"},
-    {12170, [](const F& f) { return f.getResultat(); }, kTotal, "Résultat de l'immeuble"},
+    {12140, [](const F& f) { return f.getLoyerBrut(); }, {}},
+    {12143, [](const F& f) { return f.getChargeLocataire(); }, {}},
+    {12144, [](const F& f) { return f.getRecetteDiverse(); }, {}},
+    {12142, [](const F& f) { return f.getRecettePossible(); }, {}},
+    {12145, [](const F& f) { return f.getTotalRecette(); }, kTotal},
+    {12153, [](const F& f) { return f.getFraisGerance(); }, {}},
+    {12396, [](const F& f) { return f.getForfaitGestion().getMontant(); }, {}},
+    {12154, [](const F& f) { return f.getAssurance(); }, {}},
+    {12155, [](const F& f) { return f.getTravauxReparation(); }, {}},
+    {12620, [](const F& f) { return f.getTravauxProprieteRurale(); }, {}},
+    {12428, [](const F& f) { return f.getChargesEspacesNaturels(); }, {}},
+    {12159, [](const F& f) { return f.getTravauxGrosseReparation(); }, {}},
+    {12360, [](const F& f) { return f.getChargesRecuperable(); }, {}},
+    {12147, [](const F& f) { return f.getIndemniteEtFrais(); }, {}},
+    {12161, [](const F& f) { return f.getImpotEtTaxe(); }, {}},
+    {12162, [](const F& f) { return f.getProvision(); }, {}},
+    {12366, [](const F& f) { return -f.getRegularisation(); }, {}},
+    {12163, [](const F& f) { return f.getTotalCharge(); }, kTotal},
+    {12158, [](const F& f) { return f.getTravauxTransformation(); }, {}},
+    {12160, [](const F& f) { return f.getAssuranceFraisZR(); }, {}},
+    {12164, [](const F& f) { return f.getInteretEmprunt(); }, {}},
+    {12151, [](const F& f) { return f.getDeductionFraisDivers(); }, {}},
+    {12152, [](const F& f) { return f.getDeductionAmortissement(); }, {}},
+    {12165, [](const F& f) { return f.getRevenuOuDeficit(); }, kTotal},
+    {12166, [](const F& f) { return f.getReintegrationDeduction(); }, {}},
+    {12169, [](const F& f) { return f.getRevenuAutreSI(); }, {}},
+    {12168, [](const F& f) { return -f.getRemunerationNetteAssocie(); }, {}},
+    {12170, [](const F& f) { return f.getResultat(); }, kTotal},
 };
 
 void Proprietes(const TDonnee2072& racine, const OptionsResume& options, std::vector<Tableau>& tableaux,
@@ -152,15 +157,15 @@ void Proprietes(const TDonnee2072& racine, const OptionsResume& options, std::ve
     ++numero;
     Tableau t{Tableau::Genre::Immeuble, "Immeuble " + std::to_string(numero) + " : " + p.getNom(), {}, {}};
     if (const std::string code = Code(p.getCodePropriete(), options, ""); !code.empty())
-      t.lignes.push_back(Texte("Code", p.getCodePropriete()));
+      t.lignes.push_back(Texte(LibelleDuChamp(12655), p.getCodePropriete()));
     AjouteAdresse("Adresse", p.getAdresse(), t);
-    t.lignes.push_back(Texte("Catégorie", Libelle(tables->ListeCategoriesBienAbregees, p.getCategorie())));
-    t.lignes.push_back(Texte("Régime fiscal", Libelle(tables->ListeOptionsAbregees, p.getOptionFiscale())));
+    t.lignes.push_back(Texte(LibelleDuChamp(12103), Libelle(tables->ListeCategoriesBienAbregees, p.getCategorie())));
+    t.lignes.push_back(Texte(LibelleDuChamp(12392), Libelle(tables->ListeOptionsAbregees, p.getOptionFiscale())));
     const TDonneeProprieteFoncierPropriete& f = p.getDonneeProprieteFoncier();
     for (const LigneAnnexe& l : kLignesAnnexe) {
       const double v = l.valeur(f);
       if (v == 0 && l.style != kTotal) continue;
-      std::string libelle = l.libelle;
+      std::string libelle = LibelleDuChamp(l.code);
       if (l.code == 12151 && f.getTauxDeduction() > 0) libelle += " (" + Pourcentage(100 * f.getTauxDeduction()) + ")";
       if (l.code == 12396)
         libelle += " (" + std::to_string(p.getTotalNombreLocaux()) + (p.getTotalNombreLocaux() > 1 ? " locaux)" : " local)");
@@ -181,60 +186,90 @@ Tableau Totaux(const TDonnee2072& racine) {
   return t;
 }
 
-Tableau CRL(const TInfogene2072& g) {
-  Tableau t{Tableau::Genre::CRL, "Contribution sur les revenus locatifs (CRL)", {}, {}};
-  t.lignes = {Montant("Recettes soumises à la CRL", g.getRecetteSoumiseCRL()),
-              Montant("Montant de la contribution (2,5 %)", g.getMontantCRL()),
-              Montant("Acompte versé", g.getAcompteCRL()), Montant("Solde à payer", g.getSoldeCRL(), kTotal),
-              Montant("Excédent versé", g.getExcedentCRL())};
+// A line of a table that shows the company's fields, by the code whose label it takes.
+struct LigneInfogene {
+  int code;
+  double (*valeur)(const TInfogene2072&);
+  Tableau::Style style;
+};
+using G = TInfogene2072;
+
+// The field's label without the prefix its table's title already says ("2072-E : loyers
+// bruts" under the 2072-E title reads "Loyers bruts").
+std::string LibelleSous(int code, std::string_view prefixe) {
+  std::string libelle = LibelleDuChamp(code);
+  if (libelle.starts_with(prefixe)) libelle.erase(0, prefixe.size());
+  if (!libelle.empty() && libelle[0] >= 'a' && libelle[0] <= 'z') libelle[0] = static_cast<char>(libelle[0] - 'a' + 'A');
+  return libelle;
+}
+
+Tableau Lignes(Tableau::Genre genre, std::string titre, const TInfogene2072& g, std::span<const LigneInfogene> lignes,
+               std::string_view prefixe = {}) {
+  Tableau t{genre, std::move(titre), {}, {}};
+  for (const LigneInfogene& l : lignes) t.lignes.push_back(Montant(LibelleSous(l.code, prefixe), l.valeur(g), l.style));
   return t;
 }
+
+constexpr LigneInfogene kLignesCRL[] = {
+    {12322, [](const G& g) { return g.getRecetteSoumiseCRL(); }, {}},
+    {12323, [](const G& g) { return g.getMontantCRL(); }, {}},
+    {12324, [](const G& g) { return g.getAcompteCRL(); }, {}},
+    {12325, [](const G& g) { return g.getSoldeCRL(); }, kTotal},
+    {12326, [](const G& g) { return g.getExcedentCRL(); }, {}},
+};
+
+Tableau CRL(const TInfogene2072& g) {
+  Tableau t = Lignes(Tableau::Genre::CRL, "Contribution sur les revenus locatifs (CRL)", g, kLignesCRL);
+  t.lignes[1].libelle += " (" + Pourcentage(zorfiscal2072::parametres::kTauxCRLPourcent) + ")";
+  return t;
+}
+
+// The 2072-E lines: the amount used in each box (what the user overrode, or the computation).
+constexpr LigneInfogene kLignes2072E[] = {
+    {12771, [](const G& g) { return g.getD2072ELoyersBruts().getMontant(); }, {}},
+    {12774, [](const G& g) { return g.getD2072EChargeLocataires().getMontant(); }, {}},
+    {12777, [](const G& g) { return g.getD2072ERecettesDiverses().getMontant(); }, {}},
+    {12819, [](const G& g) { return g.getD2072ERentreesCreances().getMontant(); }, {}},
+    {12780, [](const G& g) { return g.getD2072ETotalA(); }, kTotal},
+    {12781, [](const G& g) { return g.getD2072EFraisGerance().getMontant(); }, {}},
+    {12784, [](const G& g) { return g.getD2072EAssurance().getMontant(); }, {}},
+    {12787, [](const G& g) { return g.getD2072ETravauxReparation().getMontant(); }, {}},
+    {12790, [](const G& g) { return g.getD2072EChargesEspacesNaturels().getMontant(); }, {}},
+    {12793, [](const G& g) { return g.getD2072ENP().getMontant(); }, {}},
+    {12796, [](const G& g) { return g.getD2072EAssuranceFraisZR().getMontant(); }, {}},
+    {12799, [](const G& g) { return g.getD2072EChargesRecuperables().getMontant(); }, {}},
+    {12802, [](const G& g) { return g.getD2072EIndemnitesEtFrais().getMontant(); }, {}},
+    {12805, [](const G& g) { return g.getD2072EDeductionSpecifique().getMontant(); }, {}},
+    {12808, [](const G& g) { return g.getD2072EDeductionAmortissement().getMontant(); }, {}},
+    {12811, [](const G& g) { return g.getD2072EProvisionCharges().getMontant(); }, {}},
+    {12814, [](const G& g) { return g.getD2072ETotalB(); }, kTotal},
+    {12569, [](const G& g) { return g.getVA().getMontant(); }, kTotal},
+};
 
 Tableau Lignes2072E(const TInfogene2072& g) {
-  Tableau t{Tableau::Genre::Lignes2072E, "2072-E : détermination de la valeur ajoutée", {}, {}};
-  t.lignes = {Montant("Loyers bruts", g.getD2072ELoyersBruts().getMontant()),
-              Montant("Charges locatives supportées par les locataires", g.getD2072EChargeLocataires().getMontant()),
-              Montant("Recettes diverses", g.getD2072ERecettesDiverses().getMontant()),
-              Montant("Rentrées sur créances", g.getD2072ERentreesCreances().getMontant()),
-              Montant("Total A", g.getD2072ETotalA(), kTotal),
-              Montant("Frais de gestion", g.getD2072EFraisGerance().getMontant()),
-              Montant("Primes d'assurance", g.getD2072EAssurance().getMontant()),
-              Montant("Travaux de réparation et d'entretien", g.getD2072ETravauxReparation().getMontant()),
-              Montant("Charges des espaces naturels", g.getD2072EChargesEspacesNaturels().getMontant()),
-              Montant("Nue-propriété : grosses réparations", g.getD2072ENP().getMontant()),
-              Montant("Assurances et frais, régime spécial", g.getD2072EAssuranceFraisZR().getMontant()),
-              Montant("Charges récupérables non récupérées", g.getD2072EChargesRecuperables().getMontant()),
-              Montant("Indemnités et frais", g.getD2072EIndemnitesEtFrais().getMontant()),
-              Montant("Déduction spécifique", g.getD2072EDeductionSpecifique().getMontant()),
-              Montant("Déduction au titre de l'amortissement", g.getD2072EDeductionAmortissement().getMontant()),
-              Montant("Provisions pour charges", g.getD2072EProvisionCharges().getMontant()),
-              Montant("Total B", g.getD2072ETotalB(), kTotal),
-              Montant("Valeur ajoutée (A - B)", g.getVA().getMontant(), kTotal)};
-  return t;
+  return Lignes(Tableau::Genre::Lignes2072E, "2072-E : détermination de la valeur ajoutée", g, kLignes2072E, "2072-E : ");
 }
 
-struct LigneIS {
-  const char* libelle;
-  TDonneeIS2072::Ligne ligne;
-};
-constexpr LigneIS kLignesIS[] = {
-    {"Total des produits d'exploitation", TDonneeIS2072::TotalProduitExploitation},
-    {"Total des charges d'exploitation", TDonneeIS2072::TotalChargeExploitation},
-    {"Résultat d'exploitation", TDonneeIS2072::ResultatExploitation},
-    {"Résultat financier", TDonneeIS2072::ResultatFinancier},
-    {"Résultat exceptionnel", TDonneeIS2072::ResultatExceptionnel},
-    {"Bénéfice ou perte", TDonneeIS2072::BeneficeOuPerte},
-    {"Total des réintégrations", TDonneeIS2072::TotalReintegration},
-    {"Total des déductions", TDonneeIS2072::TotalDeduction},
-    {"Bénéfice ou déficit fiscal", TDonneeIS2072::BeneficeOuDeficitFiscal},
+// The statement's results under both rules, the lines that sum up the others.
+constexpr TDonneeIS2072::Ligne kLignesIS[] = {
+    TDonneeIS2072::TotalProduitExploitation, TDonneeIS2072::TotalChargeExploitation,
+    TDonneeIS2072::ResultatExploitation,     TDonneeIS2072::ResultatFinancier,
+    TDonneeIS2072::ResultatExceptionnel,     TDonneeIS2072::BeneficeOuPerte,
+    TDonneeIS2072::TotalReintegration,       TDonneeIS2072::TotalDeduction,
+    TDonneeIS2072::BeneficeOuDeficitFiscal,
 };
 
 Tableau ColonnesIS(const TDonneeIS2072& is) {
-  Tableau t{Tableau::Genre::ColonnesIS, "Résultat selon les règles BIC / IS et BA", {"BIC / IS", "BA"}, {}};
-  for (const LigneIS& l : kLignesIS)
-    t.lignes.push_back({l.libelle,
-                        {FormateMontant(is.getMontant(l.ligne, TDonneeIS2072::kColonneBICIS)),
-                         FormateMontant(is.getMontant(l.ligne, TDonneeIS2072::kColonneBA))}});
+  const auto& colonnes = TDonneeIS2072::kLibellesColonnes;
+  Tableau t{Tableau::Genre::ColonnesIS,
+            std::string("Résultat selon les règles ") + colonnes[TDonneeIS2072::kColonneBICIS] + " et " +
+                colonnes[TDonneeIS2072::kColonneBA],
+            {colonnes[TDonneeIS2072::kColonneBICIS], colonnes[TDonneeIS2072::kColonneBA]},
+            {}};
+  for (TDonneeIS2072::Ligne l : kLignesIS)
+    t.lignes.push_back({TDonneeIS2072::Lignes()[l].libelle,
+                        {FormateMontant(is.getMontant(l, TDonneeIS2072::kColonneBICIS)),
+                         FormateMontant(is.getMontant(l, TDonneeIS2072::kColonneBA))}});
   t.lignes.back().style = kTotal;
   return t;
 }
@@ -290,7 +325,7 @@ std::string Contrepartie(const TDonnee2072& racine, long position, const std::st
 void PartsDeLAnnee(const TDonnee2072& racine, const Recherches& recherches, std::size_t position, Tableau& t) {
   const TAssocie2072& a = racine.getAssocie2072()[position];
   t.lignes.push_back(Intertitre("Parts de la société"));
-  t.lignes.push_back(Parts("Parts au 1er janvier", a.getNombreParts1erJanvier()));
+  t.lignes.push_back(Parts(LibelleDuChamp(12742), a.getNombreParts1erJanvier()));
   double acquises = 0, cedees = 0;
   const long p = static_cast<long>(position);
   static const std::vector<const zorfiscal2072::TCessionParts*> aucun;
@@ -312,7 +347,7 @@ void PartsDeLAnnee(const TDonnee2072& racine, const Recherches& recherches, std:
                                -c.getNombreParts(), Tableau::Style::Detail));
     }
   }
-  t.lignes.push_back(Parts("Parts au 31 décembre", a.getNombreParts()));
+  t.lignes.push_back(Parts(LibelleDuChamp(12075), a.getNombreParts()));
   t.lignes.back().style = kTotal;
   // Parts travel with five decimals: a difference below the last one is no difference.
   const double attendu = a.getNombreParts1erJanvier() + acquises - cedees;
@@ -323,10 +358,10 @@ void PartsDeLAnnee(const TDonnee2072& racine, const Recherches& recherches, std:
                             ", et non les " + FormateNombre(a.getNombreParts(), 5) + " parts au 31 décembre",
                         {},
                         Tableau::Style::Avertissement});
-  t.lignes.push_back({"Pourcentage de détention", {Pourcentage(a.getPourcentageDetention())}});
-  t.lignes.push_back({a.getQuotePartDifferente() == zorfiscal2072::OuiNon::Oui
-                          ? "Quote-part des résultats (différente de la détention)"
-                          : "Quote-part des résultats",
+  t.lignes.push_back({LibelleDuChamp(12076), {Pourcentage(a.getPourcentageDetention())}});
+  t.lignes.push_back({LibelleDuChamp(12363) + (a.getQuotePartDifferente() == zorfiscal2072::OuiNon::Oui
+                                                    ? " (différente de la détention)"
+                                                    : ""),
                       {Pourcentage(a.getQuotePartResultats())}});
 }
 
@@ -337,7 +372,7 @@ void RevenusFonciers(const Recherches& recherches, const TAssocie2072& a, const 
   for (const zorfiscal2072::FigureResultat& f : zorfiscal2072::kFiguresResultat) {
     const bool revenu = f.total == &zorfiscal2072::TBulletin2072::getTotalRevenuOuDeficit;
     if (revenu && b.getTotalDeductionMobilite() != 0)  // it comes off before the net income
-      t.lignes.push_back(Montant("Déduction pour mobilité", b.getTotalDeductionMobilite()));
+      t.lignes.push_back(Montant(LibelleDuChamp(12690), b.getTotalDeductionMobilite()));
     t.lignes.push_back(Montant(f.libelle, (b.*f.total)(), revenu ? kTotal : Tableau::Style::Nombre));
   }
   for (const auto& q : b.getQuotePartPropriete()) {
@@ -355,17 +390,17 @@ Tableau Bulletin(const TDonnee2072& racine, const Recherches& recherches, std::s
   const TAssocie2072& a = racine.getAssocie2072()[position];
   const auto& b = a.getBulletin2072();
   Tableau t{Tableau::Genre::Bulletin, "Déclaration individuelle : " + a.DonneDesignation(), {}, {}};
-  t.lignes = {Intertitre("Société"), Texte("Dénomination", g.getSocieteNom())};
-  if (!g.getNumeroSIREN().empty()) t.lignes.push_back(Texte("SIREN", g.getNumeroSIREN()));
+  t.lignes = {Intertitre("Société"), Texte(LibelleDuChamp(12003), g.getSocieteNom())};
+  if (!g.getNumeroSIREN().empty()) t.lignes.push_back(Texte(LibelleDuChamp(12544), g.getNumeroSIREN()));
   AjouteAdresse("Adresse du siège", AdresseSiege(g), t);
   t.lignes.insert(t.lignes.end(),
                   {Texte("Année", std::to_string(racine.getAnnee())), Intertitre("Associé"),
-                   Texte(a.getType() == zorfiscal2072::TypePersonne::Morale ? "Dénomination" : "Nom", a.DonneDesignation())});
-  if (!Code(a.getCodeAssocie(), options).empty()) t.lignes.push_back(Texte("Code", a.getCodeAssocie()));
-  if (!a.getNumeroSIREN().empty()) t.lignes.push_back(Texte("SIREN", a.getNumeroSIREN()));
+                   Texte(LibelleDuChamp(12437), a.DonneDesignation())});
+  if (!Code(a.getCodeAssocie(), options).empty()) t.lignes.push_back(Texte(LibelleDuChamp(12694), a.getCodeAssocie()));
+  if (!a.getNumeroSIREN().empty()) t.lignes.push_back(Texte(LibelleDuChamp(12546), a.getNumeroSIREN()));
   AjouteAdresse("Adresse", a.getAdresse(), t);
   t.lignes.push_back(
-      Texte("Régime fiscal", Libelle(TTables_2072::getInstance()->ListeRegimeFiscal, a.getRegimeFiscal())));
+      Texte(LibelleDuChamp(12078), Libelle(TTables_2072::getInstance()->ListeRegimeFiscal, a.getRegimeFiscal())));
   PartsDeLAnnee(racine, recherches, position, t);
   // Only the figures of the partner's own regime: the engine says which share applies.
   switch (a.getRegimeFiscal()) {
@@ -373,23 +408,23 @@ Tableau Bulletin(const TDonnee2072& racine, const Recherches& recherches, std::s
     case RegimeFiscal::IS:
       t.lignes.push_back(Intertitre(a.getRegimeFiscal() == RegimeFiscal::IS ? "Impôt sur les sociétés"
                                                                              : "Bénéfices industriels et commerciaux"));
-      t.lignes.push_back(Montant("Quote-part du résultat BIC / IS", b.getRevenuTNSouIS(), kTotal));
+      t.lignes.push_back(Montant(LibelleDuChamp(12092), b.getRevenuBICIS(), kTotal));
       break;
     case RegimeFiscal::BA:
       t.lignes.push_back(Intertitre("Bénéfices agricoles"));
-      t.lignes.push_back(Montant("Quote-part du résultat BA", b.getRevenuTNSouIS(), kTotal));
+      t.lignes.push_back(Montant(LibelleDuChamp(12093), b.getRevenuBA(), kTotal));
       break;
     default: RevenusFonciers(recherches, a, options, t);
   }
   // What else the company distributes, when there is some.
   std::vector<Tableau::Ligne> autres;
   if (const double financiers = b.getQuotePartProduitsFinanciers().getMontant(); financiers != 0)
-    autres.push_back(Montant("Quote-part des produits financiers", financiers));
+    autres.push_back(Montant(LibelleDuChamp(12633), financiers));
   for (const auto& r : b.getRepartitionOperationsSociete()) {
     const auto* cession = Recherches::Cherche(recherches.cessions, r.getCodeCession());
     const std::string sur = cession != nullptr && !cession->getLibelle().empty() ? " sur " + cession->getLibelle() : "";
-    if (r.getQuotePartPV().getMontant() != 0) autres.push_back(Montant("Quote-part de plus-value" + sur, r.getQuotePartPV().getMontant()));
-    if (r.getQuotePartMV().getMontant() != 0) autres.push_back(Montant("Quote-part de moins-value" + sur, r.getQuotePartMV().getMontant()));
+    if (r.getQuotePartPV().getMontant() != 0) autres.push_back(Montant(LibelleDuChamp(12681) + sur, r.getQuotePartPV().getMontant()));
+    if (r.getQuotePartMV().getMontant() != 0) autres.push_back(Montant(LibelleDuChamp(12678) + sur, r.getQuotePartMV().getMontant()));
   }
   if (!autres.empty()) {
     t.lignes.push_back(Intertitre("Autres éléments"));

@@ -5,6 +5,8 @@
 #include <unordered_map>
 
 #include "chargement/chargement.h"
+#include "chargement/verification.h"
+#include "format/ecriture.h"
 #include "dictionnaire2072.h"
 #include "lettres.h"
 #include "moulinette.h"
@@ -155,7 +157,9 @@ Migration Migre(const FichierDeclaration& ancien, const std::string& version, Ra
   std::stable_sort(converti.lettres.begin(), converti.lettres.end(),
                    [](const LettreFichier& a, const LettreFichier& b) { return a.rang < b.rang; });
 
-  auto racine = Charge(converti, rapport);
+  // The properties' steps come after loading, so a coded value may still be an old one here:
+  // the lists are checked on what the steps leave.
+  auto racine = Charge(converti, rapport, {.listes = false, .gabarits = false});
   if (racine) {
     // A property's steps correct the loaded property, with its record's old letters.
     auto& proprietes = racine->getPropriete2072();
@@ -165,6 +169,11 @@ Migration Migre(const FichierDeclaration& ancien, const std::string& version, Ra
       if (!g.info) g.info = std::make_unique<TMoulinetteInfo>(version, VersTIndex(index));
       proprietes[p].moulinette(*g.info);
     }
+    // What is written must load: a value outside its list is the old file's, or a step's fault.
+    Rapport migree;
+    Verifie(Ecrit(*racine, false), migree);
+    for (const std::string& p : migree.problemes()) rapport.Ajoute("the migrated declaration's " + p);
+    for (const std::string& a : migree.avertissements()) rapport.Avertit("the migrated declaration's " + a);
   }
   for (const Ecartee& e : ecartees) NoteEcartee(e);
   for (const auto& [index, g] : groupes)
