@@ -46,11 +46,6 @@ const lettres::TableLettres<TProprieteReport>& TProprieteReport::Lettres() {
 }
 bool TProprieteReport::TransfertLettreXX(structLettre* l, long sens) { return Lettres().Transfert(*this, l, sens); }
 
-void TProprieteReport::InitResultat() {
-  RevenuBrut = Charge = ChargeEspacesNaturels = InteretEmprunt = 0;
-  RevenuOuDeficit = DeductionSpecifique = Amortissement = 0;
-}
-
 // --- TBulletin2072 ---
 
 const lettres::TableLettres<TBulletin2072>& TBulletin2072::Lettres() {

@@ -11,6 +11,7 @@
 #include "elementlie2072.h"
 #include "niveaux2072.h"
 #include "operationsociete2072.h"
+#include "resultats2072.h"
 #include "tablelettres.h"
 #include "tdonnee.h"
 
@@ -74,14 +75,14 @@ class TQuotePartPropriete : public TDonneeBase {
 };
 
 // Figures of one property carried on the statement; only letters fill them.
-class TProprieteReport : public TDonneeBase {
+class TProprieteReport : public TFiguresResultat2072 {
  public:
   bool operator==(const TProprieteReport&) const = default;
 
   void Construct() {}
   void Destruct() {}
   void Init() { arbre::Reinitialise(*this); }
-  void InitResultat();  // all but the mobility figure
+  void InitResultat() { EffaceFigures(); }  // all but the mobility figure
   void InitPartielle() { Mobilite = 0; }
   void Reserve() {}
 
@@ -90,31 +91,10 @@ class TProprieteReport : public TDonneeBase {
   bool TransfertUneLettre(structLettre* l, TIndex, long sens) override { return TransfertLettreXX(l, sens); }
   bool TransfertLettre(structLettre*, long) override { return false; }
 
-  double getRevenuBrut() const { return RevenuBrut; }
-  void setRevenuBrut(double v) { RevenuBrut = v; }
-  double getCharge() const { return Charge; }
-  void setCharge(double v) { Charge = v; }
-  double getChargeEspacesNaturels() const { return ChargeEspacesNaturels; }
-  void setChargeEspacesNaturels(double v) { ChargeEspacesNaturels = v; }
-  double getInteretEmprunt() const { return InteretEmprunt; }
-  void setInteretEmprunt(double v) { InteretEmprunt = v; }
-  double getRevenuOuDeficit() const { return RevenuOuDeficit; }
-  void setRevenuOuDeficit(double v) { RevenuOuDeficit = v; }
-  double getDeductionSpecifique() const { return DeductionSpecifique; }
-  void setDeductionSpecifique(double v) { DeductionSpecifique = v; }
-  double getAmortissement() const { return Amortissement; }
-  void setAmortissement(double v) { Amortissement = v; }
   double getMobilite() const { return Mobilite; }
   void setMobilite(double v) { Mobilite = v; }
 
  private:
-  double RevenuBrut = 0;
-  double Charge = 0;
-  double ChargeEspacesNaturels = 0;
-  double InteretEmprunt = 0;
-  double RevenuOuDeficit = 0;
-  double DeductionSpecifique = 0;
-  double Amortissement = 0;
   double Mobilite = 0;
 };
 

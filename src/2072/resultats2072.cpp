@@ -4,11 +4,6 @@ namespace zorfiscal2072 {
 
 // ---- TResultatARepartir2072 and its two sets of codes
 
-void TResultatARepartir2072::InitResultat() {
-  RevenuBrut = Charge = ChargeEspacesNaturels = InteretEmprunt = 0;
-  DeductionSpecifique = Amortissement = RevenuOuDeficit = 0;
-}
-
 const lettres::TableLettres<TResultatARepartirPropriete>& TResultatARepartirPropriete::Lettres() {
   using R = TResultatARepartirPropriete;
   static const lettres::TableLettres<R> table{

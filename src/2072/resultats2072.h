@@ -9,30 +9,14 @@
 
 namespace zorfiscal2072 {
 
-// Result to distribute of one property. The base carries the fields and no letter; its
-// subclasses give the fields their codes. An owner hands it out under this type but holds
-// the subclass itself (Detenu<TResultatARepartirPropriete>): Detenu copies by static type,
-// and a copy made as the base would lose the codes.
-class TResultatARepartir2072 : public TDonneeBase {
+// The figures of a property's result to distribute: held by the result itself and carried on a
+// partner's statement (TProprieteReport), with the same meaning; computed, all seven.
+class TFiguresResultat2072 : public TDonneeBase {
  public:
-  bool operator==(const TResultatARepartir2072&) const = default;
-
-  void Construct() {}
-  void Destruct() {}
-  void Init() { arbre::Reinitialise(*this); }
-  void InitPartielle() {}
-  // Works are entered with the property: they survive a clearing of results.
-  void InitResultat();
-  void Reserve() {}
-
-  bool TransfertUneLettre(structLettre* lettre, TIndex, long sens) override { return TransfertLettreXX(lettre, sens); }
-  // The plain record has no code of its own: only a null letter is taken.
-  virtual bool TransfertLettreXX(structLettre* lettre, long) { return lettre == nullptr; }
+  bool operator==(const TFiguresResultat2072&) const = default;
 
   double getRevenuBrut() const { return RevenuBrut; }
   void setRevenuBrut(double v) { RevenuBrut = v; }
-  double getTravaux() const { return Travaux; }
-  void setTravaux(double v) { Travaux = v; }
   double getCharge() const { return Charge; }
   void setCharge(double v) { Charge = v; }
   double getChargeEspacesNaturels() const { return ChargeEspacesNaturels; }
@@ -47,15 +31,46 @@ class TResultatARepartir2072 : public TDonneeBase {
   void setRevenuOuDeficit(double v) { RevenuOuDeficit = v; }
 
  protected:
-  // Reached by the subclasses' letter tables.
+  void EffaceFigures() {
+    RevenuBrut = Charge = ChargeEspacesNaturels = InteretEmprunt = 0;
+    DeductionSpecifique = Amortissement = RevenuOuDeficit = 0;
+  }
+
+  // Reached by the records' letter tables.
   double RevenuBrut = 0;
-  double Travaux = 0;
   double Charge = 0;
   double ChargeEspacesNaturels = 0;  // exchanged only; no computation writes it
   double InteretEmprunt = 0;
   double DeductionSpecifique = 0;
   double Amortissement = 0;
   double RevenuOuDeficit = 0;
+};
+
+// Result to distribute of one property: the figures and the works. The base carries the
+// fields and no letter; its subclasses give the fields their codes. An owner hands it out
+// under this type but holds the subclass itself (Detenu<TResultatARepartirPropriete>):
+// Detenu copies by static type, and a copy made as the base would lose the codes.
+class TResultatARepartir2072 : public TFiguresResultat2072 {
+ public:
+  bool operator==(const TResultatARepartir2072&) const = default;
+
+  void Construct() {}
+  void Destruct() {}
+  void Init() { arbre::Reinitialise(*this); }
+  void InitPartielle() {}
+  // Works are entered with the property: they survive a clearing of results.
+  void InitResultat() { EffaceFigures(); }
+  void Reserve() {}
+
+  bool TransfertUneLettre(structLettre* lettre, TIndex, long sens) override { return TransfertLettreXX(lettre, sens); }
+  // The plain record has no code of its own: only a null letter is taken.
+  virtual bool TransfertLettreXX(structLettre* lettre, long) { return lettre == nullptr; }
+
+  double getTravaux() const { return Travaux; }
+  void setTravaux(double v) { Travaux = v; }
+
+ protected:
+  double Travaux = 0;  // informative: the works are inside the charges
 };
 
 // The result to distribute that each property owns.
