@@ -75,8 +75,9 @@ void BM_SaisieEtMiseAJour(benchmark::State& etat) {
   std::string version = Version(f.Page("/d/fonds.json/associe/5000")->body);
   int k = 0;
   for (auto _ : etat) {
-    const auto reponse = f.client->Post("/d/fonds.json/saisie", f.entetes,
-                                        httplib::Params{{"ecran", "associe/5000"}, {"version", version}, {"c12075", std::to_string(10 + ++k % 2)}});
+    const auto reponse = f.client->Post(
+        "/d/fonds.json/saisie", f.entetes,
+        httplib::Params{{"ecran", "associe/5000"}, {"version", version}, {"c12075", std::to_string(10 + ++k % 2)}});
     if (!reponse || reponse->status != 200) etat.SkipWithError("change refused");
     version = Version(reponse->body);
   }

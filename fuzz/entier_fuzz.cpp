@@ -58,7 +58,8 @@ void Options(const std::string& texte) {
     }
   // migrate --from
   const auto version = LitVersionMoulinette(texte);
-  if (version && LitVersionMoulinette(std::to_string(version->annee) + "." + std::to_string(version->edition)) != version)
+  if (version &&
+      LitVersionMoulinette(std::to_string(version->annee) + "." + std::to_string(version->edition)) != version)
     __builtin_trap();
 }
 

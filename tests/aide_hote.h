@@ -7,9 +7,9 @@
 #include "aide_lettres.h"
 #include "chargement/valeurscodees.h"
 #include "chargement/verification.h"
-#include "tables2072.h"
 #include "dictionnaire2072.h"
 #include "format/declaration.h"
+#include "tables2072.h"
 
 namespace aide {
 
@@ -40,9 +40,8 @@ inline hote2072::FichierDeclaration DeclarationComplete() {
     for (int n : e.niveaux) index.emplace_back(n, 1);
     std::string valeur = ValeurExemple(e.lettre);
     if (e.lettre.codee()) {
-      const auto* liste = TTables_2072::getInstance()->Liste(e.lettre.listeMorale != lettres::kAucuneListe
-                                                                 ? e.lettre.listeMorale
-                                                                 : e.lettre.liste);
+      const auto* liste = TTables_2072::getInstance()->Liste(
+          e.lettre.listeMorale != lettres::kAucuneListe ? e.lettre.listeMorale : e.lettre.liste);
       for (const TElement& entree : *liste)
         if (std::to_string(entree.get_enum()) != hote2072::ValeurParDefaut(e.lettre.code))
           valeur = std::to_string(entree.get_enum());

@@ -47,7 +47,8 @@ std::string Lit(R& record, short code, const TIndex& index = {}) {
 // bound, a whole number, an amount, a date.
 inline std::string ValeurExemple(const lettres::DescriptionLettre& d) {
   switch (d.primitive) {
-    case lettres::Primitive::Texte: return lettres::Tronque("Éé" + std::to_string(d.code), d.taille > 0 ? d.taille - 1 : 20);
+    case lettres::Primitive::Texte:
+      return lettres::Tronque("Éé" + std::to_string(d.code), d.taille > 0 ? d.taille - 1 : 20);
     case lettres::Primitive::Court:
     case lettres::Primitive::Long: return "3";
     case lettres::Primitive::MoisJour: return "07";

@@ -12,16 +12,8 @@ namespace {
 using namespace hote2072;
 
 constexpr Commande (*kCommandes[])() = {
-    CommandeCompute,
-    CommandeDictionary,
-    CommandeCheck,
-    CommandeSample,
-    CommandeTokens,
-    CommandeMigrate,
-    CommandeSelect,
-    CommandeSummary,
-    CommandeReport,
-    CommandeServe,
+    CommandeCompute, CommandeDictionary, CommandeCheck,   CommandeSample, CommandeTokens,
+    CommandeMigrate, CommandeSelect,     CommandeSummary, CommandeReport, CommandeServe,
 };
 
 // Adds one command to the parser; its exit status goes to `statut` once it has run.

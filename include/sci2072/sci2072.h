@@ -92,12 +92,12 @@ sci2072_statut sci2072_modifie_lettre(sci2072_declaration* declaration, int code
                                       size_t niveaux, const char* valeur);
 sci2072_statut sci2072_lit_champ(sci2072_declaration* declaration, const char* champ, const sci2072_niveau* index,
                                  size_t niveaux, char** valeur);
-sci2072_statut sci2072_modifie_champ(sci2072_declaration* declaration, const char* champ,
-                                     const sci2072_niveau* index, size_t niveaux, const char* valeur);
+sci2072_statut sci2072_modifie_champ(sci2072_declaration* declaration, const char* champ, const sci2072_niveau* index,
+                                     size_t niveaux, const char* valeur);
 /* The number of records at level `cle` under the record `index` names (NULL and 0 for the
  * levels the declaration holds itself: properties, partners, sales, transfers of shares). */
-sci2072_statut sci2072_nombre(sci2072_declaration* declaration, int cle, const sci2072_niveau* index,
-                              size_t niveaux, size_t* nombre);
+sci2072_statut sci2072_nombre(sci2072_declaration* declaration, int cle, const sci2072_niveau* index, size_t niveaux,
+                              size_t* nombre);
 /* The declaration year (2011 unless a file or a call says otherwise). */
 sci2072_statut sci2072_annee(sci2072_declaration* declaration, long* annee);
 sci2072_statut sci2072_modifie_annee(sci2072_declaration* declaration, long annee);

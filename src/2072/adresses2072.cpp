@@ -55,8 +55,8 @@ lettres::TableLettres<TAdresse2072> Table(const CodesAdresse& codes, const char*
 lettres::DescriptionLettre DescriptionAdresse(short code, ChampAdresse champ, const char* role, short tailleTypeVoie) {
   const ChampDecrit& c = kChamps[static_cast<int>(champ)];
   const short taille = champ == ChampAdresse::TypeVoie ? tailleTypeVoie : c.taille;
-  lettres::DescriptionLettre d = lettres::Decrit(code, c.nom, c.primitive, taille,
-                                                 lettres::TexteDurable(std::string(role) + " : " + c.libelle));
+  lettres::DescriptionLettre d =
+      lettres::Decrit(code, c.nom, c.primitive, taille, lettres::TexteDurable(std::string(role) + " : " + c.libelle));
   d.liste = c.liste;
   d.nature = c.nature;
   d.gabarit = c.gabarit;

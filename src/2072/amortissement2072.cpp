@@ -8,15 +8,15 @@ namespace zorfiscal2072 {
 // Rows reaching the library object's values: a line's amount or start date, a single
 // amount, or one value of an entry of a series. The single amounts and the entries other than
 // series 1 entry 1's whole number are kept and exchanged, never used by the computation.
-#define LIGNE(code, numero, membre, primitive, libelle)                                             \
+#define LIGNE(code, numero, membre, primitive, libelle) \
   LETTRE_VIA(code, #membre "Ligne" #numero, primitive, 0, libelle, &r.getLigne(numero).membre)
 #define MONTANT(code, numero, lettre) \
   LETTRE_VIA(code, "Montant" #numero, Reel, 0, "Amortissement : montant " lettre " (réservé)", &r.getMontant(numero))
-#define ENTREE(code, serie, numero, membre, primitive, libelle)                               \
-  LETTRE_VIA(code, "Serie" #serie "Entree" #numero #membre, primitive, 0,                     \
+#define ENTREE(code, serie, numero, membre, primitive, libelle)           \
+  LETTRE_VIA(code, "Serie" #serie "Entree" #numero #membre, primitive, 0, \
              "Amortissement : série " #serie ", entrée " #numero ", " libelle, &r.getEntree(serie, numero).membre)
-#define LIGNE_COMPLETE(codeMontant, codeDate, numero, quoi)                                              \
-  LIGNE(codeMontant, numero, Montant, Reel, "Ligne " #numero " (" quoi ") : montant à amortir"),       \
+#define LIGNE_COMPLETE(codeMontant, codeDate, numero, quoi)                                      \
+  LIGNE(codeMontant, numero, Montant, Reel, "Ligne " #numero " (" quoi ") : montant à amortir"), \
       LIGNE(codeDate, numero, DateDebut, Date, "Ligne " #numero " (" quoi ") : début de l'amortissement")
 
 const lettres::TableLettres<TAmortissement2072>& TAmortissement2072::Lettres() {
@@ -29,7 +29,10 @@ const lettres::TableLettres<TAmortissement2072>& TAmortissement2072::Lettres() {
       LIGNE_COMPLETE(12309, 12310, 5, "dépenses d'amélioration"),
       LIGNE_COMPLETE(12311, 12312, 6, "dépenses d'amélioration"),
       LIGNE_COMPLETE(12313, 12314, 7, "dépenses d'amélioration"),
-      MONTANT(12300, 1, "A"), MONTANT(12308, 2, "B"), MONTANT(12316, 3, "C"), MONTANT(12317, 4, "D"),
+      MONTANT(12300, 1, "A"),
+      MONTANT(12308, 2, "B"),
+      MONTANT(12316, 3, "C"),
+      MONTANT(12317, 4, "D"),
       ENTREE(12413, 1, 1, Montant1, Reel, "premier montant (réservé)"),
       ENTREE(12414, 1, 2, Montant1, Reel, "premier montant (réservé)"),
       ENTREE(12415, 1, 3, Montant1, Reel, "premier montant (réservé)"),

@@ -58,7 +58,9 @@ class TAmortissementComposant : public TDonneeBase {
     TotalMethodeLineaire = 0;
     TotalMethodeDegressive = 0;
   }
-  void InitPartielle() { arbre::PourChaqueSousEnregistrement(*this, [](auto& sous) { sous.InitPartielle(); }); }
+  void InitPartielle() {
+    arbre::PourChaqueSousEnregistrement(*this, [](auto& sous) { sous.InitPartielle(); });
+  }
   void Reserve() {}
 
   static const lettres::TableLettres<TAmortissementComposant>& Lettres();

@@ -92,8 +92,9 @@ const Niveau2072* TrouveNiveau2072(int cle) {
 
 std::size_t NombreAuNiveau(const TDonnee2072& racine, int cle, const TIndex& index) {
   std::size_t nombre = 0;
-  arbre::AtteintNiveau(racine, cle, index,
-                       [&](const auto& proprietaire, const auto& enfant) { nombre = (proprietaire.*enfant.champ).size(); });
+  arbre::AtteintNiveau(racine, cle, index, [&](const auto& proprietaire, const auto& enfant) {
+    nombre = (proprietaire.*enfant.champ).size();
+  });
   return nombre;
 }
 

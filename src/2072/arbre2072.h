@@ -22,7 +22,7 @@ struct Niveau2072 {
   // Shares and distributions: one per record of that level (properties, sales), at the same
   // position, kept so by the root; 0 elsewhere.
   int unPar;
-  short lettreCle;             // letter that gives its records their code; 0 when they have none
+  short lettreCle;  // letter that gives its records their code; 0 when they have none
 };
 
 // Every level, owners before the levels they own, in routing order.
@@ -45,7 +45,7 @@ void CompleteNiveau(TDonnee2072& racine, int cle, const TIndex& index, std::size
 // and the positions on the way); false, and nothing done, when there is no such record.
 // `record` has its own class: reading its letters there skips the routing from the root.
 template <class D, class F>
-  requires std::is_same_v<std::remove_const_t<D>, TDonnee2072>
+requires std::is_same_v<std::remove_const_t<D>, TDonnee2072>
 bool PourEnregistrementAuNiveau(D& racine, int cle, const TIndex& index, F&& action) {
   int position = 0;
   if (!index.getValeurIndex(cle, position)) return false;
@@ -67,16 +67,14 @@ bool PourEnregistrementAuNiveau(D& racine, int cle, const TIndex& index, F&& act
 //     if constexpr (std::is_same_v<std::decay_t<decltype(r)>, TPropriete2072>) ...
 //   });
 template <class D, class F>
-  requires std::is_same_v<std::remove_const_t<D>, TDonnee2072>
-void PourChaqueEnregistrement(D& racine, F&& visiteur) {
-  arbre::Parcourt(racine, TIndex{}, visiteur);
-}
+requires std::is_same_v<std::remove_const_t<D>, TDonnee2072>
+void PourChaqueEnregistrement(D& racine, F&& visiteur) { arbre::Parcourt(racine, TIndex{}, visiteur); }
 
 // visiteur(champ, description, index) on every field that gives a record its code
 // (Role::Cle) or names another record by its code (Role::Reference), in the order of
 // PourChaqueEnregistrement; `champ` is const when the declaration is.
 template <class D, class F>
-  requires std::is_same_v<std::remove_const_t<D>, TDonnee2072>
+requires std::is_same_v<std::remove_const_t<D>, TDonnee2072>
 void PourChaqueChampCode(D& racine, F&& visiteur) {
   PourChaqueEnregistrement(racine, [&](auto& r, const TIndex& index) {
     using T = std::remove_cvref_t<decltype(r)>;

@@ -138,16 +138,16 @@ void TAssocie2072::AjouteProprieteJouissanceGratuite(const std::string& codeProp
 }
 
 void TAssocie2072::SupprimeProprieteJouissanceGratuite(const std::string& codePropriete) {
-  const auto it = std::find_if(
-      ListeProprieteJouissanceGratuite.begin(), ListeProprieteJouissanceGratuite.end(),
-      [&](const TListeProprieteJouissanceGratuite& e) { return e.getCodePropriete() == codePropriete; });
+  const auto it =
+      std::find_if(ListeProprieteJouissanceGratuite.begin(), ListeProprieteJouissanceGratuite.end(),
+                   [&](const TListeProprieteJouissanceGratuite& e) { return e.getCodePropriete() == codePropriete; });
   if (it != ListeProprieteJouissanceGratuite.end()) ListeProprieteJouissanceGratuite.erase(it);
 }
 
 std::string TAssocie2072::aJouissanceGratuite(const std::string& codePropriete) const {
-  const bool presente = std::any_of(
-      ListeProprieteJouissanceGratuite.begin(), ListeProprieteJouissanceGratuite.end(),
-      [&](const TListeProprieteJouissanceGratuite& e) { return e.getCodePropriete() == codePropriete; });
+  const bool presente =
+      std::any_of(ListeProprieteJouissanceGratuite.begin(), ListeProprieteJouissanceGratuite.end(),
+                  [&](const TListeProprieteJouissanceGratuite& e) { return e.getCodePropriete() == codePropriete; });
   return presente ? "1" : "0";
 }
 

@@ -9,8 +9,8 @@
 #include "arbre.h"
 #include "beneficiaires2072.h"
 #include "bulletin2072.h"
-#include "detenu.h"
 #include "codes2072.h"
+#include "detenu.h"
 #include "niveaux2072.h"
 #include "tablelettres.h"
 #include "tdonnee.h"
@@ -40,8 +40,7 @@ class TAssocie2072 : public TDonneeBase {
   // Sub-records in routing order (after the partner's own letters).
   static constexpr auto Enfants() {
     using R = TAssocie2072;
-    return std::tuple{arbre::Membre(&R::Adresse),
-                      arbre::Membre(&R::AdresseAvantDemenagement),
+    return std::tuple{arbre::Membre(&R::Adresse), arbre::Membre(&R::AdresseAvantDemenagement),
                       arbre::Indexe(&R::ListeProprieteJouissanceGratuite, kNiveauJouissanceGratuite),
                       arbre::Membre(&R::Bulletin2072)};
   }
@@ -199,7 +198,7 @@ class TAssocie2072 : public TDonneeBase {
  private:
   // The year's individual items (remuneration, income, gain, transfer and acquisition).
   static constexpr long kTauxPlusValueInitial = 3;  // rate code of a gain, before any entry
-  std::string CodeAssocie;  // the key other records name the partner by
+  std::string CodeAssocie;                          // the key other records name the partner by
   long CodeRattach = 0;
   short Type = TypePersonne::Physique;
   short FormeJuridiqueOuTitre = Titre::Monsieur;
@@ -221,11 +220,11 @@ class TAssocie2072 : public TDonneeBase {
   Detenu<TAdresseAssocie> Adresse;
   Detenu<TAdresseAvantDemenagement> AdresseAvantDemenagement;
   double NombreParts = 0;
-  double PourcentageDetention = 0;    // computed
-  double ValeurParts = 0;             // computed
+  double PourcentageDetention = 0;           // computed
+  double ValeurParts = 0;                    // computed
   double QuotePartDifferente = OuiNon::Non;  // held as a real
   double QuotePartResultatsSaisie = 0;
-  double QuotePartResultats = 0;      // computed
+  double QuotePartResultats = 0;  // computed
   long RegimeFiscal = RegimeFiscal::RevenusFonciers;
   short JouissanceGratuite = OuiNon::Non;
   double NombreParts1erJanvier = 0;

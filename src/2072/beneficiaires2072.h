@@ -48,10 +48,10 @@ class TLocataire : public TDonneeBase {
   void setNouveau(short v) { Nouveau = v; }
 
  private:
-  std::string CodePropriete;  // up to 20 characters
-  std::string Nom;            // up to 91
-  std::string Prenom;         // up to 91
-  std::string Localisation;   // up to 80: the premises rented
+  std::string CodePropriete;    // up to 20 characters
+  std::string Nom;              // up to 91
+  std::string Prenom;           // up to 91
+  std::string Localisation;     // up to 80: the premises rented
   short Nouveau = OuiNon::Non;  // new tenant this year
 };
 

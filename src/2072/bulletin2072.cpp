@@ -60,7 +60,8 @@ const lettres::TableLettres<TBulletin2072>& TBulletin2072::Lettres() {
       LETTRE(12708, PresenceCessionParts, Court, 0, "Parts cédées dans l'année").Parmi(ListeOuiNon).Calcule(),
       LETTRE(12634, NbpartsCedees, ReelFormat, 5, "Nombre de parts cédées par l'associé").En(Unite::Parts).Calcule(),
       LETTRE(12635, NbpartsAcquises, ReelFormat, 5, "Nombre de parts acquises par l'associé")
-          .En(Unite::Parts).Calcule(),
+          .En(Unite::Parts)
+          .Calcule(),
       LETTRE(12685, TotalRevenuBrut, Reel, 0, "Total des quotes-parts de revenu brut").Calcule(),
       LETTRE(12686, TotalCharge, Reel, 0, "Total des quotes-parts de charges").Calcule(),
       LETTRE(12687, TotalInteretEmprunt, Reel, 0, "Total des quotes-parts d'intérêts d'emprunts").Calcule(),
@@ -92,7 +93,8 @@ void TBulletin2072::setQuotePartProduitsFinanciers(const TElementLie& v) {
 }
 
 void TBulletin2072::SupprimeQuoteParPropriete(const std::string& codePropriete) {
-  std::erase_if(QuotePartPropriete, [&](const TQuotePartPropriete& q) { return q.getCodePropriete() == codePropriete; });
+  std::erase_if(QuotePartPropriete,
+                [&](const TQuotePartPropriete& q) { return q.getCodePropriete() == codePropriete; });
 }
 
 void TBulletin2072::SupprimeRepartitionParCession(const std::string& codeCession) {
@@ -111,9 +113,10 @@ TQuotePartPropriete* TBulletin2072::GetDetailQuoteParCodePropriete(const std::st
 }
 
 short TBulletin2072::presenceMobiliteQuoteParPropriete(const std::string& codePropriete) const {
-  const bool presente = std::any_of(QuotePartPropriete.begin(), QuotePartPropriete.end(), [&](const TQuotePartPropriete& q) {
-    return q.getCodePropriete() == codePropriete && q.getPresenceMobilite() == 1;
-  });
+  const bool presente =
+      std::any_of(QuotePartPropriete.begin(), QuotePartPropriete.end(), [&](const TQuotePartPropriete& q) {
+        return q.getCodePropriete() == codePropriete && q.getPresenceMobilite() == 1;
+      });
   return presente ? 1 : 0;
 }
 

@@ -111,7 +111,9 @@ class TBulletin2072 : public TDonneeBase {
   // The statement's own figures and the financial share's computed amount; the lists stay
   // as they are (their computed figures are computed again).
   void InitResultat();
-  void InitPartielle() { arbre::PourChaqueSousEnregistrement(*this, [](auto& sous) { sous.InitPartielle(); }); }
+  void InitPartielle() {
+    arbre::PourChaqueSousEnregistrement(*this, [](auto& sous) { sous.InitPartielle(); });
+  }
   void Reserve() {}
   // Sample statement of the sample's partner `numero`: one share of the sample's property.
   void CasTest(std::size_t numero);
@@ -123,8 +125,7 @@ class TBulletin2072 : public TDonneeBase {
   static constexpr auto Enfants() {
     using R = TBulletin2072;
     return std::tuple{arbre::Indexe(&R::RepartitionOperationsSociete, kNiveauRepartition).UnPar(kNiveauCession),
-                      arbre::Membre(&R::QuotePartProduitsFinanciers),
-                      arbre::Indexe(&R::ProprieteReport, kNiveauReport),
+                      arbre::Membre(&R::QuotePartProduitsFinanciers), arbre::Indexe(&R::ProprieteReport, kNiveauReport),
                       arbre::Indexe(&R::QuotePartPropriete, kNiveauQuotePart).UnPar(kNiveauPropriete)};
   }
   bool TransfertLettreXX(structLettre* l, long sens);

@@ -38,8 +38,8 @@ const lettres::TableLettres<TCessionParts>& TCessionParts::Lettres() {
       LETTRE(12727, DateCession, Date, 0, "Date de la cession de parts"),
       LETTRE(12749, PresenceHoldingCessionnaire, Court, 0, "Cessionnaire société holding").Parmi(ListeOuiNon),
       LETTRE(12750, PresenceHoldingCedant, Court, 0, "Cédant société holding").Parmi(ListeOuiNon),
-      LETTRE_POSITION(12762, AssocieCessionnaire, Long, 0,
-                      "Cessionnaire (rang de l'associé, ou « Autre »)", kNiveauAssocie),
+      LETTRE_POSITION(12762, AssocieCessionnaire, Long, 0, "Cessionnaire (rang de l'associé, ou « Autre »)",
+                      kNiveauAssocie),
       LETTRE_POSITION(12763, AssocieCedant, Long, 0, "Cédant (rang de l'associé, ou « Autre »)", kNiveauAssocie),
   };
   return table;

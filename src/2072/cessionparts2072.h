@@ -80,15 +80,15 @@ class TCessionParts : public TDonneeBase {
 
  private:
   // Transferee.
-  long AssocieCessionnaire = 0;  // position in the partner list; the count means "Autre"
-  std::string NomCessionnaire;            // up to 34 characters
-  std::string PrenomCessionnaire;         // up to 34
-  long DateNaissanceCessionnaire = 0;     // yyyymmdd, 0 when not entered
-  std::string LieuNaissanceCessionnaire;  // up to 34
-  std::string AdresseCessionnaire;        // up to 100, on one line
-  std::string SIRENCessionnaire;          // up to 20
-  std::string NICCessionnaire;            // up to 20
-  std::string SIRETCessionnaire;          // up to 20
+  long AssocieCessionnaire = 0;                     // position in the partner list; the count means "Autre"
+  std::string NomCessionnaire;                      // up to 34 characters
+  std::string PrenomCessionnaire;                   // up to 34
+  long DateNaissanceCessionnaire = 0;               // yyyymmdd, 0 when not entered
+  std::string LieuNaissanceCessionnaire;            // up to 34
+  std::string AdresseCessionnaire;                  // up to 100, on one line
+  std::string SIRENCessionnaire;                    // up to 20
+  std::string NICCessionnaire;                      // up to 20
+  std::string SIRETCessionnaire;                    // up to 20
   short PresenceHoldingCessionnaire = OuiNon::Non;  // a holding company
   // Transferor, the same ten fields.
   long AssocieCedant = 0;
@@ -123,7 +123,9 @@ class TCessionsPartsSociete : public TDonneeBase {
   void Construct() {}
   void Destruct() { CessionParts.clear(); }
   void Init() { arbre::Reinitialise(*this); }  // the choice lists stay: assignment keeps them
-  void InitPartielle() { arbre::PourChaqueSousEnregistrement(*this, [](auto& sous) { sous.InitPartielle(); }); }
+  void InitPartielle() {
+    arbre::PourChaqueSousEnregistrement(*this, [](auto& sous) { sous.InitPartielle(); });
+  }
   void InitResultat() {}
   void Reserve() {}
   // The sample declaration has no transfer of shares.

@@ -9,6 +9,7 @@
 // Each figure: its field (a double in euros, 0 by default, read and written by getX/setX) and
 // who fills it, which tells the reset that clears it: Saisie, the year's entries
 // (InitPartielle); Calculee, the engine's figures (InitResultat).
+// clang-format off
 #define CHIFFRES_FONCIERS_2072(X)    \
   X(LoyerBrut, Saisie)               \
   X(ChargeLocataire, Saisie)         \
@@ -38,6 +39,7 @@
   X(RemunerationNetteAssocie, Calculee) \
   X(RevenuAutreSI, Saisie)           \
   X(Resultat, Calculee)
+// clang-format on
 
 namespace zorfiscal2072 {
 
@@ -45,8 +47,8 @@ class TChiffresFonciers2072 : public TDonneeBase {
  public:
   bool operator==(const TChiffresFonciers2072&) const = default;
 
-#define CHIFFRE_FONCIER_ACCES(champ, nature)        \
-  double get##champ() const { return champ; }       \
+#define CHIFFRE_FONCIER_ACCES(champ, nature)  \
+  double get##champ() const { return champ; } \
   void set##champ(double v) { champ = v; }
   CHIFFRES_FONCIERS_2072(CHIFFRE_FONCIER_ACCES)
 #undef CHIFFRE_FONCIER_ACCES

@@ -50,45 +50,45 @@ inline constexpr long RevenusFonciersBNC = 5;  // "Revenus fonciers (BNC)"
 
 // Property category (`Categorie`).
 namespace Categorie {
-inline constexpr long Ordinaire = 1;             // "Propriétés rurales et/ou urbaines ordinaires"
-inline constexpr long SecteurSauvegarde = 4;     // "Sect. sauv., autorisation de travaux ..."
+inline constexpr long Ordinaire = 1;                // "Propriétés rurales et/ou urbaines ordinaires"
+inline constexpr long SecteurSauvegarde = 4;        // "Sect. sauv., autorisation de travaux ..."
 inline constexpr long SecteurSauvegardeAncien = 5;  // not offered, treated as 4
-inline constexpr long MonumentHistorique = 6;    // "Monuments historiques ou labellisés ..."
-inline constexpr long NuePropriete = 7;          // "Nue-propriété"
-inline constexpr long EspacesNaturels = 8;       // "Espaces naturels labellisés ..."
+inline constexpr long MonumentHistorique = 6;       // "Monuments historiques ou labellisés ..."
+inline constexpr long NuePropriete = 7;             // "Nue-propriété"
+inline constexpr long EspacesNaturels = 8;          // "Espaces naturels labellisés ..."
 }  // namespace Categorie
 
 // Property tax scheme (`OptionFiscale`). 14, 16 and 17 have no label today but keep their
 // meaning in every mapping (earlier declarations may carry them).
 namespace OptionFiscale {
-inline constexpr long Ordinaire = 1;              // "Dispositif ordinaire"
-inline constexpr long Perissol = 2;               // depreciation
-inline constexpr long BessonNeuf = 3;             // depreciation
-inline constexpr long RobienClassique = 4;        // depreciation
-inline constexpr long BessonAncien = 6;           // 26 %
-inline constexpr long RobienClassiqueZRR = 7;     // depreciation + 26 %
-inline constexpr long RobienRecentre = 9;         // depreciation
-inline constexpr long RobienRecentreZRR = 10;     // depreciation + 26 %
-inline constexpr long BorlooNeuf = 11;            // depreciation (+ 30 %)
+inline constexpr long Ordinaire = 1;                   // "Dispositif ordinaire"
+inline constexpr long Perissol = 2;                    // depreciation
+inline constexpr long BessonNeuf = 3;                  // depreciation
+inline constexpr long RobienClassique = 4;             // depreciation
+inline constexpr long BessonAncien = 6;                // 26 %
+inline constexpr long RobienClassiqueZRR = 7;          // depreciation + 26 %
+inline constexpr long RobienRecentre = 9;              // depreciation
+inline constexpr long RobienRecentreZRR = 10;          // depreciation + 26 %
+inline constexpr long BorlooNeuf = 11;                 // depreciation (+ 30 %)
 inline constexpr long BorlooAncienIntermediaire = 12;  // 30 %
-inline constexpr long BorlooAncienSocial = 13;    // 45 %
+inline constexpr long BorlooAncienSocial = 13;         // 45 %
 inline constexpr long Option14 = 14;
-inline constexpr long Carrieres = 15;             // 40 %
+inline constexpr long Carrieres = 15;  // 40 %
 inline constexpr long Option16 = 16;
 inline constexpr long Option17 = 17;
-inline constexpr long ScellierZRR = 18;           // 26 %
-inline constexpr long ScellierIntermediaire = 19;     // 30 %
-inline constexpr long ScellierIntermediaireDOM = 20;  // 30 %
+inline constexpr long ScellierZRR = 18;                      // 26 %
+inline constexpr long ScellierIntermediaire = 19;            // 30 %
+inline constexpr long ScellierIntermediaireDOM = 20;         // 30 %
 inline constexpr long BorlooAncienSocialIntermediaire = 24;  // 70 %
-inline constexpr long BorlooAncienSocial60 = 25;  // 60 %
+inline constexpr long BorlooAncienSocial60 = 25;             // 60 %
 }  // namespace OptionFiscale
 
 // The schemes that carry depreciation (2, 3, 4, 7, 9, 10, 11), in the order the declaration
 // counts them.
-inline constexpr long kOptionsAmortissement[] = {
-    OptionFiscale::Perissol,       OptionFiscale::BessonNeuf,        OptionFiscale::RobienClassique,
-    OptionFiscale::RobienClassiqueZRR, OptionFiscale::RobienRecentre, OptionFiscale::RobienRecentreZRR,
-    OptionFiscale::BorlooNeuf};
+inline constexpr long kOptionsAmortissement[] = {OptionFiscale::Perissol,        OptionFiscale::BessonNeuf,
+                                                 OptionFiscale::RobienClassique, OptionFiscale::RobienClassiqueZRR,
+                                                 OptionFiscale::RobienRecentre,  OptionFiscale::RobienRecentreZRR,
+                                                 OptionFiscale::BorlooNeuf};
 constexpr bool EstOptionAmortissement(long option) {
   for (long o : kOptionsAmortissement)
     if (o == option) return true;
@@ -97,8 +97,8 @@ constexpr bool EstOptionAmortissement(long option) {
 
 // Specific-deduction option of a property's land record (`OptionTauxDeduction`).
 namespace OptionTauxDeduction {
-inline constexpr long Aucune = 3;   // "(aucune)", the default
-inline constexpr long Taux26 = 5;   // "Besson ancien, Robien ZRR, ... - 26 %"
+inline constexpr long Aucune = 3;    // "(aucune)", the default
+inline constexpr long Taux26 = 5;    // "Besson ancien, Robien ZRR, ... - 26 %"
 inline constexpr long AutreCas = 8;  // "Autre cas": the deduction is entered
 inline constexpr long BorlooNeuf30 = 10;
 inline constexpr long BorlooAncienIntermediaire30 = 11;

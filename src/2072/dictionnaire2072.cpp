@@ -62,7 +62,8 @@ void Place(std::vector<EntreeDictionnaire>& entrees, const std::array<short, N>&
 std::vector<EntreeDictionnaire> Construit() {
   std::vector<EntreeDictionnaire> entrees;
   for (const Source& s : Sources())
-    for (const lettres::DescriptionLettre& d : *s.lettres) entrees.push_back({d, s.enregistrement, s.niveaux, s.parLaRacine});
+    for (const lettres::DescriptionLettre& d : *s.lettres)
+      entrees.push_back({d, s.enregistrement, s.niveaux, s.parLaRacine});
   // Hosts expect the list to open on the company's name and its seat's street, and to close
   // on the company's result to distribute.
   Place(entrees, std::array<short, 6>{12003, 12005, 12438, 12439, 12440, 12550}, true);

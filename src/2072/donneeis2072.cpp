@@ -51,11 +51,13 @@ const lettres::TableLettres<TDonneeIS2072>& TDonneeIS2072::Lettres() {
       LETTRE(12214, ExisteAssocieIS, Court, 0, "Associés imposés à l'IS").Parmi(ListeOuiNon).Calcule(),
       LETTRE(12215, ExisteAssocieBIC, Court, 0, "Associés imposés aux BIC").Parmi(ListeOuiNon).Calcule(),
       LETTRE(12216, ExisteAssocieBA, Court, 0, "Associés imposés aux BA").Parmi(ListeOuiNon).Calcule(),
+// clang-format off
 #define DONNEE_IS2072_LETTRES(nom, code0, code1, nature, libelle)                                              \
   LETTRE_VIA(code0, #nom "[0]", Reel, 0, DansColonne(libelle, kColonneBICIS), &r.Montants[nom].at(kColonneBICIS)) \
       .Est(NatureLettre(Nature::nature)),                                                                      \
       LETTRE_VIA(code1, #nom "[1]", Reel, 0, DansColonne(libelle, kColonneBA), &r.Montants[nom].at(kColonneBA))   \
           .Est(NatureLettre(Nature::nature)),
+      // clang-format on
       LIGNES_DONNEE_IS2072(DONNEE_IS2072_LETTRES)
 #undef DONNEE_IS2072_LETTRES
   };

@@ -13,6 +13,7 @@
 
 // The 39 lines of the statement, in form order: field, letter of column 0, letter of
 // column 1, whether the line is entered or computed, and its label.
+// clang-format off
 #define LIGNES_DONNEE_IS2072(X)                          \
   X(RevenuImmeuble, 12217, 12227, Saisie, "Revenus des immeubles")                                  \
   X(AutreRevenuGestion, 12218, 12228, Saisie, "Autres produits de gestion courante")                \
@@ -53,6 +54,7 @@
   X(DiversDeduction, 12284, 12289, Saisie, "Déductions diverses")                                   \
   X(TotalDeduction, 12285, 12290, Calculee, "Total des déductions")                                 \
   X(BeneficeOuDeficitFiscal, 12293, 12296, Calculee, "Bénéfice ou déficit fiscal")
+// clang-format on
 
 namespace zorfiscal2072 {
 
@@ -107,8 +109,8 @@ class TDonneeIS2072 : public TDonneeBase {
   void setExisteAssocieBA(short v) { ExisteAssocieBA = v; }
 
   // One getter per amount, returning its two columns (getRevenuImmeuble, ...).
-#define DONNEE_IS2072_GETTER(nom, code0, code1, nature, libelle)                     \
-  std::vector<double>& get##nom() { return Montants[nom]; }                \
+#define DONNEE_IS2072_GETTER(nom, code0, code1, nature, libelle) \
+  std::vector<double>& get##nom() { return Montants[nom]; }      \
   const std::vector<double>& get##nom() const { return Montants[nom]; }
   LIGNES_DONNEE_IS2072(DONNEE_IS2072_GETTER)
 #undef DONNEE_IS2072_GETTER

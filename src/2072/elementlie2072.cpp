@@ -11,8 +11,7 @@ lettres::TableLettres<TElementLie> TElementLie::TableCodes(short montant, short 
   const auto avec = [libelle](const char* face) { return lettres::TexteDurable(std::string(libelle) + face); };
   return lettres::TableLettres<R>({
       // The amount used is what the box shows: it takes the box's own label.
-      LETTRE_VIA(montant, "Montant", Reel, 0, libelle, &r.Montant)
-          .Est(Nature::LieRetenu),
+      LETTRE_VIA(montant, "Montant", Reel, 0, libelle, &r.Montant).Est(Nature::LieRetenu),
       lettres::LettreChamp<R>{lettres::Decrit(lie, "Lie", primitiveLie, 0, avec(" : montant retenu égal au calcul")),
                               [](R& r) -> lettres::RefChamp { return &r.Lie; }}
           .Parmi(lettres::Liste::ListeOuiNon)

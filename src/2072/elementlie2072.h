@@ -43,8 +43,9 @@ class TElementLie {
  protected:
   double Montant = 0;         // amount used in the box
   double MontantCalcule = 0;  // amount computed by the engine
-  int Lie = zorfiscal2072::ModeElementLie::Calcule;  // Montant follows MontantCalcule, or (Saisi) the entered Montant stays
-  int Indicateur = 1;         // initialised, copied and compared; no letter carries it
+  int Lie =
+      zorfiscal2072::ModeElementLie::Calcule;  // Montant follows MontantCalcule, or (Saisi) the entered Montant stays
+  int Indicateur = 1;                          // initialised, copied and compared; no letter carries it
 };
 
 template <short CodeMontant, short CodeLie, short CodeCalcule, lettres::TexteFixe Libelle, int MontantTest = 0,
@@ -64,21 +65,25 @@ class TElementLieCodes : public TElementLie {
 class TElementLieVA : public TElementLieCodes<12569, 12815, 12816, "Valeur ajoutée (A - B)"> {};
 class TElementLie2072ELoyersBruts : public TElementLieCodes<12771, 12772, 12773, "2072-E : loyers bruts"> {};
 class TElementLie2072EChargeLocataires
-    : public TElementLieCodes<12774, 12775, 12776, "2072-E : dépenses du propriétaire mises à la charge des locataires"> {};
+    : public TElementLieCodes<12774, 12775, 12776,
+                              "2072-E : dépenses du propriétaire mises à la charge des locataires"> {};
 class TElementLie2072ERecettesDiverses : public TElementLieCodes<12777, 12778, 12779, "2072-E : recettes diverses"> {};
 class TElementLie2072ERentreesCreances
     : public TElementLieCodes<12819, 12820, 12821, "2072-E : rentrées sur créances", 0, lettres::Primitive::Reel> {};
-class TElementLie2072EFraisGerance : public TElementLieCodes<12781, 12782, 12783, "2072-E : frais d'administration et de gestion"> {};
+class TElementLie2072EFraisGerance
+    : public TElementLieCodes<12781, 12782, 12783, "2072-E : frais d'administration et de gestion"> {};
 class TElementLie2072EAssurance : public TElementLieCodes<12784, 12785, 12786, "2072-E : primes d'assurance"> {};
 class TElementLie2072ETravauxReparation
     : public TElementLieCodes<12787, 12788, 12789, "2072-E : travaux de réparation et d'entretien"> {};
 class TElementLie2072EChargesEspacesNaturels
     : public TElementLieCodes<12790, 12791, 12792, "2072-E : charges des espaces naturels"> {};
-class TElementLie2072ENP : public TElementLieCodes<12793, 12794, 12795, "2072-E : grosses réparations (nue-propriété)"> {};
+class TElementLie2072ENP
+    : public TElementLieCodes<12793, 12794, 12795, "2072-E : grosses réparations (nue-propriété)"> {};
 class TElementLie2072EAssuranceFraisZR
     : public TElementLieCodes<12796, 12797, 12798, "2072-E : frais et assurances (monuments historiques)"> {};
 class TElementLie2072EChargesRecuperables
-    : public TElementLieCodes<12799, 12800, 12801, "2072-E : charges récupérables non récupérées au départ du locataire"> {};
+    : public TElementLieCodes<12799, 12800, 12801,
+                              "2072-E : charges récupérables non récupérées au départ du locataire"> {};
 class TElementLie2072EIndemnitesEtFrais
     : public TElementLieCodes<12802, 12803, 12804, "2072-E : indemnités d'éviction et frais de relogement"> {};
 class TElementLie2072EDeductionSpecifique
@@ -89,8 +94,8 @@ class TElementLie2072EProvisionCharges
     : public TElementLieCodes<12811, 12812, 12813, "2072-E : provisions pour charges"> {};
 class TElementLieForfaitGestion2072
     : public TElementLieCodes<12396, 12538, 12539, "Frais de gestion forfaitaires", 20> {};
-class TElementLieQuotePartMV
-    : public TElementLieCodes<12678, 12679, 12680, "Quote-part de moins-value de l'associé"> {};
+class TElementLieQuotePartMV : public TElementLieCodes<12678, 12679, 12680, "Quote-part de moins-value de l'associé"> {
+};
 class TElementLieQuotePartPV : public TElementLieCodes<12681, 12682, 12683, "Quote-part de plus-value de l'associé"> {};
 class TElementLieQuotePartProduitsFinanciers
     : public TElementLieCodes<12633, 12760, 12761, "Quote-part de produits financiers de l'associé", 6000> {};

@@ -30,7 +30,9 @@ class TDonneeProprieteFoncierPropriete : public TChiffresFonciers2072 {
   void CasTestXX();
 
   static const lettres::TableLettres<TDonneeProprieteFoncierPropriete>& Lettres();
-  static constexpr auto Enfants() { return std::tuple{arbre::Membre(&TDonneeProprieteFoncierPropriete::ForfaitGestion)}; }
+  static constexpr auto Enfants() {
+    return std::tuple{arbre::Membre(&TDonneeProprieteFoncierPropriete::ForfaitGestion)};
+  }
   bool TransfertLettreXX(structLettre* lettre, long sens);
   bool TransfertUneLettre(structLettre* lettre, TIndex index, long sens) override;
 

@@ -27,8 +27,7 @@ lettres::RefChamp AccesSiege(TInfogene2072& r) {
 
 // Field names that tell the seats apart ("SocieteAdresseSiege[1].Ville"), and the seats as a
 // person reads them.
-constexpr const char* kSieges[3] = {"Siège de la société", "Ancien siège de la société",
-                                    "Troisième adresse du siège"};
+constexpr const char* kSieges[3] = {"Siège de la société", "Ancien siège de la société", "Troisième adresse du siège"};
 
 template <std::size_t S, std::size_t... C>
 void AjouteSiege(std::vector<Ligne>& lignes, std::index_sequence<C...>) {
@@ -65,15 +64,18 @@ const lettres::TableLettres<TInfogene2072>& TInfogene2072::Lettres() {
       LETTRE(12043, Capital, ReelFormat, 2, "Capital social"),
       LETTRE(12044, NombrePartsTotal, ReelFormat, 5, "Nombre total de parts").En(Unite::Parts),
       LETTRE(12045, NombrePartsTotalCalcul, ReelFormat, 5, "Nombre total de parts détenues par les associés")
-          .En(Unite::Parts).Calcule(),
+          .En(Unite::Parts)
+          .Calcule(),
       LETTRE(12046, NominalParts, ReelFormat, 5, "Valeur nominale d'une part").En(Unite::Euros).Calcule(),
       LETTRE(12320, QuotePartResultatsTotal, ReelFormat, 5, "Total des quotes-parts de résultats des associés")
-          .En(Unite::Pourcent).Calcule(),
+          .En(Unite::Pourcent)
+          .Calcule(),
       LETTRE(12817, DateDebutExercice, Date, 0, "Date d'ouverture de l'exercice"),
       LETTRE(12047, DateClotureExercice, Date, 0, "Date de clôture de l'exercice"),
       LETTRE(12048, NombreAssocies, Long, 0, "Nombre d'associés"),
       LETTRE(12388, PresenceAssociesBICIS, Court, 0, "Revenus ou associés relevant des BIC ou de l'IS")
-          .Parmi(ListeOuiNon).Calcule(),
+          .Parmi(ListeOuiNon)
+          .Calcule(),
       LETTRE(12389, PresenceAssociesBA, Court, 0, "Revenus ou associés relevant des BA").Parmi(ListeOuiNon).Calcule(),
       LETTRE(12049, NombreAssociesCalcul, Long, 0, "Nombre d'associés (calculé)").Calcule(),
       LETTRE(12436, AssociesISBICBA, Long, 0, "Associés relevant de l'IS, des BIC ou des BA").Parmi(ListeOuiNon),
@@ -85,9 +87,7 @@ const lettres::TableLettres<TInfogene2072>& TInfogene2072::Lettres() {
       LETTRE(12375, ImpressionImmeuble, Long, 0, "Imprimer par immeuble").Parmi(ListeOuiNon),
       LETTRE(12376, ImpressionGroupeImmeubles, Long, 0, "Imprimer par groupe d'immeubles").Parmi(ListeOuiNon),
       // Rental-income contribution
-      LETTRE(12322, RecetteSoumiseCRL, Reel, 0,
-             "Recettes de la société soumises à la contribution")
-          .Calcule(),
+      LETTRE(12322, RecetteSoumiseCRL, Reel, 0, "Recettes de la société soumises à la contribution").Calcule(),
       LETTRE(12323, MontantCRL, Reel, 0, "Contribution sur les revenus locatifs due").Calcule(),
       LETTRE(12324, AcompteCRL, Reel, 0, "Acompte de contribution déjà versé"),
       LETTRE(12325, SoldeCRL, Reel, 0, "Solde de contribution à payer").Calcule(),
@@ -170,7 +170,8 @@ const lettres::TableLettres<TInfogene2072>& TInfogene2072::Lettres() {
       LETTRE(12210, TotalChargeGeneral, Reel, 0, "Total des charges de tous les immeubles").Calcule(),
       LETTRE(12211, BaseCalculCRLGeneral, Reel, 0, "Base totale de la contribution sur les revenus locatifs").Calcule(),
       LETTRE(12212, LocationStationnement, Court, 0, "Un immeuble au moins loué en emplacements de stationnement")
-          .Parmi(ListeOuiNon).Calcule(),
+          .Parmi(ListeOuiNon)
+          .Calcule(),
   }));
   return table;
 }

@@ -9,6 +9,7 @@
 
 // The 36 lists in member order, each with what takes its values from it: a field of the
 // form (Champ), or no field, the host showing it beside one (Hote).
+// clang-format off
 #define LISTES_2072(X)                                                                         \
   X(ListeOuiNon, Champ)                                                                        \
   X(ListeTypePersonne, Champ)                                                                  \
@@ -46,6 +47,7 @@
   X(ListeCategoriesBienAbregees, Hote)   /* short labels of the categories */                  \
   X(ListeTauxDeduction1, Champ)                                                                \
   X(ListeTauxDeduction2, Hote)           /* the same rates */
+// clang-format on
 
 namespace lettres {
 

@@ -124,8 +124,8 @@ int TDonnee2072::NbAssocieTypeRegime(unsigned short regime) const {
 }
 
 int TDonnee2072::NbAssocieTypePersonne(unsigned short type) const {
-  return static_cast<int>(
-      std::count_if(Associe2072.begin(), Associe2072.end(), [&](const TAssocie2072& a) { return a.getType() == type; }));
+  return static_cast<int>(std::count_if(Associe2072.begin(), Associe2072.end(),
+                                        [&](const TAssocie2072& a) { return a.getType() == type; }));
 }
 
 int TDonnee2072::DonneIndiceProprieteDansCategorie(int i) const {
@@ -171,8 +171,8 @@ int TDonnee2072::IndiceTableauEdition(int n) const {
 
 int TDonnee2072::getNbCessionsPartCedeesParAssocie(long k) const {
   const auto& cessions = CessionsPartsSociete.getCessionParts();
-  return static_cast<int>(
-      std::count_if(cessions.begin(), cessions.end(), [&](const TCessionParts& c) { return c.getAssocieCedant() == k; }));
+  return static_cast<int>(std::count_if(cessions.begin(), cessions.end(),
+                                        [&](const TCessionParts& c) { return c.getAssocieCedant() == k; }));
 }
 
 int TDonnee2072::AjouteAssocie() {

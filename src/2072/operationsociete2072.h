@@ -51,14 +51,14 @@ class TCession : public TDonneeBase {
   void setDate(long v) { Date = v; }
 
  private:
-  std::string CodeCession;     // up to 20 characters
-  std::string Libelle;         // up to 34
-  double Montant = 0;          // amount of the sale
-  std::string Methode;         // method of payment, up to 34
-  double PlusValue = 0;        // gain
-  double MoinsValue = 0;       // loss
+  std::string CodeCession;       // up to 20 characters
+  std::string Libelle;           // up to 34
+  double Montant = 0;            // amount of the sale
+  std::string Methode;           // method of payment, up to 34
+  double PlusValue = 0;          // gain
+  double MoinsValue = 0;         // loss
   short BNCTypePVImposable = 1;  // type of taxable gain under the non-commercial profits regime
-  long Date = 0;               // yyyymmdd, 0 when not entered
+  long Date = 0;                 // yyyymmdd, 0 when not entered
 };
 
 // The company operations: the sales of the year, reached at level 305, and two amounts.
@@ -116,8 +116,12 @@ class TRepartitionOperationsSociete : public TDonneeBase {
   }
   // The resets reach the linked amounts only; both codes stay.
   void Init() { arbre::Reinitialise(*this); }
-  void InitPartielle() { arbre::PourChaqueSousEnregistrement(*this, [](auto& sous) { sous.InitPartielle(); }); }
-  void InitResultat() { arbre::PourChaqueSousEnregistrement(*this, [](auto& sous) { sous.InitResultat(); }); }
+  void InitPartielle() {
+    arbre::PourChaqueSousEnregistrement(*this, [](auto& sous) { sous.InitPartielle(); });
+  }
+  void InitResultat() {
+    arbre::PourChaqueSousEnregistrement(*this, [](auto& sous) { sous.InitResultat(); });
+  }
   static constexpr auto Gardes() {
     return std::tuple{&TRepartitionOperationsSociete::CodeCession, &TRepartitionOperationsSociete::CodeAssocie};
   }
@@ -144,8 +148,8 @@ class TRepartitionOperationsSociete : public TDonneeBase {
   void setQuotePartPV(const TElementLie& v) { static_cast<TElementLie&>(*QuotePartPV) = v; }
 
  private:
-  std::string CodeCession;  // up to 20 characters
-  std::string CodeAssocie;  // up to 20
+  std::string CodeCession;                     // up to 20 characters
+  std::string CodeAssocie;                     // up to 20
   Detenu<TElementLieQuotePartMV> QuotePartMV;  // the partner's share of the loss
   Detenu<TElementLieQuotePartPV> QuotePartPV;  // the partner's share of the gain
 };

@@ -39,7 +39,9 @@ class TPropriete2072 : public TDonneeBase {
   void Init() { arbre::Reinitialise(*this); }
   void InitResultat();
   // The year's entries of the sub-records; the property's own fields stay.
-  void InitPartielle() { arbre::PourChaqueSousEnregistrement(*this, [](auto& sous) { sous.InitPartielle(); }); }
+  void InitPartielle() {
+    arbre::PourChaqueSousEnregistrement(*this, [](auto& sous) { sous.InitPartielle(); });
+  }
   void Reserve() {}
   // Sample values (the sample declaration); CasTest also fills the sub-records.
   void CasTest();

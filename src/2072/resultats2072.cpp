@@ -38,7 +38,9 @@ const lettres::TableLettres<TResultatARepartirCumul>& TResultatARepartirCumul::L
   return table;
 }
 
-bool TResultatARepartirCumul::TransfertLettreXX(structLettre* l, long sens) { return Lettres().Transfert(*this, l, sens); }
+bool TResultatARepartirCumul::TransfertLettreXX(structLettre* l, long sens) {
+  return Lettres().Transfert(*this, l, sens);
+}
 
 // ---- TResultatGlobalARepartir
 
@@ -54,7 +56,9 @@ const lettres::TableLettres<TResultatGlobalARepartir>& TResultatGlobalARepartir:
   return table;
 }
 
-bool TResultatGlobalARepartir::TransfertLettreXX(structLettre* l, long sens) { return Lettres().Transfert(*this, l, sens); }
+bool TResultatGlobalARepartir::TransfertLettreXX(structLettre* l, long sens) {
+  return Lettres().Transfert(*this, l, sens);
+}
 
 // ---- TDonneeProprieteFoncierCumul
 

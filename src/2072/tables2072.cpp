@@ -41,8 +41,7 @@ void AjouteCopie(std::vector<TElement>& liste, const std::vector<TElement>& mode
 // Appends the entries of `modele` with their codes, the label of each taken from `libelles`.
 void AjouteLibellesParCode(std::vector<TElement>& liste, const std::vector<TElement>& modele,
                            const std::map<int, const char*>& libelles) {
-  for (const TElement& element : modele)
-    Ajoute(liste, {{element.get_enum(), libelles.at(element.get_enum())}});
+  for (const TElement& element : modele) Ajoute(liste, {{element.get_enum(), libelles.at(element.get_enum())}});
 }
 
 struct ListeNommee {
@@ -62,6 +61,7 @@ const ListeNommee* Nommee(lettres::Liste liste) {
   return rang >= 1 && rang <= std::size(kListes) ? &kListes[rang - 1] : nullptr;
 }
 
+// clang-format off
 void RemplitListesSimples(TTables_2072& t) {
   Ajoute(t.ListeOuiNon, {{1, "Oui"}, {2, "Non"}});
   Ajoute(t.ListeTypePersonne, {{1, "Personne physique"}, {2, "Personne morale"}});
@@ -313,6 +313,7 @@ void RemplitOptions(TTables_2072& t) {
   });
   AjouteCopie(t.ListeTauxDeduction2, t.ListeTauxDeduction1);
 }
+// clang-format on
 
 // Created on first use; the holder's destructor, among the library's exit routines, destroys
 // the instance if it was ever created (a null holder is the "never created" flag).

@@ -86,10 +86,9 @@ void TDonnee2072::Update() {
 
 void TDonnee2072::Calcul() { CalculDec2072(getAnnee()); }
 
-
 bool TDonnee2072::is2072S() const {
-  for (long categorie :
-       {Categorie::SecteurSauvegarde, Categorie::MonumentHistorique, Categorie::EspacesNaturels, Categorie::NuePropriete})
+  for (long categorie : {Categorie::SecteurSauvegarde, Categorie::MonumentHistorique, Categorie::EspacesNaturels,
+                         Categorie::NuePropriete})
     if (NbProprieteCategorie(static_cast<int>(categorie)) >= 1) return false;
   for (long option : kOptionsAmortissement)
     if (NbProprieteOptionFiscale(option) >= 1) return false;

@@ -30,9 +30,7 @@ const Jeton kJetons[] = {
     {"#NB_TOTAL_PARTS#",
      [](std::ostream& f, const TInfogene2072& i) { f << KLX::double2str(Arrondi3(i.getNombrePartsTotal()), 0); }},
     {"#NB_TOTAL_PARTS_CALCUL#",
-     [](std::ostream& f, const TInfogene2072& i) {
-       f << KLX::double2str(Arrondi3(i.getNombrePartsTotalCalcul()), 0);
-     }},
+     [](std::ostream& f, const TInfogene2072& i) { f << KLX::double2str(Arrondi3(i.getNombrePartsTotalCalcul()), 0); }},
     // The stream's default output: six significant digits.
     {"#QUOTE_PART_RESULTATS#", [](std::ostream& f, const TInfogene2072& i) { f << i.getQuotePartResultatsTotal(); }},
 };
@@ -46,10 +44,10 @@ constexpr int kLigneAssertionStatics = 388;
 void TDonnee2072::UpdateTexte() {
   // 1. Street lines of the general information's addresses, then of the three seats.
   TInfogene2072& ig = Infogene2072;
-  for (TAdresse2072* adresse : std::initializer_list<TAdresse2072*>{&ig.getAdresseGerant(), &ig.getAdresseComptable(),
-                                &ig.getAdresseAdministrateur(), &ig.getAdresseDeclarant(),
-                                &ig.getAdresseDestinataire(), &ig.getAdresseNouveauDestinataire(),
-                                &ig.getAdresseCDI(), &ig.getAdresseConseil()})
+  for (TAdresse2072* adresse : std::initializer_list<TAdresse2072*>{
+           &ig.getAdresseGerant(), &ig.getAdresseComptable(), &ig.getAdresseAdministrateur(), &ig.getAdresseDeclarant(),
+           &ig.getAdresseDestinataire(), &ig.getAdresseNouveauDestinataire(), &ig.getAdresseCDI(),
+           &ig.getAdresseConseil()})
     GenereNumeroTypeEtNomVoie(*adresse);
   for (TSocieteAdresseSiege& siege : ig.getSocieteAdresseSiege()) GenereNumeroTypeEtNomVoie(siege);
   // 2. Partners: designation, both addresses, SIRET.

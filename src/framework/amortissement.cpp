@@ -74,8 +74,10 @@ double Deduction(const TParts& parts) {
   for (const TPart& p : parts) {
     if (p.MoisTaux == 0) continue;
     const long long c = Centimes(p.Montant);
-    if (c < 0) exact = false;
-    else centimes += c * p.MoisTaux;
+    if (c < 0)
+      exact = false;
+    else
+      centimes += c * p.MoisTaux;
   }
   if (exact) {
     constexpr long long diviseur = 100 * kDiviseurMois;  // every amount is positive
@@ -116,8 +118,9 @@ void TAmortissement::CalculAmortissementPropriete(double* res, bool cumul, const
   TParts parts{};
   for (int numero = 1; numero <= kNbLignes; ++numero) {
     const TLigne& ligne = getLigne(numero);
-    parts[numero - 1] = {ligne.Montant, MoisTauxLigne(ligne, numero <= kDernierInvestissement ? investissement : ameliorations,
-                                                       Annee, cumul)};
+    parts[numero - 1] = {
+        ligne.Montant,
+        MoisTauxLigne(ligne, numero <= kDernierInvestissement ? investissement : ameliorations, Annee, cumul)};
   }
   *res = Deduction(parts);
 }

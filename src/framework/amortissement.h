@@ -13,7 +13,7 @@
 
 // Depreciation schemes, in the library's own numbering.
 enum RegimeAmortissement : short {
-  kRegimeAucun = 0,            // not chosen yet
+  kRegimeAucun = 0,  // not chosen yet
   kRegimePerissol = 1,
   kRegimeBessonNeuf = 2,
   kRegimeRobienClassique = 3,  // with or without ZRR
@@ -45,7 +45,7 @@ struct TBaremes {
 
 class TAmortissement {
  public:
-  static constexpr int kNbLignes = 7;   // line 1 the investment, 2-4 and 5-7 two groups of expenses
+  static constexpr int kNbLignes = 7;  // line 1 the investment, 2-4 and 5-7 two groups of expenses
   static constexpr int kNbMontants = 4;
   static constexpr int kNbSeries = 2;
   static constexpr int kNbEntrees = 3;  // entries per series
@@ -82,10 +82,9 @@ class TAmortissement {
   // Line 1 (the investment) and lines 2-4 (reconstruction, enlargement) follow the scheme's
   // schedule, each from its own start; lines 5-7 (improvements) the improvements' schedule.
   // A scheme that may be extended is, lines 1-4 only, by the periods elected (the whole
-  // number of series 1 entry 1, clamped to 0 and the most allowed). A line starts on the first day of the month of its start date; each
-  // month of the year inside its schedule counts for a twelfth of that schedule year's rate.
-  // A line without a positive amount, without a valid start month, or starting after the
-  // year gives 0.
+  // number of series 1 entry 1, clamped to 0 and the most allowed). A line starts on the first day of the month of its
+  // start date; each month of the year inside its schedule counts for a twelfth of that schedule year's rate. A line
+  // without a positive amount, without a valid start month, or starting after the year gives 0.
   void CalculAmortissementPropriete(double* res, bool cumul, const TBaremes& baremes) const;
 
   // Lines, amounts, series and entries are numbered from 1 as on the form; a number out of

@@ -85,9 +85,13 @@ constexpr EnfantIndexe<R, T> Indexe(std::vector<T> R::*champ, int cle) {
 }
 
 template <class R>
-inline constexpr bool kAEnfants = requires { R::Enfants(); };
+inline constexpr bool kAEnfants = requires {
+  R::Enfants();
+};
 template <class R>
-inline constexpr bool kALettres = requires { R::Lettres(); };
+inline constexpr bool kALettres = requires {
+  R::Lettres();
+};
 
 // f(declaration) for each child R declares, in order.
 template <class R, class F>
@@ -119,8 +123,9 @@ void Reinitialise(R& r) {
   if constexpr (requires { R::Gardes(); }) {
     auto gardes = std::apply([&](auto... champ) { return std::tuple{std::move(r.*champ)...}; }, R::Gardes());
     r = defaut;
-    std::apply([&](auto... champ) { std::apply([&](auto&... valeur) { ((r.*champ = std::move(valeur)), ...); }, gardes); },
-               R::Gardes());
+    std::apply(
+        [&](auto... champ) { std::apply([&](auto&... valeur) { ((r.*champ = std::move(valeur)), ...); }, gardes); },
+        R::Gardes());
   } else {
     r = defaut;
   }

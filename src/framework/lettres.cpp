@@ -1,5 +1,6 @@
 #include "lettres.h"
 
+#include <malloc.h>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -7,7 +8,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
-#include <malloc.h>
 #include <new>
 
 namespace {
@@ -225,9 +225,12 @@ std::size_t LongueurUtf8(std::string_view t) {
   if (c < 0x80) return 1;
   std::size_t n = 0;
   unsigned char min = 0x80, max = 0xBF;  // bounds of the second byte: no overlong form, no surrogate
-  if (c >= 0xC2 && c <= 0xDF) n = 2;
-  else if (c >= 0xE0 && c <= 0xEF) n = 3, min = c == 0xE0 ? 0xA0 : 0x80, max = c == 0xED ? 0x9F : 0xBF;
-  else if (c >= 0xF0 && c <= 0xF4) n = 4, min = c == 0xF0 ? 0x90 : 0x80, max = c == 0xF4 ? 0x8F : 0xBF;
+  if (c >= 0xC2 && c <= 0xDF)
+    n = 2;
+  else if (c >= 0xE0 && c <= 0xEF)
+    n = 3, min = c == 0xE0 ? 0xA0 : 0x80, max = c == 0xED ? 0x9F : 0xBF;
+  else if (c >= 0xF0 && c <= 0xF4)
+    n = 4, min = c == 0xF0 ? 0x90 : 0x80, max = c == 0xF4 ? 0x8F : 0xBF;
   if (n == 0 || t.size() < n || octet(1) < min || octet(1) > max) return 0;
   for (std::size_t i = 2; i < n; ++i)
     if ((octet(i) & 0xC0) != 0x80) return 0;
@@ -283,7 +286,8 @@ std::string Lisible(std::string_view texte) {
 
 std::string Cite(std::string_view texte, std::size_t caracteres) {
   std::string cite = "\"";
-  for (std::size_t vus = 0; !texte.empty() && vus < caracteres; ++vus) texte.remove_prefix(AjouteSur(cite, texte, true));
+  for (std::size_t vus = 0; !texte.empty() && vus < caracteres; ++vus)
+    texte.remove_prefix(AjouteSur(cite, texte, true));
   cite += '"';
   if (!texte.empty()) cite += "…";
   return cite;
@@ -417,7 +421,9 @@ void TransfertDoubleReferenceFormat(double* variable, char** valeur, const char*
   }
 }
 
-void TransfertDateReferenceJJ_MM_SSAA(long* variable, char** valeur, long sens) { TransfertDate(variable, valeur, sens); }
+void TransfertDateReferenceJJ_MM_SSAA(long* variable, char** valeur, long sens) {
+  TransfertDate(variable, valeur, sens);
+}
 void TransfertDateJJ_MM_SSAA(long* variable, char** valeur, long sens) { TransfertDate(variable, valeur, sens); }
 void TransfertLongMoisJourReference(long* variable, char** valeur, long sens) {
   TransfertLongChiffres(variable, valeur, sens, 2);

@@ -38,12 +38,12 @@ struct struTEcranLettre {
 void AjouteLettre(structListeLettres** liste, short code, const char* valeur, int, int, int, int remplace);
 structLettre* TrouveLettre(short code, structListeLettres* liste);  // first with the code, or null
 void ModifieLettre(structLettre* lettre, const char* valeur);
-void SupprimeLettre(structListeLettres** liste, short code);        // removes every letter with the code
+void SupprimeLettre(structListeLettres** liste, short code);  // removes every letter with the code
 structLettre* VaPremiereLettre(structListeLettres* liste);
 structLettre* VaLettreSuivante(structLettre* lettre);
-short FinListeLettre(structLettre* lettre);                         // non-zero past the last letter
+short FinListeLettre(structLettre* lettre);  // non-zero past the last letter
 std::size_t NombreLettres(structListeLettres* liste);
-void LibereListeLettres(structListeLettres** liste);                // frees every letter and the list
+void LibereListeLettres(structListeLettres** liste);  // frees every letter and the list
 
 // Reports message `numero` of a check to the sink `contexte` (a TRecepteurMessages*, or
 // null to report nothing). The library sets *curseur to a 16-bit field where the engine
@@ -80,9 +80,9 @@ class TRecepteurMessages {
 class TJournalMessages : public TRecepteurMessages {
  public:
   struct Entree {
-    int ecran;       // screen number, -1 without a screen
-    short numero;    // message number
-    short curseur;   // letter code the engine put the cursor on, 0 if none
+    int ecran;      // screen number, -1 without a screen
+    short numero;   // message number
+    short curseur;  // letter code the engine put the cursor on, 0 if none
   };
   explicit TJournalMessages(short statut = 0) : m_statut(statut) {}
   short Recoit(const struTEcranLettre* ecran, short numero, short** curseur) override {
@@ -108,7 +108,7 @@ bool LitDate(const char* texte, long& aaaammjj);       // DD/MM/YYYY, a real cal
 // number when there is one that short (every value entered with 15 digits or fewer), the
 // number rounded to 15 digits otherwise (11236 x 0.3 is 3370.8, not 3370.7999999999997).
 std::string EcritReel(double valeur);
-std::string EcritDate(long aaaammjj);                  // DD/MM/YYYY; 0 is the empty text
+std::string EcritDate(long aaaammjj);  // DD/MM/YYYY; 0 is the empty text
 bool DateValide(long aaaammjj);
 
 // UTF-8: number of characters, and the longest prefix of at most n characters.

@@ -88,8 +88,7 @@ void TransfertChamp(const RefChamp& champ, const DescriptionLettre& d, structLet
       return;
     case Primitive::Court:
       return ViaLocal<short>(champ, sens, [&](short* v) { TransfertShortIntReference(v, valeur, sens); });
-    case Primitive::Long:
-      return ViaLocal<long>(champ, sens, [&](long* v) { TransfertLongReference(v, valeur, sens); });
+    case Primitive::Long: return ViaLocal<long>(champ, sens, [&](long* v) { TransfertLongReference(v, valeur, sens); });
     case Primitive::Reel:
       return ViaLocal<double>(champ, sens, [&](double* v) { TransfertDoubleReference(v, valeur, sens); });
     case Primitive::ReelFormat:

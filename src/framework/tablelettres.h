@@ -93,9 +93,9 @@ struct DescriptionLettre {
   short code;
   const char* champ;  // field name
   Primitive primitive;
-  short taille;       // text bound, or decimals of ReelFormat; 0 otherwise
+  short taille;  // text bound, or decimals of ReelFormat; 0 otherwise
   Role role = Role::Valeur;
-  int niveau = 0;     // level key of the record a reference names; 0 otherwise
+  int niveau = 0;            // level key of the record a reference names; 0 otherwise
   const char* libelle = "";  // French label, as a person reads the field on the form
   Nature nature = Nature::Saisie;
   Unite unite = Unite::Aucune;
@@ -147,9 +147,13 @@ struct LettreChamp {
   DescriptionLettre description;
   RefChamp (*acces)(R&);
 
-  LettreChamp Est(Nature nature) const { return Avec([nature](DescriptionLettre& d) { d.nature = nature; }); }
+  LettreChamp Est(Nature nature) const {
+    return Avec([nature](DescriptionLettre& d) { d.nature = nature; });
+  }
   LettreChamp Calcule() const { return Est(Nature::Calculee); }
-  LettreChamp En(Unite unite) const { return Avec([unite](DescriptionLettre& d) { d.unite = unite; }); }
+  LettreChamp En(Unite unite) const {
+    return Avec([unite](DescriptionLettre& d) { d.unite = unite; });
+  }
   // A coded field: its values come from `liste` (a code has no unit).
   LettreChamp Parmi(Liste liste) const {
     return Avec([liste](DescriptionLettre& d) {
@@ -298,19 +302,23 @@ bool TransfertDetenu(Detenu<T>& detenu, structLettre* lettre, const TIndex& inde
 //                                                 names a record of that level by its position
 // followed by the modifiers of LettreChamp: .Calcule(), .Parmi(liste), .En(unite), .SelonType(...),
 // .AuGabarit(...).
+// clang-format off
 #define LETTRE_ROLE(code, champ, primitive, taille, libelle, role, niveau)                                          \
   ::lettres::LettreChamp<R> {                                                                                         \
     ::lettres::Decrit(code, #champ, ::lettres::Primitive::primitive, taille, libelle, ::lettres::Role::role, niveau), \
         [](R & r) -> ::lettres::RefChamp { return &r.champ; }                                                         \
   }
+// clang-format on
 #define LETTRE(code, champ, primitive, taille, libelle) LETTRE_ROLE(code, champ, primitive, taille, libelle, Valeur, 0)
 #define LETTRE_CLE(code, champ, primitive, taille, libelle) LETTRE_ROLE(code, champ, primitive, taille, libelle, Cle, 0)
 #define LETTRE_REFERENCE(code, champ, primitive, taille, libelle, niveau) \
   LETTRE_ROLE(code, champ, primitive, taille, libelle, Reference, niveau)
 #define LETTRE_POSITION(code, champ, primitive, taille, libelle, niveau) \
   LETTRE_ROLE(code, champ, primitive, taille, libelle, Position, niveau)
+// clang-format off
 #define LETTRE_VIA(code, nom, primitive, taille, libelle, expression)                    \
   ::lettres::LettreChamp<R> {                                                           \
     ::lettres::Decrit(code, nom, ::lettres::Primitive::primitive, taille, libelle),     \
         [](R & r) -> ::lettres::RefChamp { return (expression); }                       \
   }
+// clang-format on

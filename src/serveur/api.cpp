@@ -20,7 +20,9 @@ namespace {
 
 constexpr const char* kJson = "application/json; charset=utf-8";
 
-std::string Param(const httplib::Request& req, const char* nom) { return req.has_param(nom) ? req.get_param_value(nom) : ""; }
+std::string Param(const httplib::Request& req, const char* nom) {
+  return req.has_param(nom) ? req.get_param_value(nom) : "";
+}
 bool Oui(const httplib::Request& req, const char* nom) {
   const std::string v = Param(req, nom);
   return v == "true" || v == "1";
@@ -52,7 +54,8 @@ std::set<int> Codes(const std::string& texte) {
     if (morceau.empty() || morceau.size() > 5 || morceau.find_first_not_of("0123456789") != std::string::npos)
       throw Refus{400, "codes : nombres séparés par des virgules attendus"};
     const auto* e = zorfiscal2072::EntreeDictionnaire2072(std::stoi(morceau));
-    if (e == nullptr || !e->parLaRacine) throw Refus{400, "codes : " + morceau + " n'est pas une lettre d'une déclaration"};
+    if (e == nullptr || !e->parLaRacine)
+      throw Refus{400, "codes : " + morceau + " n'est pas une lettre d'une déclaration"};
     codes.insert(std::stoi(morceau));
     debut = fin + 1;
   }
@@ -72,7 +75,8 @@ std::string Ligne(const LigneEspace& l) {
   json += ", \"siren\": ";
   AjouteTexteJson(json, l.siren);
   json += ", \"year\": " + std::to_string(l.annee) + ", \"resultToDistribute\": " + hote2072::NombreJson(l.resultat) +
-          ", \"messages\": " + std::to_string(l.messages) + ", \"unsavedChanges\": " + (l.modifiee ? "true" : "false") + "}";
+          ", \"messages\": " + std::to_string(l.messages) + ", \"unsavedChanges\": " + (l.modifiee ? "true" : "false") +
+          "}";
   return json;
 }
 
@@ -86,7 +90,8 @@ void RepondApi(httplib::Response& res, const Refus& refus) {
   for (std::size_t debut = ligne; debut != std::string::npos && debut < refus.message.size();) {
     const std::size_t fin = refus.message.find('\n', debut + 1);
     if (json.back() != '[') json += ", ";
-    AjouteTexteJson(json, refus.message.substr(debut + 1, fin == std::string::npos ? std::string::npos : fin - debut - 1));
+    AjouteTexteJson(json,
+                    refus.message.substr(debut + 1, fin == std::string::npos ? std::string::npos : fin - debut - 1));
     debut = fin;
   }
   res.status = refus.statut;
@@ -95,7 +100,8 @@ void RepondApi(httplib::Response& res, const Refus& refus) {
 
 void InstalleApi(httplib::Server& http, EspaceTravail& espace, const Protection& protege) {
   // Computations on a declaration in the request's body, as the command line's.
-  const auto calcul = [&http, protege](const char* chemin, std::function<std::string(DeclarationOuverte&, const httplib::Request&)> f) {
+  const auto calcul = [&http, protege](const char* chemin,
+                                       std::function<std::string(DeclarationOuverte&, const httplib::Request&)> f) {
     http.Post(chemin, [protege, f](const httplib::Request& req, httplib::Response& res) {
       protege(req, res, [&] {
         DeclarationOuverte d = ChargeTexte(req.body);
@@ -134,9 +140,7 @@ void InstalleApi(httplib::Server& http, EspaceTravail& espace, const Protection&
     });
   });
   http.Get("/api/declarations/(.+)", [&espace, protege](const httplib::Request& req, httplib::Response& res) {
-    protege(req, res, [&] {
-      res.set_content(espace.Accede(req.matches[1].str()).TexteEnregistre(), kJson);
-    });
+    protege(req, res, [&] { res.set_content(espace.Accede(req.matches[1].str()).TexteEnregistre(), kJson); });
   });
   http.Put("/api/declarations/(.+)", [&espace, protege](const httplib::Request& req, httplib::Response& res) {
     protege(req, res, [&] {

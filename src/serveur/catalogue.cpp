@@ -10,8 +10,8 @@
 
 namespace serveur2072 {
 
-using zorfiscal2072::EntreeDictionnaire;
 using lettres::Primitive;
+using zorfiscal2072::EntreeDictionnaire;
 
 namespace {
 
@@ -47,7 +47,10 @@ Champ Construit(const EntreeDictionnaire& e) {
   c.entree = &e;
   c.libelle = d.libelle;
   switch (d.primitive) {
-    case Primitive::Texte: c.saisie = Saisie::Texte; c.longueur = d.taille - 1; break;
+    case Primitive::Texte:
+      c.saisie = Saisie::Texte;
+      c.longueur = d.taille - 1;
+      break;
     case Primitive::Date: c.saisie = Saisie::Date; break;
     case Primitive::Reel: c.saisie = Saisie::Montant; break;
     case Primitive::ReelFormat:
@@ -64,7 +67,8 @@ Champ Construit(const EntreeDictionnaire& e) {
     c.listeMorale = tables.Liste(d.listeMorale);
     if (d.champType != nullptr)
       for (const EntreeDictionnaire& t : zorfiscal2072::Dictionnaire2072())
-        if (t.enregistrement == e.enregistrement && std::string_view(t.lettre.champ) == d.champType) c.codeType = t.lettre.code;
+        if (t.enregistrement == e.enregistrement && std::string_view(t.lettre.champ) == d.champType)
+          c.codeType = t.lettre.code;
   }
   return c;
 }

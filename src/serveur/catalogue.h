@@ -26,7 +26,7 @@ struct Champ {
   Saisie saisie = Saisie::Texte;
   Nature nature = Nature::Saisie;
   Unite unite = Unite::Aucune;
-  int longueur = 0;  // characters a text holds
+  int longueur = 0;    // characters a text holds
   int decimales = -1;  // decimals a number keeps, -1 for any
   const std::vector<TElement>* liste = nullptr;
   // A title or legal form: its list follows the person type of the record (a legal person's

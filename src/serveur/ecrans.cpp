@@ -19,8 +19,8 @@ namespace {
 // A letter by its code, or every letter of a record class (an address, a linked element) in
 // the dictionary's order.
 struct Element {
-  Element(int c) : code(c) {}               // NOLINT: a block lists codes and classes together
-  Element(const char* c) : classe(c) {}     // NOLINT
+  Element(int c) : code(c) {}            // NOLINT: a block lists codes and classes together
+  Element(const char* c) : classe(c) {}  // NOLINT
   int code = 0;
   const char* classe = nullptr;
 };
@@ -34,7 +34,8 @@ std::vector<int> Codes(std::initializer_list<Element> elements) {
     }
     const std::size_t avant = codes.size();
     for (const EntreeDictionnaire& d : Dictionnaire2072())
-      if (d.parLaRacine && std::string_view(d.enregistrement) == e.classe && EntreeDictionnaire2072(d.lettre.code) == &d)
+      if (d.parLaRacine && std::string_view(d.enregistrement) == e.classe &&
+          EntreeDictionnaire2072(d.lettre.code) == &d)
         codes.push_back(d.lettre.code);
     if (codes.size() == avant) throw std::logic_error(std::string("screen names a record with no letter: ") + e.classe);
   }
@@ -46,6 +47,7 @@ Bloc B(std::string titre, std::initializer_list<Element> elements, bool replie =
 }
 
 std::vector<DefinitionEcran> Construit() {
+  // clang-format off
   std::vector<DefinitionEcran> e;
   e.push_back({Genre::General, "general", "Informations générales", {},
                {B("Identité de la société", {12003, 12005, 12544, 12545, 12543}),
@@ -136,6 +138,7 @@ std::vector<DefinitionEcran> Construit() {
   e.push_back({Genre::Cession, "cession", "Cession d'élément d'actif", {kNiveauCession},
                {B("Cession", {12765, 12672, 12568, 12566, 12567, 12675, 12676, 12677})}, {}, {}, false, {}});
 
+  // clang-format on
   // A letter placed on no screen goes to a folded last block of the screen of its record, so
   // that every field of a declaration can be reached.
   for (DefinitionEcran& d : e) {
@@ -154,7 +157,8 @@ std::vector<DefinitionEcran> Construit() {
     if (!d.parLaRacine || EntreeDictionnaire2072(d.lettre.code) != &d || places.count(d.lettre.code) != 0) continue;
     auto it = std::find_if(e.begin(), e.end(), [&](const DefinitionEcran& def) { return def.niveaux == d.niveaux; });
     if (it == e.end()) continue;
-    if (it->blocs.empty() || it->blocs.back().titre != "Autres champs") it->blocs.push_back({"Autres champs", {}, true});
+    if (it->blocs.empty() || it->blocs.back().titre != "Autres champs")
+      it->blocs.push_back({"Autres champs", {}, true});
     it->blocs.back().codes.push_back(d.lettre.code);
   }
   return e;

@@ -33,9 +33,9 @@ struct Tableau {
 
 struct DefinitionEcran {
   Genre genre;
-  std::string mot;              // its part of the screen's address: "immeuble"
-  std::string titre;            // "Immeuble"
-  std::vector<int> niveaux;     // index levels of its record, outermost first
+  std::string mot;           // its part of the screen's address: "immeuble"
+  std::string titre;         // "Immeuble"
+  std::vector<int> niveaux;  // index levels of its record, outermost first
   std::vector<Bloc> blocs;
   std::vector<Tableau> tableaux;
   std::vector<Genre> sousEcrans;  // kinds of records below it, each with a screen of its own

@@ -42,7 +42,8 @@ void NoteDonnees(const FichierDeclaration& fichier, DeclarationOuverte& d) {
     if (l.code != kRecette && l.code != kOption) continue;
     const int position = PositionDans(l.index, zorfiscal2072::kNiveauPropriete);
     if (position < 0 || static_cast<std::size_t>(position) >= proprietes.size()) continue;
-    (l.code == kRecette ? d.recetteCRLDonnee : d.optionTauxDonnee).insert(proprietes[static_cast<std::size_t>(position)].getCodePropriete());
+    (l.code == kRecette ? d.recetteCRLDonnee : d.optionTauxDonnee)
+        .insert(proprietes[static_cast<std::size_t>(position)].getCodePropriete());
   }
 }
 
@@ -200,17 +201,21 @@ void EspaceTravail::Acces::Enregistre() {
     const std::string base = m_nom.substr(0, std::min<std::size_t>(m_nom.size() - 5, 60)) + ".conflit-" + Horodatage();
     std::string copie = base + ".json";
     std::error_code erreur;
-    for (int k = 2; fs::exists(fs::symlink_status(m_espace.m_dossier / copie, erreur)); ++k) copie = base + "-" + std::to_string(k) + ".json";
+    for (int k = 2; fs::exists(fs::symlink_status(m_espace.m_dossier / copie, erreur)); ++k)
+      copie = base + "-" + std::to_string(k) + ".json";
     try {
       EcritDeclaration((m_espace.m_dossier / copie).string(), *d.racine, false, true);
     } catch (const ErreurFichier& e) {
-      throw Refus{500, "Le fichier " + m_nom + " a été modifié par un autre programme depuis son ouverture, et vos modifications "
-                       "n'ont pas pu être enregistrées à côté : " + e.what()};
+      throw Refus{500, "Le fichier " + m_nom +
+                           " a été modifié par un autre programme depuis son ouverture, et vos modifications "
+                           "n'ont pas pu être enregistrées à côté : " +
+                           e.what()};
     }
     m_entree->Abandonne();
-    throw Refus{409, "Le fichier " + m_nom + " a été modifié par un autre programme depuis son ouverture : il n'a pas été "
-                     "remplacé. Vos modifications sont enregistrées dans " + copie + ", dans le même dossier ; " + m_nom +
-                     " montre désormais son nouveau contenu."};
+    throw Refus{409, "Le fichier " + m_nom +
+                         " a été modifié par un autre programme depuis son ouverture : il n'a pas été "
+                         "remplacé. Vos modifications sont enregistrées dans " +
+                         copie + ", dans le même dossier ; " + m_nom + " montre désormais son nouveau contenu."};
   }
   try {
     EcritDeclaration(chemin.string(), *d.racine, false, true);
@@ -223,7 +228,8 @@ void EspaceTravail::Acces::Enregistre() {
 
 void EspaceTravail::Acces::Remplace(const std::string& texte) {
   if (m_entree->ouverte && m_entree->ouverte->modifiee)
-    throw Refus{409, "Cette déclaration a des modifications non enregistrées dans le navigateur : enregistrez-les d'abord"};
+    throw Refus{409,
+                "Cette déclaration a des modifications non enregistrées dans le navigateur : enregistrez-les d'abord"};
   auto nouvelle = std::make_unique<DeclarationOuverte>(ChargeTexte(texte));
   try {
     EcritDeclaration(m_espace.Chemin(m_nom).string(), *nouvelle->racine, false, true);
@@ -253,7 +259,8 @@ void EspaceTravail::Acces::Supprime() {
   fs::create_directories(corbeille, erreur);
   const std::string base = m_nom.substr(0, m_nom.size() - 5) + "." + Horodatage();
   fs::path cible = corbeille / (base + ".json");
-  for (int k = 2; fs::exists(fs::symlink_status(cible, erreur)); ++k) cible = corbeille / (base + "-" + std::to_string(k) + ".json");
+  for (int k = 2; fs::exists(fs::symlink_status(cible, erreur)); ++k)
+    cible = corbeille / (base + "-" + std::to_string(k) + ".json");
   fs::rename(m_espace.Chemin(m_nom), cible, erreur);
   if (erreur) throw Refus{500, "Déplacement vers la corbeille impossible : " + erreur.message()};
   m_entree->Abandonne();
@@ -262,7 +269,8 @@ void EspaceTravail::Acces::Supprime() {
 void EspaceTravail::Cree(const std::string& nom) {
   Acces acces = Accede(nom);
   std::error_code erreur;
-  if (fs::exists(fs::symlink_status(Chemin(nom), erreur))) throw Refus{409, "Une déclaration porte déjà ce nom : " + nom};
+  if (fs::exists(fs::symlink_status(Chemin(nom), erreur)))
+    throw Refus{409, "Une déclaration porte déjà ce nom : " + nom};
   if (FichierUnique()) throw Refus{403, "Ce serveur ne sert qu'une déclaration"};
   TDonnee2072 racine;
   try {
@@ -276,7 +284,8 @@ void EspaceTravail::Duplique(const std::string& source, const std::string& nom) 
   const fs::path depuis = Chemin(source);
   Acces acces = Accede(nom);
   std::error_code erreur;
-  if (fs::exists(fs::symlink_status(Chemin(nom), erreur))) throw Refus{409, "Une déclaration porte déjà ce nom : " + nom};
+  if (fs::exists(fs::symlink_status(Chemin(nom), erreur)))
+    throw Refus{409, "Une déclaration porte déjà ce nom : " + nom};
   try {
     EcritFichier(Chemin(nom).string(), LitFichier(depuis.string()));
   } catch (const ErreurFichier& e) {
@@ -288,7 +297,8 @@ void EspaceTravail::AnneeSuivante(const std::string& source, const std::string& 
   const fs::path depuis = Chemin(source);
   Acces acces = Accede(nom);
   std::error_code erreur;
-  if (fs::exists(fs::symlink_status(Chemin(nom), erreur))) throw Refus{409, "Une déclaration porte déjà ce nom : " + nom};
+  if (fs::exists(fs::symlink_status(Chemin(nom), erreur)))
+    throw Refus{409, "Une déclaration porte déjà ce nom : " + nom};
   std::string texte;
   try {
     texte = LitFichier(depuis.string());

@@ -49,10 +49,10 @@ struct LigneEspace {
   std::string nom;
   std::string societe, siren;
   long annee = 0;
-  double resultat = 0;         // result to distribute
-  std::size_t messages = 0;    // messages of the screen checks
-  std::string probleme;        // why the file cannot be opened; empty when it can
-  bool modifiee = false;       // open with changes not saved
+  double resultat = 0;       // result to distribute
+  std::size_t messages = 0;  // messages of the screen checks
+  std::string probleme;      // why the file cannot be opened; empty when it can
+  bool modifiee = false;     // open with changes not saved
 };
 
 class EspaceTravail {
@@ -78,7 +78,7 @@ class EspaceTravail {
     // The file is replaced (a program put a new declaration): the copy in memory goes, unless
     // it has changes not saved (Refus 409).
     void Remplace(const std::string& texte);
-    void Supprime();                // to the trash folder
+    void Supprime();                      // to the trash folder
     std::string TexteEnregistre() const;  // the file as saved; Refus 404 when missing
     const std::string& Nom() const { return m_nom; }
     bool Existe() const;

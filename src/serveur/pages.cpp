@@ -65,8 +65,7 @@ std::string Ou(const std::string& texte, const std::string& defaut) {
 
 std::string NomAssocie(const TAssocie2072& a) {
   std::string nom = a.getDesignation();
-  if (nom.find_first_not_of(' ') == std::string::npos)
-    nom = a.getType() == 2 ? a.getDenomination() : a.getNom();
+  if (nom.find_first_not_of(' ') == std::string::npos) nom = a.getType() == 2 ? a.getDenomination() : a.getNom();
   return Ou(nom, "(sans nom)");
 }
 
@@ -91,8 +90,9 @@ std::string NomEnregistrement(const TDonnee2072& racine, const Index& index) {
       return Ou(l.getNom() + (l.getPrenom().empty() ? "" : " " + l.getPrenom()), "(sans nom)");
     }
     case kNiveauBeneficiaire:
-      return Ou(racine.getPropriete2072()[static_cast<std::size_t>(parent)].getBeneficiaire()[k].getIdentiteBeneficiaire(),
-                "(sans identité)");
+      return Ou(
+          racine.getPropriete2072()[static_cast<std::size_t>(parent)].getBeneficiaire()[k].getIdentiteBeneficiaire(),
+          "(sans identité)");
     case kNiveauComposant:
       return Ou(racine.getPropriete2072()[static_cast<std::size_t>(parent)]
                     .getAmortissementComposant()
@@ -108,15 +108,16 @@ std::string NomEnregistrement(const TDonnee2072& racine, const Index& index) {
 struct Liste {
   Genre genre;
   int niveau;
-  const char* mot;      // address of the list page
-  const char* titre;    // "Immeubles"
-  const char* ajout;    // "Ajouter un immeuble"
+  const char* mot;    // address of the list page
+  const char* titre;  // "Immeubles"
+  const char* ajout;  // "Ajouter un immeuble"
 };
 constexpr Liste kListes[] = {
     {Genre::Propriete, kNiveauPropriete, "immeubles", "Immeubles", "Ajouter un immeuble"},
     {Genre::Associe, kNiveauAssocie, "associes", "Associés", "Ajouter un associé"},
     {Genre::CessionParts, kNiveauCessionParts, "cessions-parts", "Cessions de parts", "Ajouter une cession de parts"},
-    {Genre::Cession, kNiveauCession, "cessions", "Cessions d'éléments d'actif", "Ajouter une cession d'élément d'actif"},
+    {Genre::Cession, kNiveauCession, "cessions", "Cessions d'éléments d'actif",
+     "Ajouter une cession d'élément d'actif"},
 };
 
 const Liste* ListeDe(Genre genre) {
@@ -154,10 +155,10 @@ std::string Jeton(const TStaticsManager& statics, const char* nom) {
 std::string Entete(const std::string& nom, DeclarationOuverte& d, const TStaticsManager& statics,
                    const std::string& ecran) {
   std::string h = "<header class=\"entete\"><a class=\"marque\" href=\"/\">sci2072</a>";
-  h += "<span class=\"titre-declaration\">" + EchappeTexte(Ou(Jeton(statics, "#SocieteNom#"), "Société sans nom")) + " · " +
-       std::to_string(d.racine->getAnnee()) + " <small>(" + EchappeTexte(nom) + ")</small></span>";
-  h += std::string("<span id=\"etat\" class=\"etat") + (d.modifiee ? " modifiee\">Modifications non enregistrées" : "\">Enregistrée") +
-       "</span>";
+  h += "<span class=\"titre-declaration\">" + EchappeTexte(Ou(Jeton(statics, "#SocieteNom#"), "Société sans nom")) +
+       " · " + std::to_string(d.racine->getAnnee()) + " <small>(" + EchappeTexte(nom) + ")</small></span>";
+  h += std::string("<span id=\"etat\" class=\"etat") +
+       (d.modifiee ? " modifiee\">Modifications non enregistrées" : "\">Enregistrée") + "</span>";
   h += "<form method=\"post\" action=\"" + Base(nom) + "enregistrer\" class=\"enregistrer\">";
   h += "<input type=\"hidden\" name=\"ecran\" value=\"" + Echappe(ecran) + "\">";
   h += "<button type=\"submit\">Enregistrer</button></form></header>\n";
@@ -181,8 +182,8 @@ std::string Arbre(const std::string& nom, const TDonnee2072& racine, const std::
   const std::string base = Base(nom);
   const std::string depuis = courant ? "?depuis=" + EncodeUrl(courant->Chemin()) : "";
   const auto lien = [&](const std::string& chemin, const std::string& texte, bool actuel) {
-    return "<a href=\"" + base + chemin + depuis + "\"" + (actuel ? " aria-current=\"page\"" : "") + ">" + EchappeTexte(texte) +
-           "</a>";
+    return "<a href=\"" + base + chemin + depuis + "\"" + (actuel ? " aria-current=\"page\"" : "") + ">" +
+           EchappeTexte(texte) + "</a>";
   };
   const std::string actuel = courant ? courant->Chemin() : pageCourante;
   std::string h = "<nav class=\"arbre\" id=\"arbre\" aria-label=\"Écrans de la déclaration\"><ul>";
@@ -202,7 +203,8 @@ std::string Arbre(const std::string& nom, const TDonnee2072& racine, const std::
       for (std::size_t k : montres) {
         const Index index{{l.niveau, static_cast<int>(k)}};
         const Ecran e{&Definition(l.genre), index};
-        h += "<li>" + lien(e.Chemin(), std::to_string(k + 1) + ". " + NomEnregistrement(racine, index), actuel == e.Chemin());
+        h += "<li>" +
+             lien(e.Chemin(), std::to_string(k + 1) + ". " + NomEnregistrement(racine, index), actuel == e.Chemin());
         if (static_cast<int>(k) == position && l.genre == Genre::Propriete) {
           std::string sous;
           for (const auto& s : kSousEcrans) {
@@ -212,8 +214,9 @@ std::string Arbre(const std::string& nom, const TDonnee2072& racine, const std::
               Index si = index;
               si.emplace_back(def.niveaux.back(), static_cast<int>(j));
               const Ecran se{&def, si};
-              sous += "<li>" + lien(se.Chemin(), def.titre + " " + std::to_string(j + 1) + " : " + NomEnregistrement(racine, si),
-                                    actuel == se.Chemin()) +
+              sous += "<li>" +
+                      lien(se.Chemin(), def.titre + " " + std::to_string(j + 1) + " : " + NomEnregistrement(racine, si),
+                           actuel == se.Chemin()) +
                       "</li>";
             }
           }
@@ -253,7 +256,7 @@ struct Rendu {
   TDonnee2072& racine;
   const Ecran& ecran;
   const Affichage& affichage;
-  std::string focus;   // form field the cursor goes to
+  std::string focus;              // form field the cursor goes to
   std::set<std::string> fautifs;  // form fields a message or a refusal names
   std::string h;
 };
@@ -275,7 +278,9 @@ std::map<int, EtatLettre> Etats(TDonnee2072& racine, const Index& index, const s
 }
 
 // The extra levels of a row's index beyond the screen's.
-Index Ligne(const Ecran& ecran, const Index& index) { return Index(index.begin() + static_cast<long>(ecran.index.size()), index.end()); }
+Index Ligne(const Ecran& ecran, const Index& index) {
+  return Index(index.begin() + static_cast<long>(ecran.index.size()), index.end());
+}
 
 std::string Controle(Rendu& r, const Champ& c, const Index& index, const EtatLettre& etat, bool lecture) {
   const std::string nom = NomChamp(c.code, Ligne(r.ecran, index));
@@ -296,9 +301,10 @@ std::string Controle(Rendu& r, const Champ& c, const Index& index, const EtatLet
     lettres::LitEntier(etat.valeur.c_str(), p);
     std::string a = attributs;
     if (!lecture) a.replace(a.find(" name=\"c"), 8, " name=\"p");
-    return "<input type=\"number\" min=\"1\" max=\"" + std::to_string(choix.size()) + "\" value=\"" + std::to_string(p + 1) +
-           "\"" + a + (lecture ? " readonly" : "") + "><span class=\"aide\">numéro de l'associé ; " +
-           std::to_string(choix.size()) + " : une autre personne</span>";
+    return "<input type=\"number\" min=\"1\" max=\"" + std::to_string(choix.size()) + "\" value=\"" +
+           std::to_string(p + 1) + "\"" + a + (lecture ? " readonly" : "") +
+           "><span class=\"aide\">numéro de l'associé ; " + std::to_string(choix.size()) +
+           " : une autre personne</span>";
   }
   if (!choix.empty()) {
     std::string h = "<select" + attributs + (lecture ? " disabled" : "") + ">";
@@ -307,10 +313,11 @@ std::string Controle(Rendu& r, const Champ& c, const Index& index, const EtatLet
     for (const Choix& ch : choix) {
       const bool choisi = !trouve && (texte ? ch.valeur == etat.valeur : MemeNombre(ch.valeur, etat.valeur));
       trouve = trouve || choisi;
-      h += "<option value=\"" + Echappe(ch.valeur) + "\"" + (choisi ? " selected" : "") + ">" + EchappeTexte(ch.libelle) +
-           "</option>";
+      h += "<option value=\"" + Echappe(ch.valeur) + "\"" + (choisi ? " selected" : "") + ">" +
+           EchappeTexte(ch.libelle) + "</option>";
     }
-    if (!trouve) h += "<option value=\"" + Echappe(etat.valeur) + "\" selected>(" + EchappeTexte(etat.valeur) + ")</option>";
+    if (!trouve)
+      h += "<option value=\"" + Echappe(etat.valeur) + "\" selected>(" + EchappeTexte(etat.valeur) + ")</option>";
     return h + "</select>";
   }
   std::string type = " type=\"text\"";
@@ -323,7 +330,8 @@ std::string Controle(Rendu& r, const Champ& c, const Index& index, const EtatLet
     case Saisie::Liste: type += " inputmode=\"numeric\""; break;
     case Saisie::Date: type += " inputmode=\"numeric\" placeholder=\"jj/mm/aaaa\""; break;
   }
-  return "<input" + type + " value=\"" + Echappe(valeur) + "\"" + attributs + (lecture ? " readonly tabindex=\"-1\"" : "") + ">";
+  return "<input" + type + " value=\"" + Echappe(valeur) + "\"" + attributs +
+         (lecture ? " readonly tabindex=\"-1\"" : "") + ">";
 }
 
 std::string Unite(const Champ& c) {
@@ -333,7 +341,9 @@ std::string Unite(const Champ& c) {
 
 std::string MessageChamp(const Rendu& r, const std::string& nom) {
   const auto it = r.affichage.erreurs.find(nom);
-  return it == r.affichage.erreurs.end() ? "" : "<span class=\"message-champ\" id=\"m-" + nom + "\">" + EchappeTexte(it->second) + "</span>";
+  return it == r.affichage.erreurs.end()
+             ? ""
+             : "<span class=\"message-champ\" id=\"m-" + nom + "\">" + EchappeTexte(it->second) + "</span>";
 }
 
 // A label read by screen readers only: in a table, the column's label and the row's name.
@@ -354,20 +364,20 @@ std::string ElementLieHtml(Rendu& r, const Champ& c, const Index& index, const s
   const std::string suffixe = ligne.empty() ? "" : " — " + ligne;
   std::string h = ligne.empty() ? "" : EtiquetteCachee(NomChamp(c.code, Ligne(r.ecran, index)), c.libelle + suffixe);
   h += "<span class=\"saisie\">" + Controle(r, c, index, e, !remplace) + Unite(c) + "</span>";
-  h += "<span class=\"calcul\"><label for=\"" + nomCalcule + "\">" + EchappeTexte(calcule.libelle + suffixe) + "</label> <input type=\"text\" id=\"" +
-       nomCalcule + "\" value=\"" + Echappe(Affiche(calcule, etats.at(calcule.code).valeur)) + "\" readonly tabindex=\"-1\">" +
-       Unite(calcule) + "</span>";
+  h += "<span class=\"calcul\"><label for=\"" + nomCalcule + "\">" + EchappeTexte(calcule.libelle + suffixe) +
+       "</label> <input type=\"text\" id=\"" + nomCalcule + "\" value=\"" +
+       Echappe(Affiche(calcule, etats.at(calcule.code).valeur)) + "\" readonly tabindex=\"-1\">" + Unite(calcule) +
+       "</span>";
   // The switch reads as its label says, "amount used equal to the computation": on while the
   // computed amount is used (1), off when the person enters another (2).
-  h += "<span class=\"bascule\"><input type=\"hidden\" name=\"" + nomMode + "\" value=\"2\"><input type=\"checkbox\" role=\"switch\" id=\"" +
-       nomMode + "\" name=\"" + nomMode + "\" value=\"1\" data-sinon=\"2\"" + (remplace ? "" : " checked") + "><label for=\"" + nomMode + "\">" +
+  h += "<span class=\"bascule\"><input type=\"hidden\" name=\"" + nomMode +
+       "\" value=\"2\"><input type=\"checkbox\" role=\"switch\" id=\"" + nomMode + "\" name=\"" + nomMode +
+       "\" value=\"1\" data-sinon=\"2\"" + (remplace ? "" : " checked") + "><label for=\"" + nomMode + "\">" +
        EchappeTexte(mode.libelle + suffixe) + "</label></span>";
   return h;
 }
 
-const char* ClasseDecision(short decision) {
-  return decision == hote2072::kMarquee ? " marque" : "";
-}
+const char* ClasseDecision(short decision) { return decision == hote2072::kMarquee ? " marque" : ""; }
 
 void ChampBloc(Rendu& r, int code, const std::map<int, EtatLettre>& etats) {
   const Champ* c = ChampDe(code);
@@ -382,10 +392,12 @@ void ChampBloc(Rendu& r, int code, const std::map<int, EtatLettre>& etats) {
   if (calcule) classes += " calcule";
   classes += ClasseDecision(e.decision);
   if (r.fautifs.count(nom) != 0) classes += " fautif";
-  r.h += "<div class=\"" + classes + "\" id=\"l-" + nom + "\" data-ligne" + (e.decision == hote2072::kEcartee ? " hidden" : "") + ">";
+  r.h += "<div class=\"" + classes + "\" id=\"l-" + nom + "\" data-ligne" +
+         (e.decision == hote2072::kEcartee ? " hidden" : "") + ">";
   // The shading says "computed"; so does the label itself sometimes ("… (calculées)").
   const bool ditCalcule = c->libelle.find("(calcul") != std::string::npos;
-  r.h += "<label for=\"" + nom + "\"" + (ditCalcule ? " class=\"dit-calcule\"" : "") + ">" + EchappeTexte(c->libelle) + "</label>";
+  r.h += "<label for=\"" + nom + "\"" + (ditCalcule ? " class=\"dit-calcule\"" : "") + ">" + EchappeTexte(c->libelle) +
+         "</label>";
   if (e.decision == hote2072::kEcartee) {
     // Not offered: hidden, and its input disabled, so that nothing is posted for it.
     r.h += "<span class=\"saisie\"><input type=\"text\" id=\"" + nom + "\" value=\"\" disabled></span></div>\n";
@@ -409,13 +421,17 @@ void Blocs(Rendu& r) {
   for (std::size_t k = 0; k < def.blocs.size(); ++k) {
     const Bloc& b = def.blocs[k];
     const std::string id = " id=\"bloc-" + std::to_string(k) + "\" data-bloc";
-    const bool visible = std::any_of(b.codes.begin(), b.codes.end(), [&](int code) { return etats.at(code).decision != hote2072::kEcartee; });
+    const bool visible = std::any_of(b.codes.begin(), b.codes.end(),
+                                     [&](int code) { return etats.at(code).decision != hote2072::kEcartee; });
     if (b.replie) {
-      const bool ouvert = std::any_of(b.codes.begin(), b.codes.end(), [&](int code) { return r.fautifs.count(NomChamp(code, {})) != 0; });
-      r.h += std::string("<details class=\"bloc\"") + id + (ouvert ? " open" : "") + (visible ? "" : " hidden") + "><summary>" +
-             EchappeTexte(b.titre) + "</summary><fieldset><legend class=\"visuellement-cache\">" + EchappeTexte(b.titre) + "</legend>\n";
+      const bool ouvert = std::any_of(b.codes.begin(), b.codes.end(),
+                                      [&](int code) { return r.fautifs.count(NomChamp(code, {})) != 0; });
+      r.h += std::string("<details class=\"bloc\"") + id + (ouvert ? " open" : "") + (visible ? "" : " hidden") +
+             "><summary>" + EchappeTexte(b.titre) + "</summary><fieldset><legend class=\"visuellement-cache\">" +
+             EchappeTexte(b.titre) + "</legend>\n";
     } else {
-      r.h += std::string("<fieldset class=\"bloc\"") + id + (visible ? "" : " hidden") + "><legend>" + EchappeTexte(b.titre) + "</legend>\n";
+      r.h += std::string("<fieldset class=\"bloc\"") + id + (visible ? "" : " hidden") + "><legend>" +
+             EchappeTexte(b.titre) + "</legend>\n";
     }
     for (int code : b.codes) ChampBloc(r, code, etats);
     r.h += b.replie ? "</fieldset></details>\n" : "</fieldset>\n";
@@ -426,7 +442,8 @@ void Blocs(Rendu& r) {
 std::string NomLigne(const TDonnee2072& racine, int niveau, std::size_t k) {
   switch (niveau) {
     case kNiveauQuotePart: return Ou(racine.getPropriete2072()[k].getNom(), "Immeuble " + std::to_string(k + 1));
-    case kNiveauRepartition: return Ou(racine.getOperationSociete().getCession()[k].getLibelle(), "Cession " + std::to_string(k + 1));
+    case kNiveauRepartition:
+      return Ou(racine.getOperationSociete().getCession()[k].getLibelle(), "Cession " + std::to_string(k + 1));
     default: return std::to_string(k + 1);
   }
 }
@@ -437,7 +454,11 @@ void Tableaux(Rendu& r, const std::string& nom, std::uint64_t version) {
     if (n == 0 && !t.modifiable) continue;
     r.h += std::string(t.replie ? "<details class=\"bloc tableau\"><summary>" + EchappeTexte(t.titre) + "</summary>"
                                 : "<section class=\"bloc tableau\"><h2>" + EchappeTexte(t.titre) + "</h2>") +
-           "<div class=\"defile\"><table><thead><tr><th scope=\"col\">" + (t.niveau == kNiveauQuotePart ? "Immeuble" : t.niveau == kNiveauRepartition ? "Cession" : "N°") + "</th>";
+           "<div class=\"defile\"><table><thead><tr><th scope=\"col\">" +
+           (t.niveau == kNiveauQuotePart     ? "Immeuble"
+            : t.niveau == kNiveauRepartition ? "Cession"
+                                             : "N°") +
+           "</th>";
     std::vector<int> colonnes;
     for (int code : t.colonnes) {
       const Champ* c = ChampDe(code);
@@ -457,8 +478,8 @@ void Tableaux(Rendu& r, const std::string& nom, std::uint64_t version) {
         const Champ& c = *ChampDe(code);
         const EtatLettre& e = etats.at(code);
         const std::string nomChamp = NomChamp(code, Ligne(r.ecran, index));
-        r.h += "<td class=\"champ" + std::string(c.nature == Nature::Calculee ? " calcule" : "") + ClasseDecision(e.decision) +
-               "\" id=\"l-" + nomChamp + "\" data-ligne>";
+        r.h += "<td class=\"champ" + std::string(c.nature == Nature::Calculee ? " calcule" : "") +
+               ClasseDecision(e.decision) + "\" id=\"l-" + nomChamp + "\" data-ligne>";
         if (e.decision == hote2072::kEcartee) {
           r.h += "</td>";
           continue;
@@ -471,14 +492,15 @@ void Tableaux(Rendu& r, const std::string& nom, std::uint64_t version) {
         r.h += MessageChamp(r, nomChamp) + "</td>";
       }
       if (t.modifiable)
-        r.h += "<td><button type=\"submit\" form=\"actions\" formaction=\"" + Base(nom) + "supprime?ligne=" +
-               std::to_string(t.niveau) + "-" + std::to_string(k) + "\" class=\"secondaire\">Retirer</button></td>";
+        r.h += "<td><button type=\"submit\" form=\"actions\" formaction=\"" + Base(nom) +
+               "supprime?ligne=" + std::to_string(t.niveau) + "-" + std::to_string(k) +
+               "\" class=\"secondaire\">Retirer</button></td>";
       r.h += "</tr>\n";
     }
     r.h += "</tbody></table></div>";
     if (t.modifiable)
-      r.h += "<button type=\"submit\" form=\"actions\" formaction=\"" + Base(nom) + "ajoute?niveau=" + std::to_string(t.niveau) +
-             "\" class=\"secondaire\">Ajouter une ligne</button>";
+      r.h += "<button type=\"submit\" form=\"actions\" formaction=\"" + Base(nom) +
+             "ajoute?niveau=" + std::to_string(t.niveau) + "\" class=\"secondaire\">Ajouter une ligne</button>";
     r.h += t.replie ? "</details>\n" : "</section>\n";
   }
   (void)version;
@@ -491,7 +513,8 @@ void DeuxColonnes(Rendu& r) {
   for (const auto& l : lignes) codes.insert(codes.end(), {l.gauche, l.droite});
   const auto etats = Etats(r.racine, r.ecran.index, codes);
   bool aSaisir = false;
-  for (int code : codes) aSaisir = aSaisir || (ChampDe(code)->nature != Nature::Calculee && etats.at(code).decision != hote2072::kEcartee);
+  for (int code : codes)
+    aSaisir = aSaisir || (ChampDe(code)->nature != Nature::Calculee && etats.at(code).decision != hote2072::kEcartee);
   r.h += "<section class=\"bloc tableau\"><h2>Compte de résultat</h2>";
   // Without a partner subject to it, every line to enter is dropped: say why the table is empty.
   r.h += std::string("<p class=\"aide\" id=\"l-sans-saisie\" data-ligne") + (aSaisir ? " hidden" : "") +
@@ -509,8 +532,8 @@ void DeuxColonnes(Rendu& r) {
       const Champ& col = *ChampDe(code);
       const EtatLettre& e = etats.at(code);
       const std::string nom = NomChamp(code, {});
-      r.h += "<td class=\"champ" + std::string(col.nature == Nature::Calculee ? " calcule" : "") + ClasseDecision(e.decision) +
-             "\" id=\"l-" + nom + "\" data-ligne>";
+      r.h += "<td class=\"champ" + std::string(col.nature == Nature::Calculee ? " calcule" : "") +
+             ClasseDecision(e.decision) + "\" id=\"l-" + nom + "\" data-ligne>";
       if (e.decision != hote2072::kEcartee)
         r.h += EtiquetteCachee(nom, col.libelle) +
                Controle(r, col, r.ecran.index, e, col.nature == Nature::Calculee || e.decision == hote2072::kMarquee) +
@@ -530,7 +553,8 @@ void Alertes(Rendu& r) {
     r.h += "<div class=\"alerte\"><p>Valeurs refusées, la déclaration est inchangée pour ces champs :</p><ul>";
     for (const auto& [nom, texte] : a.erreurs) {
       const Champ* c = ChampDe(LitNomChamp(nom, r.ecran).value_or(ChampPoste{0, {}}).code);
-      r.h += "<li><a href=\"#" + nom + "\">" + EchappeTexte(c != nullptr ? c->libelle : nom) + "</a> : " + EchappeTexte(texte) + "</li>";
+      r.h += "<li><a href=\"#" + nom + "\">" + EchappeTexte(c != nullptr ? c->libelle : nom) +
+             "</a> : " + EchappeTexte(texte) + "</li>";
     }
     r.h += "</ul></div>";
   }
@@ -540,7 +564,10 @@ void Alertes(Rendu& r) {
     for (const MessageTrouve& m : a.messages) {
       const short champ = hote2072::ChampDuMessage(m.numero, m.curseur);
       const std::string texte = std::to_string(m.numero) + " — " + hote2072::ExplicationMessage(m.numero);
-      r.h += "<li>" + (champ != 0 ? "<a href=\"#" + NomChamp(champ, {}) + "\">" + EchappeTexte(texte) + "</a>" : EchappeTexte(texte)) + "</li>";
+      r.h += "<li>" +
+             (champ != 0 ? "<a href=\"#" + NomChamp(champ, {}) + "\">" + EchappeTexte(texte) + "</a>"
+                         : EchappeTexte(texte)) +
+             "</li>";
     }
     r.h += "</ul>";
     if (a.suite) r.h += "<p><a class=\"bouton\" href=\"" + Echappe(*a.suite) + "\">Continuer sans corriger</a></p>";
@@ -594,29 +621,36 @@ void SousEcrans(Rendu& r, const std::string& nom) {
       index.emplace_back(def.niveaux.back(), static_cast<int>(k));
       const Ecran e{&def, index};
       r.h += "<li><a href=\"" + Base(nom) + e.Chemin() + "?depuis=" + EncodeUrl(r.ecran.Chemin()) + "\">" +
-             EchappeTexte(def.titre + " " + std::to_string(k + 1) + " : " + NomEnregistrement(r.racine, index)) + "</a></li>";
+             EchappeTexte(def.titre + " " + std::to_string(k + 1) + " : " + NomEnregistrement(r.racine, index)) +
+             "</a></li>";
     }
-    r.h += "</ul><button type=\"submit\" form=\"actions\" formaction=\"" + Base(nom) + "ajoute?niveau=" +
-           std::to_string(def.niveaux.back()) + "\" class=\"secondaire\">" + ajout + "</button></section>\n";
+    r.h += "</ul><button type=\"submit\" form=\"actions\" formaction=\"" + Base(nom) +
+           "ajoute?niveau=" + std::to_string(def.niveaux.back()) + "\" class=\"secondaire\">" + ajout +
+           "</button></section>\n";
   }
 }
 
 // The record's own operations: remove it; a partner also duplicated and moved.
 void Actions(Rendu& r, const std::string& nom, std::uint64_t version) {
-  r.h += "<form id=\"actions\" method=\"post\" action=\"" + Base(nom) + "saisie\" class=\"actions\">"
-         "<input type=\"hidden\" name=\"ecran\" value=\"" + Echappe(r.ecran.Chemin()) + "\"><input type=\"hidden\" name=\"version\" value=\"" +
-         std::to_string(version) + "\">";
+  r.h += "<form id=\"actions\" method=\"post\" action=\"" + Base(nom) +
+         "saisie\" class=\"actions\">"
+         "<input type=\"hidden\" name=\"ecran\" value=\"" +
+         Echappe(r.ecran.Chemin()) + "\"><input type=\"hidden\" name=\"version\" value=\"" + std::to_string(version) +
+         "\">";
   if (!r.ecran.index.empty()) {
     const std::string mot = Ou(r.ecran.definition->titre, "enregistrement");
     std::string minuscule = mot;
-    if (!minuscule.empty() && minuscule[0] >= 'A' && minuscule[0] <= 'Z') minuscule[0] = static_cast<char>(minuscule[0] - 'A' + 'a');
+    if (!minuscule.empty() && minuscule[0] >= 'A' && minuscule[0] <= 'Z')
+      minuscule[0] = static_cast<char>(minuscule[0] - 'A' + 'a');
     if (r.ecran.definition->genre == Genre::Associe) {
       const int k = r.ecran.index.front().second;
       r.h += "<button type=\"submit\" formaction=\"" + Base(nom) + "duplique\">Dupliquer l'associé</button>";
       if (k > 0) r.h += "<button type=\"submit\" formaction=\"" + Base(nom) + "deplace?sens=-1\">Monter</button>";
-      if (k + 1 < r.racine.NbAssocie()) r.h += "<button type=\"submit\" formaction=\"" + Base(nom) + "deplace?sens=1\">Descendre</button>";
+      if (k + 1 < r.racine.NbAssocie())
+        r.h += "<button type=\"submit\" formaction=\"" + Base(nom) + "deplace?sens=1\">Descendre</button>";
     }
-    r.h += "<button type=\"submit\" formaction=\"" + Base(nom) + "supprime\" class=\"danger\" data-confirme=\"Supprimer cet enregistrement ?\">Supprimer : " +
+    r.h += "<button type=\"submit\" formaction=\"" + Base(nom) +
+           "supprime\" class=\"danger\" data-confirme=\"Supprimer cet enregistrement ?\">Supprimer : " +
            EchappeTexte(minuscule) + "</button>";
   }
   r.h += "</form>\n";
@@ -640,7 +674,8 @@ std::optional<ChampPoste> LitNomChamp(const std::string& nom, const Ecran& ecran
   while (true) {
     const std::size_t fin = std::min(nom.find('-', debut), nom.size());
     const std::string morceau = nom.substr(debut, fin - debut);
-    if (morceau.empty() || morceau.size() > 6 || morceau.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
+    if (morceau.empty() || morceau.size() > 6 || morceau.find_first_not_of("0123456789") != std::string::npos)
+      return std::nullopt;
     nombres.push_back(std::stol(morceau));
     if (fin == nom.size()) break;
     debut = fin + 1;
@@ -684,23 +719,29 @@ std::string PageEcran(const std::string& nom, DeclarationOuverte& d, const Ecran
 
   const DefinitionEcran& def = *ecran.definition;
   std::string titre = def.titre;
-  if (!ecran.index.empty()) titre += " " + std::to_string(ecran.index.back().second + 1) + " : " + NomEnregistrement(racine, ecran.index);
+  if (!ecran.index.empty())
+    titre += " " + std::to_string(ecran.index.back().second + 1) + " : " + NomEnregistrement(racine, ecran.index);
   std::string h = Entete(nom, d, statics, ecran.Chemin());
   h += "<div class=\"corps\">" + Arbre(nom, racine, ecran, "") + "<main id=\"principal\">";
   if (ecran.index.size() > 1) {
     const Index parent(ecran.index.begin(), ecran.index.end() - 1);
     const Ecran e{DefinitionDesNiveaux({parent.front().first}), parent};
     h += "<p class=\"fil\"><a href=\"" + Base(nom) + e.Chemin() + "?depuis=" + EncodeUrl(ecran.Chemin()) + "\">" +
-         EchappeTexte(e.definition->titre + " " + std::to_string(parent.back().second + 1) + " : " + NomEnregistrement(racine, parent)) +
+         EchappeTexte(e.definition->titre + " " + std::to_string(parent.back().second + 1) + " : " +
+                      NomEnregistrement(racine, parent)) +
          "</a></p>";
   }
   r.h += "<h1 id=\"titre\">" + EchappeTexte(titre) + "</h1>\n";
   Alertes(r);
   AvertissementsDuFichier(r, d.avertissements);
   Bandeau(r, statics);
-  r.h += "<form id=\"ecran\" method=\"post\" action=\"" + Base(nom) + "saisie\" novalidate>"
-         "<input type=\"hidden\" name=\"ecran\" value=\"" + Echappe(ecran.Chemin()) + "\">"
-         "<input type=\"hidden\" name=\"version\" value=\"" + std::to_string(d.version) + "\">\n";
+  r.h += "<form id=\"ecran\" method=\"post\" action=\"" + Base(nom) +
+         "saisie\" novalidate>"
+         "<input type=\"hidden\" name=\"ecran\" value=\"" +
+         Echappe(ecran.Chemin()) +
+         "\">"
+         "<input type=\"hidden\" name=\"version\" value=\"" +
+         std::to_string(d.version) + "\">\n";
   Blocs(r);
   if (def.deuxColonnes) DeuxColonnes(r);
   Tableaux(r, nom, d.version);
@@ -711,15 +752,18 @@ std::string PageEcran(const std::string& nom, DeclarationOuverte& d, const Ecran
   return Document(titre + " — " + Ou(Jeton(statics, "#SocieteNom#"), nom), h);
 }
 
-std::string PageListe(const std::string& nom, DeclarationOuverte& d, Genre genre, std::size_t page, const std::string& recherche) {
+std::string PageListe(const std::string& nom, DeclarationOuverte& d, Genre genre, std::size_t page,
+                      const std::string& recherche) {
   TDonnee2072& racine = *d.racine;
   const Liste& l = *ListeDe(genre);
   const TStaticsManager statics = Jetons(racine);
   const std::size_t n = Nombre(racine, l.niveau, {});
   std::string cherche = recherche;
-  std::transform(cherche.begin(), cherche.end(), cherche.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  std::transform(cherche.begin(), cherche.end(), cherche.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   const auto contient = [&](std::string texte) {
-    std::transform(texte.begin(), texte.end(), texte.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::transform(texte.begin(), texte.end(), texte.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return texte.find(cherche) != std::string::npos;
   };
   std::vector<std::size_t> trouves;
@@ -732,17 +776,21 @@ std::string PageListe(const std::string& nom, DeclarationOuverte& d, Genre genre
     std::string code;
     if (genre == Genre::Associe) code = racine.getAssocie2072()[k].getCodeAssocie();
     if (genre == Genre::Propriete) code = racine.getPropriete2072()[k].getCodePropriete();
-    if (contient(NomEnregistrement(racine, index)) || contient(code) || std::to_string(k + 1) == cherche) trouves.push_back(k);
+    if (contient(NomEnregistrement(racine, index)) || contient(code) || std::to_string(k + 1) == cherche)
+      trouves.push_back(k);
   }
   const std::size_t pages = std::max<std::size_t>(1, (trouves.size() + kParPage - 1) / kParPage);
   page = std::min(std::max<std::size_t>(page, 1), pages);
   std::string h = Entete(nom, d, statics, l.mot);
-  h += "<div class=\"corps\">" + Arbre(nom, racine, std::nullopt, l.mot) + "<main id=\"principal\"><h1>" + l.titre + " (" +
-       std::to_string(n) + ")</h1>\n";
-  h += "<form method=\"get\" class=\"recherche\" role=\"search\"><label for=\"q\">Rechercher par nom, code ou numéro</label>"
-       "<input type=\"search\" id=\"q\" name=\"q\" value=\"" + Echappe(recherche) + "\"><button type=\"submit\">Rechercher</button></form>\n";
+  h += "<div class=\"corps\">" + Arbre(nom, racine, std::nullopt, l.mot) + "<main id=\"principal\"><h1>" + l.titre +
+       " (" + std::to_string(n) + ")</h1>\n";
+  h += "<form method=\"get\" class=\"recherche\" role=\"search\"><label for=\"q\">Rechercher par nom, code ou "
+       "numéro</label>"
+       "<input type=\"search\" id=\"q\" name=\"q\" value=\"" +
+       Echappe(recherche) + "\"><button type=\"submit\">Rechercher</button></form>\n";
   h += "<table class=\"liste\"><thead><tr><th scope=\"col\">N°</th><th scope=\"col\">Nom</th>";
-  if (genre == Genre::Associe) h += "<th scope=\"col\">Code</th><th scope=\"col\">Parts</th><th scope=\"col\">Revenu net</th>";
+  if (genre == Genre::Associe)
+    h += "<th scope=\"col\">Code</th><th scope=\"col\">Parts</th><th scope=\"col\">Revenu net</th>";
   if (genre == Genre::Propriete) h += "<th scope=\"col\">Code</th><th scope=\"col\">Résultat à répartir</th>";
   h += "</tr></thead><tbody>\n";
   for (std::size_t i = (page - 1) * kParPage; i < trouves.size() && i < page * kParPage; ++i) {
@@ -753,8 +801,9 @@ std::string PageListe(const std::string& nom, DeclarationOuverte& d, Genre genre
          EchappeTexte(NomEnregistrement(racine, index)) + "</a></td>";
     if (genre == Genre::Associe) {
       const auto& a = racine.getAssocie2072()[k];
-      h += "<td>" + EchappeTexte(a.getCodeAssocie()) + "</td><td class=\"nombre\">" + hote2072::FormateNombre(a.getNombreParts(), 5) +
-           "</td><td class=\"nombre\">" + Euros(a.getBulletin2072().getTotalRevenuOuDeficit()) + "</td>";
+      h += "<td>" + EchappeTexte(a.getCodeAssocie()) + "</td><td class=\"nombre\">" +
+           hote2072::FormateNombre(a.getNombreParts(), 5) + "</td><td class=\"nombre\">" +
+           Euros(a.getBulletin2072().getTotalRevenuOuDeficit()) + "</td>";
     }
     if (genre == Genre::Propriete) {
       const auto& p = racine.getPropriete2072()[k];
@@ -768,61 +817,74 @@ std::string PageListe(const std::string& nom, DeclarationOuverte& d, Genre genre
     h += "<nav class=\"pages\" aria-label=\"Pages\">";
     const std::string q = recherche.empty() ? "" : "&amp;q=" + EncodeUrl(recherche);
     if (page > 1) h += "<a href=\"?page=" + std::to_string(page - 1) + q + "\" rel=\"prev\">Page précédente</a> ";
-    h += "<span>Page " + std::to_string(page) + " sur " + std::to_string(pages) + " (" + std::to_string(trouves.size()) + ")</span>";
+    h += "<span>Page " + std::to_string(page) + " sur " + std::to_string(pages) + " (" +
+         std::to_string(trouves.size()) + ")</span>";
     if (page < pages) h += " <a href=\"?page=" + std::to_string(page + 1) + q + "\" rel=\"next\">Page suivante</a>";
     h += "</nav>\n";
   }
-  h += "<form method=\"post\" action=\"" + Base(nom) + "ajoute?niveau=" + std::to_string(l.niveau) + "\"><input type=\"hidden\" name=\"version\" value=\"" +
-       std::to_string(d.version) + "\"><button type=\"submit\">" + l.ajout + "</button></form>\n";
+  h += "<form method=\"post\" action=\"" + Base(nom) + "ajoute?niveau=" + std::to_string(l.niveau) +
+       "\"><input type=\"hidden\" name=\"version\" value=\"" + std::to_string(d.version) +
+       "\"><button type=\"submit\">" + l.ajout + "</button></form>\n";
   h += "</main></div>\n";
   return Document(std::string(l.titre) + " — " + Ou(Jeton(statics, "#SocieteNom#"), nom), h);
 }
 
 std::string PageEspace(const EspaceTravail& espace, const std::vector<LigneEspace>& lignes, const std::string& notice) {
-  std::string h = "<header class=\"entete\"><a class=\"marque\" href=\"/\">sci2072</a><span class=\"titre-declaration\">" +
-                  EchappeTexte(espace.Dossier().string()) + "</span></header><main id=\"principal\" class=\"espace\">";
+  std::string h =
+      "<header class=\"entete\"><a class=\"marque\" href=\"/\">sci2072</a><span class=\"titre-declaration\">" +
+      EchappeTexte(espace.Dossier().string()) + "</span></header><main id=\"principal\" class=\"espace\">";
   h += "<h1>Déclarations du dossier</h1>\n";
   if (!notice.empty()) h += "<p class=\"notice\" role=\"status\">" + EchappeTexte(notice) + "</p>\n";
-  h += "<table class=\"liste\"><thead><tr><th scope=\"col\">Fichier</th><th scope=\"col\">Société</th><th scope=\"col\">SIREN</th>"
-       "<th scope=\"col\">Année</th><th scope=\"col\">Résultat à répartir</th><th scope=\"col\">Messages</th><th scope=\"col\">Actions</th></tr></thead><tbody>\n";
+  h += "<table class=\"liste\"><thead><tr><th scope=\"col\">Fichier</th><th scope=\"col\">Société</th><th "
+       "scope=\"col\">SIREN</th>"
+       "<th scope=\"col\">Année</th><th scope=\"col\">Résultat à répartir</th><th scope=\"col\">Messages</th><th "
+       "scope=\"col\">Actions</th></tr></thead><tbody>\n";
   for (const LigneEspace& l : lignes) {
     h += "<tr><td><a href=\"" + Base(l.nom) + "general\">" + EchappeTexte(l.nom) + "</a>" +
          (l.modifiee ? " <span class=\"etat modifiee\">non enregistrée</span>" : "") + "</td>";
     if (!l.probleme.empty()) {
       h += "<td colspan=\"5\" class=\"probleme\">" + EchappeTexte(l.probleme) + "</td>";
     } else {
-      h += "<td>" + EchappeTexte(Ou(l.societe, "(sans nom)")) + "</td><td>" + EchappeTexte(l.siren) + "</td><td>" + std::to_string(l.annee) +
-           "</td><td class=\"nombre\">" + Euros(l.resultat) + "</td><td class=\"nombre\">" + std::to_string(l.messages) + "</td>";
+      h += "<td>" + EchappeTexte(Ou(l.societe, "(sans nom)")) + "</td><td>" + EchappeTexte(l.siren) + "</td><td>" +
+           std::to_string(l.annee) + "</td><td class=\"nombre\">" + Euros(l.resultat) + "</td><td class=\"nombre\">" +
+           std::to_string(l.messages) + "</td>";
     }
     h += "<td class=\"actions\">";
     if (!espace.FichierUnique()) {
       const std::string base = l.nom.substr(0, l.nom.size() - 5);
-      h += "<form method=\"post\" action=\"/espace/duplique\"><input type=\"hidden\" name=\"source\" value=\"" + Echappe(l.nom) +
-           "\"><label>Copie : <input name=\"nom\" value=\"" + Echappe(base) + "-copie\" size=\"14\"></label><button type=\"submit\">Dupliquer</button></form>";
-      h += "<form method=\"post\" action=\"/espace/suivante\"><input type=\"hidden\" name=\"source\" value=\"" + Echappe(l.nom) +
-           "\"><label>Année suivante : <input name=\"nom\" value=\"" + Echappe(base) + "-" + std::to_string(l.annee + 1) +
-           "\" size=\"14\"></label><button type=\"submit\">Créer</button></form>";
-      h += "<form method=\"post\" action=\"/espace/supprime\"><input type=\"hidden\" name=\"nom\" value=\"" + Echappe(l.nom) +
-           "\"><button type=\"submit\" class=\"danger\" data-confirme=\"Mettre " + EchappeTexte(l.nom) + " à la corbeille ?\">Supprimer</button></form>";
+      h += "<form method=\"post\" action=\"/espace/duplique\"><input type=\"hidden\" name=\"source\" value=\"" +
+           Echappe(l.nom) + "\"><label>Copie : <input name=\"nom\" value=\"" + Echappe(base) +
+           "-copie\" size=\"14\"></label><button type=\"submit\">Dupliquer</button></form>";
+      h += "<form method=\"post\" action=\"/espace/suivante\"><input type=\"hidden\" name=\"source\" value=\"" +
+           Echappe(l.nom) + "\"><label>Année suivante : <input name=\"nom\" value=\"" + Echappe(base) + "-" +
+           std::to_string(l.annee + 1) + "\" size=\"14\"></label><button type=\"submit\">Créer</button></form>";
+      h += "<form method=\"post\" action=\"/espace/supprime\"><input type=\"hidden\" name=\"nom\" value=\"" +
+           Echappe(l.nom) + "\"><button type=\"submit\" class=\"danger\" data-confirme=\"Mettre " +
+           EchappeTexte(l.nom) + " à la corbeille ?\">Supprimer</button></form>";
     }
     h += "</td></tr>\n";
   }
   if (lignes.empty()) h += "<tr><td colspan=\"7\">Aucune déclaration dans ce dossier.</td></tr>\n";
   h += "</tbody></table>\n";
   if (!espace.FichierUnique())
-    h += "<form method=\"post\" action=\"/espace/nouvelle\" class=\"nouvelle\"><label for=\"nouvelle\">Nom de la nouvelle déclaration</label>"
-         "<input id=\"nouvelle\" name=\"nom\" required pattern=\"[A-Za-z0-9._\\-]+\"><button type=\"submit\">Nouvelle déclaration</button></form>\n"
-         "<p class=\"aide\">Une déclaration supprimée va dans le dossier <code>.corbeille</code> : rien n'est perdu.</p>\n";
+    h += "<form method=\"post\" action=\"/espace/nouvelle\" class=\"nouvelle\"><label for=\"nouvelle\">Nom de la "
+         "nouvelle déclaration</label>"
+         "<input id=\"nouvelle\" name=\"nom\" required pattern=\"[A-Za-z0-9._\\-]+\"><button type=\"submit\">Nouvelle "
+         "déclaration</button></form>\n"
+         "<p class=\"aide\">Une déclaration supprimée va dans le dossier <code>.corbeille</code> : rien n'est "
+         "perdu.</p>\n";
   h += "</main>\n";
   return Document("Déclarations", h);
 }
 
 std::string PageDeclaration(const std::string& nom, DeclarationOuverte& d, bool tousAssocies) {
-  std::string page = hote2072::ResumeHtml(hote2072::ConstruitResume(*d.racine, {.tousAssocies = tousAssocies, .codesDonnes = d.codesDonnes}));
+  std::string page = hote2072::ResumeHtml(
+      hote2072::ConstruitResume(*d.racine, {.tousAssocies = tousAssocies, .codesDonnes = d.codesDonnes}));
   const std::string retour =
       "<style>@media print{.retour-saisie{display:none}}.retour-saisie{font:14px sans-serif;margin:0 0 1em}</style>"
-      "<p class=\"retour-saisie\"><a href=\"" + Base(nom) + "general\">← Retour à la saisie</a> · <a href=\"" + Base(nom) +
-      "declaration.pdf\">PDF</a>" + (tousAssocies ? "" : " · <a href=\"?tous=1\">Tous les associés</a>") +
+      "<p class=\"retour-saisie\"><a href=\"" +
+      Base(nom) + "general\">← Retour à la saisie</a> · <a href=\"" + Base(nom) + "declaration.pdf\">PDF</a>" +
+      (tousAssocies ? "" : " · <a href=\"?tous=1\">Tous les associés</a>") +
       " · imprimez cette page depuis le navigateur</p>";
   const std::size_t corps = page.find("<body");
   if (corps != std::string::npos) page.insert(page.find('>', corps) + 1, retour);
@@ -839,8 +901,8 @@ std::string PageRefus(const Refus& refus) {
     debut = fin + 1;
   }
   return Document("Erreur " + std::to_string(refus.statut),
-                  "<main id=\"principal\" class=\"refus\"><h1>Erreur " + std::to_string(refus.statut) + "</h1><div role=\"alert\">" + lignes +
-                      "</div><p><a href=\"/\">Retour au dossier</a></p></main>");
+                  "<main id=\"principal\" class=\"refus\"><h1>Erreur " + std::to_string(refus.statut) +
+                      "</h1><div role=\"alert\">" + lignes + "</div><p><a href=\"/\">Retour au dossier</a></p></main>");
 }
 
 }  // namespace serveur2072

@@ -7,7 +7,9 @@ namespace serveur2072 {
 
 namespace {
 
-bool EstBoucleLocale(const std::string& adresse) { return adresse == "127.0.0.1" || adresse == "::1" || adresse == "localhost"; }
+bool EstBoucleLocale(const std::string& adresse) {
+  return adresse == "127.0.0.1" || adresse == "::1" || adresse == "localhost";
+}
 bool EstToutes(const std::string& adresse) { return adresse == "0.0.0.0" || adresse == "::"; }
 
 // "127.0.0.1", "[::1]": an address as a Host header writes it.
@@ -99,8 +101,7 @@ bool Garde::JetonPresente(const Requete& r) const {
 }
 
 Garde::Decision Garde::Verifie(const Requete& r) const {
-  if (!HoteAutorise(r.host))
-    return {Refus{421, "Adresse non reconnue : ouvrez l'adresse affichée par sci2072 serve"}};
+  if (!HoteAutorise(r.host)) return {Refus{421, "Adresse non reconnue : ouvrez l'adresse affichée par sci2072 serve"}};
   Decision d;
   if (!r.jeton.empty() && !Modifie(r.methode) && EgauxConstant(r.jeton, m_jeton)) {
     d.introduction = true;
@@ -116,8 +117,8 @@ Garde::Decision Garde::Verifie(const Requete& r) const {
   }
   const bool api = r.chemin.compare(0, 5, "/api/") == 0;
   if (r.longueur > (api ? kCorpsMaxApi : kCorpsMaxEcran))
-    return {Refus{413, "Requête trop volumineuse (au plus " + std::to_string((api ? kCorpsMaxApi : kCorpsMaxEcran) >> 20) +
-                           " Mo)"}};
+    return {Refus{413, "Requête trop volumineuse (au plus " +
+                           std::to_string((api ? kCorpsMaxApi : kCorpsMaxEcran) >> 20) + " Mo)"}};
   return d;
 }
 

@@ -31,8 +31,8 @@ class Garde {
   struct Requete {
     std::string methode, chemin;
     std::string host, origin, cookie, authorization;
-    std::string jeton;          // the `jeton` parameter of the address, when given
-    std::size_t longueur = 0;   // Content-Length
+    std::string jeton;         // the `jeton` parameter of the address, when given
+    std::size_t longueur = 0;  // Content-Length
   };
   struct Decision {
     std::optional<Refus> refus;

@@ -49,7 +49,9 @@ std::size_t LongueurCorps(const httplib::Request& req) {
   return std::stoull(texte);
 }
 
-std::string Param(const httplib::Request& req, const char* nom) { return req.has_param(nom) ? req.get_param_value(nom) : ""; }
+std::string Param(const httplib::Request& req, const char* nom) {
+  return req.has_param(nom) ? req.get_param_value(nom) : "";
+}
 
 std::string Base(const std::string& nom) { return "/d/" + EncodeUrl(nom) + "/"; }
 
@@ -186,7 +188,8 @@ struct Serveur::Etat {
     return a;
   }
 
-  void PageDEcran(const httplib::Request& req, httplib::Response& res, const std::string& nom, const std::string& chemin) {
+  void PageDEcran(const httplib::Request& req, httplib::Response& res, const std::string& nom,
+                  const std::string& chemin) {
     auto acces = espace.Accede(nom);
     DeclarationOuverte& d = acces.Ouverte();
     TDonnee2072& racine = *d.racine;
@@ -203,8 +206,10 @@ struct Serveur::Etat {
         }
       }
     }
-    constexpr std::pair<const char*, Genre> kListesDeGenre[] = {
-        {"immeubles", Genre::Propriete}, {"associes", Genre::Associe}, {"cessions-parts", Genre::CessionParts}, {"cessions", Genre::Cession}};
+    constexpr std::pair<const char*, Genre> kListesDeGenre[] = {{"immeubles", Genre::Propriete},
+                                                                {"associes", Genre::Associe},
+                                                                {"cessions-parts", Genre::CessionParts},
+                                                                {"cessions", Genre::Cession}};
     for (const auto& [mot, genre] : kListesDeGenre)
       if (chemin == mot) {
         const std::string page = Param(req, "page");
@@ -213,10 +218,12 @@ struct Serveur::Etat {
     if (chemin == "declaration") return Repond(res, 200, PageDeclaration(nom, d, Param(req, "tous") == "1"));
     if (chemin == "declaration.pdf") {
       std::string erreur;
-      const auto pdf = hote2072::ImprimePdf(
-          hote2072::ResumeHtml(hote2072::ConstruitResume(racine, {.tousAssocies = false, .codesDonnes = d.codesDonnes})),
-          hote2072::kDelaiImpressionDefaut, erreur);
-      if (!pdf) throw Refus{501, "PDF impossible : " + erreur + ". La page « Déclaration calculée » s'imprime depuis le navigateur."};
+      const auto pdf = hote2072::ImprimePdf(hote2072::ResumeHtml(hote2072::ConstruitResume(
+                                                racine, {.tousAssocies = false, .codesDonnes = d.codesDonnes})),
+                                            hote2072::kDelaiImpressionDefaut, erreur);
+      if (!pdf)
+        throw Refus{
+            501, "PDF impossible : " + erreur + ". La page « Déclaration calculée » s'imprime depuis le navigateur."};
       res.set_header("Content-Disposition", "inline; filename=\"" + nom.substr(0, nom.size() - 5) + ".pdf\"");
       res.set_content(*pdf, "application/pdf");
       return;
@@ -247,7 +254,8 @@ struct Serveur::Etat {
     Repond(res, a.erreurs.empty() ? 200 : 422, PageEcran(nom, d, *ecran, a));
   }
 
-  void PosteCollection(const httplib::Request& req, httplib::Response& res, const std::string& nom, const std::string& action) {
+  void PosteCollection(const httplib::Request& req, httplib::Response& res, const std::string& nom,
+                       const std::string& action) {
     auto acces = espace.Accede(nom);
     DeclarationOuverte& d = acces.Ouverte();
     TDonnee2072& racine = *d.racine;
@@ -273,7 +281,8 @@ struct Serveur::Etat {
       if (!ligne.empty()) {
         const std::size_t tiret = ligne.find('-');
         if (tiret == std::string::npos) throw Refus{400, "Ligne illisible"};
-        index.emplace_back(static_cast<int>(LitVersion(ligne.substr(0, tiret))), static_cast<int>(LitVersion(ligne.substr(tiret + 1))));
+        index.emplace_back(static_cast<int>(LitVersion(ligne.substr(0, tiret))),
+                           static_cast<int>(LitVersion(ligne.substr(tiret + 1))));
       } else if (index.empty()) {
         throw Refus{400, "Rien à supprimer ici"};
       } else {
@@ -282,18 +291,23 @@ struct Serveur::Etat {
         if (!parent.empty()) {
           suite = Base(nom) + Ecran{DefinitionDesNiveaux({parent.front().first}), parent}.Chemin();
         } else {
-          constexpr std::pair<int, const char*> kMots[] = {
-              {kNiveauPropriete, "immeubles"}, {kNiveauAssocie, "associes"}, {kNiveauCessionParts, "cessions-parts"}, {kNiveauCession, "cessions"}};
+          constexpr std::pair<int, const char*> kMots[] = {{kNiveauPropriete, "immeubles"},
+                                                           {kNiveauAssocie, "associes"},
+                                                           {kNiveauCessionParts, "cessions-parts"},
+                                                           {kNiveauCession, "cessions"}};
           for (const auto& [cle, mot] : kMots)
             if (cle == index.back().first) suite = Base(nom) + mot;
         }
       }
-      if (!hote2072::SupprimeEnregistrement(racine, index)) throw Refus{400, "Cet enregistrement ne se supprime pas ici"};
+      if (!hote2072::SupprimeEnregistrement(racine, index))
+        throw Refus{400, "Cet enregistrement ne se supprime pas ici"};
     } else if (action == "duplique" || action == "deplace") {
-      if (ecran.definition->genre != Genre::Associe) throw Refus{400, "Seuls les associés se dupliquent et se déplacent"};
+      if (ecran.definition->genre != Genre::Associe)
+        throw Refus{400, "Seuls les associés se dupliquent et se déplacent"};
       const int k = ecran.index.front().second;
       const int sens = Param(req, "sens") == "-1" ? -1 : 1;
-      const bool fait = action == "duplique" ? hote2072::DupliqueAssocie(racine, k) : hote2072::DeplaceAssocie(racine, k, sens);
+      const bool fait =
+          action == "duplique" ? hote2072::DupliqueAssocie(racine, k) : hote2072::DeplaceAssocie(racine, k, sens);
       if (!fait) throw Refus{400, "Opération impossible sur cet associé"};
       const int nouvelle = action == "duplique" ? racine.NbAssocie() - 1 : k + sens;
       suite = Base(nom) + Ecran{&Definition(Genre::Associe), {{kNiveauAssocie, nouvelle}}}.Chemin();
@@ -352,8 +366,13 @@ struct Serveur::Etat {
   void Installe() {
     http.set_payload_max_length(kCorpsMaxApi);
     http.set_pre_routing_handler([this](const httplib::Request& req, httplib::Response& res) {
-      Garde::Requete r{req.method, req.path, req.get_header_value("Host"), req.get_header_value("Origin"),
-                       req.get_header_value("Cookie"), req.get_header_value("Authorization"), Param(req, "jeton"),
+      Garde::Requete r{req.method,
+                       req.path,
+                       req.get_header_value("Host"),
+                       req.get_header_value("Origin"),
+                       req.get_header_value("Cookie"),
+                       req.get_header_value("Authorization"),
+                       Param(req, "jeton"),
                        LongueurCorps(req)};
       const auto decision = garde->Verifie(r);
       if (decision.refus) {
@@ -374,8 +393,9 @@ struct Serveur::Etat {
       res.set_header("Referrer-Policy", "same-origin");
       res.set_header("Cache-Control", "no-store");
       res.set_header("X-Frame-Options", "DENY");
-      res.set_header("Content-Security-Policy",
-                     "default-src 'self'; style-src 'self' 'unsafe-inline'; img-src 'self' data:; frame-ancestors 'none'");
+      res.set_header(
+          "Content-Security-Policy",
+          "default-src 'self'; style-src 'self' 'unsafe-inline'; img-src 'self' data:; frame-ancestors 'none'");
       return httplib::Server::HandlerResponse::Unhandled;
     });
     http.set_exception_handler([](const httplib::Request&, httplib::Response& res, std::exception_ptr) {
@@ -383,7 +403,9 @@ struct Serveur::Etat {
     });
     http.set_error_handler([](const httplib::Request& req, httplib::Response& res) {
       if (!res.body.empty()) return;
-      const Refus r{res.status, res.status == 404 ? "Page introuvable" : res.status == 413 ? "Requête trop volumineuse" : "Requête refusée"};
+      const Refus r{res.status, res.status == 404   ? "Page introuvable"
+                                : res.status == 413 ? "Requête trop volumineuse"
+                                                    : "Requête refusée"};
       if (req.path.rfind("/api/", 0) == 0)
         RepondApi(res, r);
       else
@@ -424,12 +446,14 @@ struct Serveur::Etat {
     http.Post("/d/([^/]+)/enregistrer", [this](const httplib::Request& req, httplib::Response& res) {
       Protege(req, res, [&] { PosteEnregistre(req, res, req.matches[1].str()); });
     });
-    http.Post("/d/([^/]+)/(ajoute|supprime|duplique|deplace)", [this](const httplib::Request& req, httplib::Response& res) {
-      Protege(req, res, [&] { PosteCollection(req, res, req.matches[1].str(), req.matches[2].str()); });
-    });
-    InstalleApi(http, espace, [](const httplib::Request& req, httplib::Response& res, const std::function<void()>& traite) {
-      Protege(req, res, traite);
-    });
+    http.Post("/d/([^/]+)/(ajoute|supprime|duplique|deplace)",
+              [this](const httplib::Request& req, httplib::Response& res) {
+                Protege(req, res, [&] { PosteCollection(req, res, req.matches[1].str(), req.matches[2].str()); });
+              });
+    InstalleApi(http, espace,
+                [](const httplib::Request& req, httplib::Response& res, const std::function<void()>& traite) {
+                  Protege(req, res, traite);
+                });
   }
 };
 

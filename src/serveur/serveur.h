@@ -11,10 +11,10 @@
 namespace serveur2072 {
 
 struct OptionsServeur {
-  std::filesystem::path chemin;      // a folder of declarations, or one declaration file
+  std::filesystem::path chemin;  // a folder of declarations, or one declaration file
   std::string adresse = "127.0.0.1";
-  int port = 8072;                   // 0: any free port
-  std::string jeton;                 // empty: a new random one
+  int port = 8072;    // 0: any free port
+  std::string jeton;  // empty: a new random one
 };
 
 class Serveur {

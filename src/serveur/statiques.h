@@ -7,7 +7,7 @@
 namespace serveur2072 {
 
 struct Statique {
-  std::string_view nom;      // "app.js"
+  std::string_view nom;  // "app.js"
   std::string_view contenu;
 };
 

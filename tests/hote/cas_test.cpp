@@ -26,7 +26,8 @@ std::vector<std::string> Cas() {
   for (const auto& e : fs::directory_iterator(kDossierCas)) {
     const std::string nom = e.path().filename().string();
     const std::string suffixe = ".attendu.json";
-    if (nom.size() > suffixe.size() && nom.ends_with(suffixe)) noms.push_back(nom.substr(0, nom.size() - suffixe.size()));
+    if (nom.size() > suffixe.size() && nom.ends_with(suffixe))
+      noms.push_back(nom.substr(0, nom.size() - suffixe.size()));
   }
   std::sort(noms.begin(), noms.end());
   return noms;
@@ -34,7 +35,8 @@ std::vector<std::string> Cas() {
 
 // "TBulletin2072 TotalRevenuOuDeficit {"301":0}": what names one value of the output.
 std::string Cle(const json& valeur) {
-  return valeur.value("record", "") + " " + valeur.value("field", "") + " " + valeur.value("index", json::object()).dump();
+  return valeur.value("record", "") + " " + valeur.value("field", "") + " " +
+         valeur.value("index", json::object()).dump();
 }
 
 class CasDeCalcul : public aide::Programme, public ::testing::WithParamInterface<std::string> {};
@@ -52,7 +54,8 @@ TEST_P(CasDeCalcul, ComputesTheExpectedValues) {
   for (const json& a : attendu) {
     const auto trouve = valeurs.find(Cle(a));
     if (a.at("value").is_null()) {
-      EXPECT_TRUE(trouve == valeurs.end()) << Cle(a) << " is " << trouve->second << ", not its default: " << a.value("note", "");
+      EXPECT_TRUE(trouve == valeurs.end())
+          << Cle(a) << " is " << trouve->second << ", not its default: " << a.value("note", "");
       continue;
     }
     ASSERT_NE(trouve, valeurs.end()) << Cle(a) << " is not in the output";
@@ -60,11 +63,11 @@ TEST_P(CasDeCalcul, ComputesTheExpectedValues) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, CasDeCalcul, ::testing::ValuesIn(Cas()),
-                         [](const auto& info) {
-                           std::string nom = info.param;
-                           std::replace_if(nom.begin(), nom.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
-                           return nom;
-                         });
+INSTANTIATE_TEST_SUITE_P(Cases, CasDeCalcul, ::testing::ValuesIn(Cas()), [](const auto& info) {
+  std::string nom = info.param;
+  std::replace_if(
+      nom.begin(), nom.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+  return nom;
+});
 
 }  // namespace

@@ -41,15 +41,19 @@ TEST(ControleDeclaration, EachMessageOnceAtItsRecordInRecordOrder) {
   p.getLocataire()[0].setNom("MARTIN");
   d.getCessionsPartsSociete().getCessionParts().resize(1);
   auto& t = d.getCessionsPartsSociete().getCessionParts()[0];
-  t.setNombreParts(1), t.setAssocieCedant(1), t.setNomCedant("A"), t.setNomCessionnaire("B"), t.setDateCession(20110505);
+  t.setNombreParts(1), t.setAssocieCedant(1), t.setNomCedant("A"), t.setNomCessionnaire("B"),
+      t.setDateCession(20110505);
 
   std::vector<std::tuple<zorfiscal2072::EnregistrementMessage, Index, short>> vus;
   for (const auto& m : hote2072::ControleDeclaration(d)) vus.emplace_back(m.enregistrement, m.index, m.numero);
   const std::vector<std::tuple<zorfiscal2072::EnregistrementMessage, Index, short>> attendu{
-      {General, {}, 109},           {General, {}, 111},        {General, {}, 112}, {General, {}, 113},
-      {General, {}, 119},           {General, {}, 122},        {General, {}, 116}, {General, {}, 168},
-      {Cession, {{305, 0}}, 131},   {Cession, {{305, 0}}, 133}, {Associe, {{301, 0}}, 126},
-      {Associe, {{301, 0}}, 125},   {Propriete, {{300, 0}}, 134}, {Locataire, {{300, 1}, {303, 1}}, 136}};
+      {General, {}, 109},           {General, {}, 111},
+      {General, {}, 112},           {General, {}, 113},
+      {General, {}, 119},           {General, {}, 122},
+      {General, {}, 116},           {General, {}, 168},
+      {Cession, {{305, 0}}, 131},   {Cession, {{305, 0}}, 133},
+      {Associe, {{301, 0}}, 126},   {Associe, {{301, 0}}, 125},
+      {Propriete, {{300, 0}}, 134}, {Locataire, {{300, 1}, {303, 1}}, 136}};
   EXPECT_EQ(vus, attendu);
 
   // One screen keeps every message of its call, each placed at its own record.
@@ -62,8 +66,7 @@ TEST(ControleDeclaration, EachMessageOnceAtItsRecordInRecordOrder) {
   EXPECT_EQ(tout[9].index, (Index{{300, 1}, {303, 1}}));
   EXPECT_EQ(hote2072::DecritEnregistrement(d, tout[9]), "tenant 1 of property 1 \"Maison\" (code \"P2\")");
   // The summary's French wording numbers records from 1, as its sections do.
-  EXPECT_EQ(hote2072::DecritEnregistrementFrancais(d, tout[9]),
-            "locataire 2 de l'immeuble 2 \"Maison\" (code \"P2\")");
+  EXPECT_EQ(hote2072::DecritEnregistrementFrancais(d, tout[9]), "locataire 2 de l'immeuble 2 \"Maison\" (code \"P2\")");
   EXPECT_EQ(hote2072::DecritEnregistrementFrancais(d, tout[0]), "informations générales");
 }
 
@@ -73,8 +76,9 @@ using aide::Resultat;
 class Check : public aide::Programme {
  protected:
   void Ecrit(const std::string& nom, const std::string& lettres) const {
-    aide::Programme::Ecrit(nom, std::string(R"({"format": "sci2072-declaration", "version": 1, "year": 2011, "letters": [)") +
-                                    kPropre + lettres + "]}");
+    aide::Programme::Ecrit(
+        nom, std::string(R"({"format": "sci2072-declaration", "version": 1, "year": 2011, "letters": [)") + kPropre +
+                 lettres + "]}");
   }
 
  private:
@@ -123,7 +127,10 @@ TEST_F(Check, WholeDeclarationScreensJsonAndTheExitStatusOfUsageErrorsAndBadFile
   r = Lance("check fautes.json --index 300=0,303=0");
   EXPECT_EQ(r.statut, 3);
   EXPECT_EQ(r.sortie.find("tenant 0"), 0u) << r.sortie;
-  EXPECT_NE(r.sortie.find("\n" "property 0"), std::string::npos) << r.sortie;
+  EXPECT_NE(r.sortie.find("\n"
+                          "property 0"),
+            std::string::npos)
+      << r.sortie;
   r = Lance("check fautes.json --index 300=0,303=0 --stop --json");
   EXPECT_EQ(r.statut, 3);
   EXPECT_EQ(r.sortie.find("136"), r.sortie.rfind("136"));

@@ -64,10 +64,14 @@ TEST_F(Commandes, TokensAreListedInTheirOrderAsTextOrJson) {
                               calculees + "\n#QUOTE_PART_RESULTATS#\t" + quotePart + "\n");
   const Resultat json = Lance("tokens - --json < sample.json");
   ASSERT_EQ(json.statut, 0) << json.erreur;
-  EXPECT_EQ(json.sortie, "[\n {\"token\":\"#SocieteNom#\",\"value\":\"SCI VELMORA A CARREAUX\"},\n"
-                         " {\"token\":\"#NB_TOTAL_PARTS#\",\"value\":\"2000\"},\n"
-                         " {\"token\":\"#NB_TOTAL_PARTS_CALCUL#\",\"value\":\"" + calculees + "\"},\n"
-                         " {\"token\":\"#QUOTE_PART_RESULTATS#\",\"value\":\"" + quotePart + "\"}\n]\n");
+  EXPECT_EQ(json.sortie,
+            "[\n {\"token\":\"#SocieteNom#\",\"value\":\"SCI VELMORA A CARREAUX\"},\n"
+            " {\"token\":\"#NB_TOTAL_PARTS#\",\"value\":\"2000\"},\n"
+            " {\"token\":\"#NB_TOTAL_PARTS_CALCUL#\",\"value\":\"" +
+                calculees +
+                "\"},\n"
+                " {\"token\":\"#QUOTE_PART_RESULTATS#\",\"value\":\"" +
+                quotePart + "\"}\n]\n");
 
   // A name with a tab and a line break keeps one line per token; JSON carries it exactly.
   FichierDeclaration f;

@@ -63,8 +63,9 @@ TEST(InterfaceC, RefusalsSayWhatWasExpectedAndChangeNothing) {
   const sci2072_niveau p0[] = {{300, 0}}, p9[] = {{300, 9}}, deuxFois[] = {{300, 0}, {300, 1}};
   const sci2072_niveau locataire[] = {{300, 0}, {303, 0}}, autre[] = {{300, 1}};
   const std::string code0 = Champ(d.get(), "CodePropriete", {{300, 0}});
-  const char kInvalide[] = "{\"format\": \"sci2072-declaration\", \"version\": 1, \"letters\": [{\"code\": 12140, "
-                           "\"index\": {\"300\": 0}, \"value\": \"6O000\"}]}";
+  const char kInvalide[] =
+      "{\"format\": \"sci2072-declaration\", \"version\": 1, \"letters\": [{\"code\": 12140, "
+      "\"index\": {\"300\": 0}, \"value\": \"6O000\"}]}";
   struct Cas {
     const char* quoi;
     std::function<sci2072_statut()> appel;
@@ -72,6 +73,7 @@ TEST(InterfaceC, RefusalsSayWhatWasExpectedAndChangeNothing) {
     const char* message;
   };
   char* lu = nullptr;
+  // clang-format off
   const Cas cas[] = {
       {"a file with a bad amount", [&] { return sci2072_charge_texte(d.get(), kInvalide, sizeof kInvalide - 1); },
        SCI2072_INVALIDE, "value \"6O000\": not an amount"},
@@ -112,6 +114,7 @@ TEST(InterfaceC, RefusalsSayWhatWasExpectedAndChangeNothing) {
       {"the levels of a count", [&] { return sci2072_nombre(d.get(), 303, nullptr, 0, nullptr); }, SCI2072_USAGE,
        "no place"},
   };
+  // clang-format on
   for (const Cas& c : cas) {
     EXPECT_EQ(c.appel(), c.statut) << c.quoi;
     EXPECT_NE(std::string(sci2072_message(d.get())).find(c.message), std::string::npos)
@@ -125,8 +128,9 @@ TEST(InterfaceC, RefusalsSayWhatWasExpectedAndChangeNothing) {
   EXPECT_EQ(Prend(texte), avant);
 
   // A value that loads but should be looked at is a warning of the load, until the next one.
-  const char kDouteux[] = "{\"format\": \"sci2072-declaration\", \"version\": 1, \"letters\": [{\"code\": 12544, "
-                          "\"value\": \"123\"}]}";
+  const char kDouteux[] =
+      "{\"format\": \"sci2072-declaration\", \"version\": 1, \"letters\": [{\"code\": 12544, "
+      "\"value\": \"123\"}]}";
   EXPECT_STREQ(sci2072_avertissements(d.get()), "");
   ASSERT_EQ(sci2072_charge_texte(d.get(), kDouteux, sizeof kDouteux - 1), SCI2072_OK);
   EXPECT_STREQ(sci2072_avertissements(d.get()),
@@ -216,7 +220,8 @@ TEST(InterfaceC, ChecksSelectionSummaryAndDictionaryAsJson) {
 
   const Json dictionnaire = Lit(sci2072_dictionnaire, h);
   const Json& entrees = dictionnaire["entries"];
-  const auto loyer = std::find_if(entrees.begin(), entrees.end(), [](const Json& e) { return e["field"] == "LoyerBrut"; });
+  const auto loyer =
+      std::find_if(entrees.begin(), entrees.end(), [](const Json& e) { return e["field"] == "LoyerBrut"; });
   ASSERT_NE(loyer, entrees.end());
   EXPECT_EQ((*loyer)["levels"], Json({300}));
   EXPECT_FALSE(dictionnaire["lists"].empty());

@@ -39,6 +39,7 @@ std::string Lit(TDonnee2072& racine, short code, const Index& index = {}) {
 
 // Two partners and two properties, as the 2008 engine saved them.
 FichierDeclaration DeuxAssociesDeuxProprietes() {
+  // clang-format off
   return Ancien({
       {12003, {}, "SCI DU MAIL"},       {12017, {}, "5"},          {12018, {}, "3"},
       {12406, {}, "2009"},              {12053, A0, "1"},           {12054, A0, "2"},
@@ -50,6 +51,7 @@ FichierDeclaration DeuxAssociesDeuxProprietes() {
       {12119, P0, "MARTIN"},            {12107, P1, "quai Nord"},   {12392, P1, "22"},
       {12121, P1, "BERNARD"},
   });
+  // clang-format on
 }
 
 TEST(Migration, TwoPartnersAndTwoPropertiesAreConvertedRecordByRecord) {
@@ -62,10 +64,10 @@ TEST(Migration, TwoPartnersAndTwoPropertiesAreConvertedRecordByRecord) {
   // The partners' fillers (a signature date of zeros) do not overwrite the declaration's 12518;
   // the property steps (12392, 12149) worked on the loaded properties.
   const std::tuple<short, Index, const char*> kValeurs[] = {
-      {12518, {}, "05/03/2009"},  {12541, A0, "27"},          {12541, A1, "29"},         {12521, A0, "01/02/1970"},
-      {12521, A1, "03/04/1980"},  {12061, A1, "22"},          {12074, A0, "79"},         {12546, A0, "123456789"},
-      {12547, A1, "00034"},       {12507, P0, "rue du Mail"}, {12507, P1, "quai Nord"},  {12392, P0, "1"},
-      {12149, P0, "3"},           {12392, P1, "25"},          {12149, P1, "25"}};
+      {12518, {}, "05/03/2009"}, {12541, A0, "27"},          {12541, A1, "29"},        {12521, A0, "01/02/1970"},
+      {12521, A1, "03/04/1980"}, {12061, A1, "22"},          {12074, A0, "79"},        {12546, A0, "123456789"},
+      {12547, A1, "00034"},      {12507, P0, "rue du Mail"}, {12507, P1, "quai Nord"}, {12392, P0, "1"},
+      {12149, P0, "3"},          {12392, P1, "25"},          {12149, P1, "25"}};
   for (const auto& [code, index, valeur] : kValeurs)
     EXPECT_EQ(Lit(r, code, index), valeur) << code << (index.empty() ? "" : " at " + std::to_string(index[0].second));
   ASSERT_EQ(r.getPropriete2072()[0].getLocataire().size(), 1u);
@@ -87,9 +89,9 @@ TEST(Migration, TwoPartnersAndTwoPropertiesAreConvertedRecordByRecord) {
 TEST(Migration, ShapeProblemsAndValuesTodaysFieldsCannotHold) {
   // Codes outside 12000 to 12999 are refused, never wrapped onto 16 bits (77539 would be 12003).
   Rapport rapport;
-  Migration m = Migre(Ancien({{77539, {}, "X"}, {11999, {}, ""}, {13000, {}, ""}, {-1, {}, ""}, {12003, {}, "A"},
-                              {12003, {}, "B"}}),
-                      "2008.2", rapport);
+  Migration m = Migre(
+      Ancien({{77539, {}, "X"}, {11999, {}, ""}, {13000, {}, ""}, {-1, {}, ""}, {12003, {}, "A"}, {12003, {}, "B"}}),
+      "2008.2", rapport);
   EXPECT_FALSE(m.racine);
   const auto problemes = rapport.problemes();
   ASSERT_EQ(problemes.size(), 5u);
@@ -99,9 +101,9 @@ TEST(Migration, ShapeProblemsAndValuesTodaysFieldsCannotHold) {
 
   // A signature date that is no calendar date is named at the old day letter.
   Rapport date;
-  EXPECT_FALSE(Migre(Ancien({{12003, {}, "A"}, {12017, {}, "31"}, {12018, {}, "2"}, {12406, {}, "2009"}}), "2009.2",
-                     date)
-                   .racine);
+  EXPECT_FALSE(
+      Migre(Ancien({{12003, {}, "A"}, {12017, {}, "31"}, {12018, {}, "2"}, {12406, {}, "2009"}}), "2009.2", date)
+          .racine);
   ASSERT_EQ(date.problemes().size(), 1u);
   EXPECT_NE(date.problemes()[0].find("letter 2: code 12518"), std::string::npos) << date.problemes()[0];
 
@@ -167,14 +169,17 @@ TEST_F(Migrate, TheWorkedExampleGivesItsCommittedOutputWhichComputeLoads) {
   const Resultat r = Lance("migrate '" + kExemple + "' --from 2008.2 -o out.json");
   ASSERT_EQ(r.statut, 0) << r.erreur;
   EXPECT_EQ(r.sortie, "");
-  const std::string attendu = aide::Contenu(std::string(SCI2072_EXEMPLES) + "/migration/sci-des-tilleuls-2008.migree.json");
+  const std::string attendu =
+      aide::Contenu(std::string(SCI2072_EXEMPLES) + "/migration/sci-des-tilleuls-2008.migree.json");
   ASSERT_FALSE(attendu.empty());
   EXPECT_EQ(SansCodesGeneres(Lit("out.json")), SansCodesGeneres(attendu));
   const std::string source = kExemple + ": note: ";
-  EXPECT_EQ(r.erreur, source + "code 12440, index {}: text of 50 characters cut to 30: \"des Tilleuls et des Marronnier\"\n" +
-                          source + "code 12000, index {300: 1}: left out, value \"ancienne note\": today's form has no letter of this code\n" +
-                          source + "code 12541, index {301: 1}: set to \"31\": a legal person's title is \"Société\"\n" +
-                          source + "code 12562, index {301: 1}: set to \"31\": a partner's legal form is \"Société\"\n");
+  EXPECT_EQ(
+      r.erreur,
+      source + "code 12440, index {}: text of 50 characters cut to 30: \"des Tilleuls et des Marronnier\"\n" + source +
+          "code 12000, index {300: 1}: left out, value \"ancienne note\": today's form has no letter of this code\n" +
+          source + "code 12541, index {301: 1}: set to \"31\": a legal person's title is \"Société\"\n" + source +
+          "code 12562, index {301: 1}: set to \"31\": a partner's legal form is \"Société\"\n");
   const Resultat calcul = Lance("compute out.json -o calcul.json");
   EXPECT_EQ(calcul.statut, 0) << calcul.erreur;
   // Loaded without a problem: standard error holds at most the count of check messages.
@@ -187,8 +192,9 @@ TEST_F(Migrate, TheWorkedExampleGivesItsCommittedOutputWhichComputeLoads) {
   ASSERT_EQ(recent.statut, 0) << recent.erreur;
   EXPECT_NE(recent.sortie.find("\"code\": 12392, \"index\": {\"300\": 0}, \"value\": \"25\""), std::string::npos);
   EXPECT_EQ(recent.sortie.find("\"code\": 12438"), std::string::npos);
-  EXPECT_EQ(recent.erreur, "2011.json: note: code 12378, index {}: left out, value \"12\": today's form has no letter "
-                           "of this code\n");
+  EXPECT_EQ(recent.erreur,
+            "2011.json: note: code 12378, index {}: left out, value \"12\": today's form has no letter "
+            "of this code\n");
   const Resultat ancien = Lance("migrate 2011.json --from 2009.2");
   EXPECT_NE(ancien.sortie.find("\"code\": 12438, \"value\": \"12\""), std::string::npos) << ancien.sortie;
 }

@@ -81,10 +81,12 @@ TEST(Rapport, ChartsDrawFiniteFiguresAndTextsStaySafe) {
   r.tableaux = {{Tableau::Genre::Totaux, "Totaux de la société", {}, {}},
                 {Tableau::Genre::Bulletin, "Déclaration individuelle : \x1b[2J", {}, {}}};
   const std::string html = ResumeHtml(r);
-  for (const char* absent : {"nan", "inf", "\x1b", "\x07", "\u202e", nom.c_str()}) EXPECT_EQ(html.find(absent), std::string::npos) << absent;
+  for (const char* absent : {"nan", "inf", "\x1b", "\x07", "\u202e", nom.c_str()})
+    EXPECT_EQ(html.find(absent), std::string::npos) << absent;
   EXPECT_NE(html.find("éé…</text>"), std::string::npos);
   EXPECT_NE(html.find("SCI \\u001b]0;x\\u0007\\u202e"), std::string::npos);
-  for (const std::string& texte : {FormateMontant(inf), FormateMontant(-inf), FormateMontant(nan), FormateNombre(nan, 2)})
+  for (const std::string& texte :
+       {FormateMontant(inf), FormateMontant(-inf), FormateMontant(nan), FormateNombre(nan, 2)})
     EXPECT_EQ(texte, "non calculable");
 }
 
@@ -138,7 +140,8 @@ TEST(Rapport, PrintedReportsCarryTheFiguresAPagePerStatementAndFitThePage) {
     std::istringstream lignes(LitFichier(resume));
     int chiffres = 0;
     for (std::string l; std::getline(lignes, l);)
-      for (const char* libelle : {"Revenu net ou déficit  ", "Contribution sur les revenus locatifs due", "Recettes de la société soumises"})
+      for (const char* libelle :
+           {"Revenu net ou déficit  ", "Contribution sur les revenus locatifs due", "Recettes de la société soumises"})
         if (l.find(libelle) != std::string::npos) {
           EXPECT_NE(compact.find(sansBlancs(l)), std::string::npos) << l;  // the label, then its amount
           ++chiffres;
@@ -166,7 +169,8 @@ TEST(Rapport, PrintedReportsCarryTheFiguresAPagePerStatementAndFitThePage) {
       EXPECT_EQ(lignes.front().rfind(societe + " — ", 0), 0u) << lignes.front();
       EXPECT_EQ(lignes.back(), "Page " + std::to_string(n + 1) + " sur " + std::to_string(pages.size()));
       debutsAssocie += lignes[1].rfind("Déclaration individuelle", 0) == 0;
-      EXPECT_EQ(titres.find(lignes[lignes.size() - 2] + "\n"), std::string::npos) << "page " << n + 1 << " ends with a title";
+      EXPECT_EQ(titres.find(lignes[lignes.size() - 2] + "\n"), std::string::npos)
+          << "page " << n + 1 << " ends with a title";
       const bool messages = lignes[1] == "Messages des contrôles";
       EXPECT_EQ(messages, titres.find("Messages des contrôles") != std::string::npos && n + 1 == pages.size())
           << "page " << n + 1;

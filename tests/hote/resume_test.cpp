@@ -53,7 +53,8 @@ TEST(Resume, BeyondTwentyPartnersTheLargestHoldingsAreListedAndTheRestCounted) {
 // Figures of one table end in the same character column whatever the accents and separators.
 TEST(Resume, FiguresAlignByCharactersNotBytes) {
   Resume r;
-  r.tableaux.push_back({Tableau::Genre::Totaux, "T", {}, {{"Intérêts d'emprunts", {FormateMontant(1234567)}}, {"Total", {"0"}}}});
+  r.tableaux.push_back(
+      {Tableau::Genre::Totaux, "T", {}, {{"Intérêts d'emprunts", {FormateMontant(1234567)}}, {"Total", {"0"}}}});
   std::istringstream lignes(ResumeTexte(r));
   std::vector<std::size_t> fins;
   for (std::string l; std::getline(lignes, l);)
@@ -106,8 +107,12 @@ TEST_F(ResumeHote, EachStatementAsThePartnerReceivesIt) {
       {"FONCIER",
        {"Revenus fonciers", "FONCIER-A", "Parts cédées le 15/03/2011 à DUPONT Louis   -10", "dont Studio (STUDIO-1)"},
        {"Quote-part du résultat", "Attention"}},
-      {"AGRICOLE", {"Bénéfices agricoles", "Quote-part du résultat BA         800"}, {"Revenus fonciers", "BIC ou IS", "Code"}},
-      {"COMMERCANT", {"Quote-part du résultat BIC ou IS  " + milliers}, {"Revenus fonciers", "Quote-part du résultat BA"}},
+      {"AGRICOLE",
+       {"Bénéfices agricoles", "Quote-part du résultat BA         800"},
+       {"Revenus fonciers", "BIC ou IS", "Code"}},
+      {"COMMERCANT",
+       {"Quote-part du résultat BIC ou IS  " + milliers},
+       {"Revenus fonciers", "Quote-part du résultat BA"}},
       {"HOLDING SAS",
        {"Quote-part du résultat BIC ou IS  " + milliers,
         "Attention : parts au 1er janvier + acquises - cédées = 80 + 0 - 0 = 80, et non les 100 parts au 31 décembre"},
@@ -118,8 +123,10 @@ TEST_F(ResumeHote, EachStatementAsThePartnerReceivesIt) {
     const std::string b = bulletin(c.nom);
     ASSERT_NE(b, "") << c.nom;
     EXPECT_NE(b.find("SCI TEST"), std::string::npos) << c.nom;
-    for (const std::string& texte : c.present) EXPECT_NE(b.find(texte), std::string::npos) << c.nom << ": " << texte << "\n" << b;
-    for (const std::string& texte : c.absent) EXPECT_EQ(b.find(texte), std::string::npos) << c.nom << ": " << texte << "\n" << b;
+    for (const std::string& texte : c.present)
+      EXPECT_NE(b.find(texte), std::string::npos) << c.nom << ": " << texte << "\n" << b;
+    for (const std::string& texte : c.absent)
+      EXPECT_EQ(b.find(texte), std::string::npos) << c.nom << ": " << texte << "\n" << b;
   }
   EXPECT_NE(r.sortie.find("  associé 4 \"HOLDING SAS\"\n    message 129"), std::string::npos) << r.sortie;
 }

@@ -13,10 +13,10 @@
 #include "chargement/chargement.h"
 #include "chargement/verification.h"
 #include "dictionnaire2072.h"
-#include "lettres.h"
 #include "format/bornes.h"
 #include "format/fichierjson.h"
 #include "format/lecturerapide.h"
+#include "lettres.h"
 #include "systeme/fichiers.h"
 
 namespace {
@@ -64,9 +64,11 @@ TEST(Robustesse, NestingOfAnyDepthIsDescribedNeverPrinted) {
 
 TEST(Robustesse, MessagesCutValuesAndEscapeBadBytes) {
   EXPECT_EQ(CiteValeur("SCI \"Les Pins\"\n"), R"("SCI \"Les Pins\"\u000a")");
-  EXPECT_EQ(CiteValeur("a\xff" "b\xc3"), R"("a\xffb\xc3")");  // a stray byte, a sequence cut short
+  EXPECT_EQ(CiteValeur("a\xff"
+                       "b\xc3"),
+            R"("a\xffb\xc3")");                                // a stray byte, a sequence cut short
   EXPECT_EQ(CiteValeur("\xed\xa0\x80"), R"("\xed\xa0\x80")");  // a surrogate is no character
-  const std::string accents = std::string(79, 'a') + "éèê";  // the cut falls after é, never inside it
+  const std::string accents = std::string(79, 'a') + "éèê";    // the cut falls after é, never inside it
   EXPECT_EQ(CiteValeur(accents), Entoure(std::string(79, 'a') + "é", "\"…"));
   EXPECT_EQ(CiteValeur(std::string(80, 'x')), Entoure(std::string(80, 'x')));
 
@@ -88,13 +90,15 @@ TEST(Robustesse, NumbersOutOfRangeRepeatedMembersAndFractionalIntegersAreRefused
                   "letter 1: duplicate member \"300\"");
   EXPECT_CONTIENT(Problemes(Fichier(R"({"code": 12003, "value": "A", "field": {"a": 1, "a": 2}})")),
                   "letter 1: duplicate member \"a\"");
-  for (const char* lettre : {R"({"code": 12103, "index": {"300": 0}, "value": "4.5"})",
-                             R"({"code": 12048, "value": "2,5"})"})
+  for (const char* lettre :
+       {R"({"code": 12103, "index": {"300": 0}, "value": "4.5"})", R"({"code": 12048, "value": "2,5"})"})
     EXPECT_CONTIENT(Problemes(Fichier(lettre)), "not an integer; expected a whole number such as 2");
-  EXPECT_EQ(Problemes(Fichier(R"({"code": 12103, "index": {"300": 0}, "value": "4.0"}, {"code": 12048, "value": 3})")), "");
+  EXPECT_EQ(Problemes(Fichier(R"({"code": 12103, "index": {"300": 0}, "value": "4.0"}, {"code": 12048, "value": 3})")),
+            "");
   // A number stands for its own text, as written.
   Rapport rapport;
-  EXPECT_EQ(LitJson(Fichier(R"({"code": 12140, "index": {"300": 0}, "value": 12.50})"), rapport)->lettres[0].valeur, "12.50");
+  EXPECT_EQ(LitJson(Fichier(R"({"code": 12140, "index": {"300": 0}, "value": 12.50})"), rapport)->lettres[0].valeur,
+            "12.50");
 }
 
 // Amounts no declaration holds are refused at loading, so that no total becomes infinite (two
@@ -105,8 +109,8 @@ TEST(Robustesse, AmountsBeyondTenToTheThirteenAreRefused) {
     const char* valeur;
     bool refuse;
   } cas[] = {
-      {12140, "10000000000000", false}, {12140, "-1e13", false},   {12140, "10000000000000.01", true},
-      {12140, "1.7e308", true},         {12140, "-1e14", true},    {12075, "9999999999999.99999", false},
+      {12140, "10000000000000", false}, {12140, "-1e13", false}, {12140, "10000000000000.01", true},
+      {12140, "1.7e308", true},         {12140, "-1e14", true},  {12075, "9999999999999.99999", false},
       {12075, "1e13", false},           {12075, "1.5e13", true},
   };
   for (const auto& c : cas) {
@@ -128,10 +132,14 @@ TEST(Robustesse, TextsForAPersonHoldNothingATerminalActsUpon) {
   } cas[] = {
       {"SCI \x1b]0;titre\x07", "SCI \\u001b]0;titre\\u0007"},
       {"a\rb\bc\x7f\td\n", "a\\u000db\\u0008c\\u007f\\u0009d\\u000a"},
-      {"\xc2\x9b" "31m\xc2\x85", "\\u009b31m\\u0085"},                          // C1 controls
+      {"\xc2\x9b"
+       "31m\xc2\x85",
+       "\\u009b31m\\u0085"},                                                                             // C1 controls
       {"\u202eABC\u202c \u2066x\u2069\u200f\u061c", "\\u202eABC\\u202c \\u2066x\\u2069\\u200f\\u061c"},  // bidi
       {"l1\u2028l2\u2029", "l1\\u2028l2\\u2029"},
-      {"a\xff" "b\x9b", "a\\xffb\\x9b"},                                              // bytes that are not UTF-8
+      {"a\xff"
+       "b\x9b",
+       "a\\xffb\\x9b"},                                                      // bytes that are not UTF-8
       {"Hélène – 1\u202f000 € \\ \"x\"", "Hélène – 1\u202f000 € \\ \"x\""},  // left as they are
   };
   for (const auto& c : cas) {
@@ -144,10 +152,12 @@ TEST(Robustesse, TextsForAPersonHoldNothingATerminalActsUpon) {
 // The fast reader takes the plain shape and leaves everything else to the event reader; what it
 // takes, it reads as the event reader does.
 TEST(Robustesse, FastReaderTakesOnlyWhatTheEventReaderReadsTheSame) {
-  const std::string lettre = R"({"code": 12140, "index": {"301": 2, "300": 1}, "value": "é\u00e9\n", "field": "LoyerBrut"})";
+  const std::string lettre =
+      R"({"code": 12140, "index": {"301": 2, "300": 1}, "value": "é\u00e9\n", "field": "LoyerBrut"})";
   const struct {
     std::string texte;
     bool rapide;
+    // clang-format off
   } cas[] = {
       {Fichier(lettre, R"("year": 2012, )"), true},
       {Fichier(""), true},
@@ -173,6 +183,7 @@ TEST(Robustesse, FastReaderTakesOnlyWhatTheEventReaderReadsTheSame) {
       {R"([1])", false},
       {"", false},
   };
+  // clang-format on
   for (const auto& c : cas) {
     Rapport rapport;
     const auto evenements = LitJsonEvenements(c.texte, rapport);
@@ -193,7 +204,8 @@ TEST(Robustesse, FastReaderTakesOnlyWhatTheEventReaderReadsTheSame) {
 // the commas between pieces join them as the array does; "[" and "]" in texts, letters over
 // several lines and members after the letters change nothing.
 TEST(Robustesse, FastReaderReadsPiecesAsTheWholeArray) {
-  const std::string a = R"({"code": 12003, "value": "[a], {b}"})", b = R"({"code": 12140, "index": {"300": 0}, "value": "1"})";
+  const std::string a = R"({"code": 12003, "value": "[a], {b}"})",
+                    b = R"({"code": 12140, "index": {"300": 0}, "value": "1"})";
   const std::string c = "{\"code\": 12103,\n \"index\": {\"300\": 0},\n \"value\": \"2\"}";
   const auto lignes = [](const std::vector<std::string>& l, const std::string& fin = "\n  ]\n}\n") {
     std::string t = R"({"format": "sci2072-declaration", "version": 1, "letters": [)";
@@ -207,10 +219,10 @@ TEST(Robustesse, FastReaderReadsPiecesAsTheWholeArray) {
       {lignes({a + ",", b + ",", c}), true},
       {lignes({a + ",", b + ",", c}, "\n  ], \"year\": 2012}"), true},
       {lignes({a + ",", "", b + " ,  ", c}), true},
-      {lignes({a + ",", b + ",", c + ","}), false},           // a comma after the last letter
-      {lignes({a + ",", ",", b}), false},                      // an empty element
-      {lignes({a, b}), false},                                 // no comma between letters
-      {lignes({a + ",", b}, "\n  ], \"x]\": 1}"), false},     // a member the format lacks
+      {lignes({a + ",", b + ",", c + ","}), false},                         // a comma after the last letter
+      {lignes({a + ",", ",", b}), false},                                   // an empty element
+      {lignes({a, b}), false},                                              // no comma between letters
+      {lignes({a + ",", b}, "\n  ], \"x]\": 1}"), false},                   // a member the format lacks
       {lignes({a + ",", "{\"code\": 12140, \"value\": \"1\n\"}"}), false},  // a line end in a text
   };
   for (const auto& x : cas) {
@@ -244,8 +256,9 @@ TEST(Robustesse, RecordsStayInProportionToTheFile) {
   // 186 bytes once asked for ten billion shares.
   const std::string p = Problemes(Fichier(R"({"code": 12075, "index": {"301": 99999}, "value": "1"},
     {"code": 12140, "index": {"300": 99999}, "value": "1"})"));
-  EXPECT_CONTIENT(p, "letter 1: code 12075 (NombreParts of TAssocie2072), index {301: 99999}, value \"1\": position 99999 "
-                     "would create 100000 partners, but the file's letters name 1");
+  EXPECT_CONTIENT(p,
+                  "letter 1: code 12075 (NombreParts of TAssocie2072), index {301: 99999}, value \"1\": position 99999 "
+                  "would create 100000 partners, but the file's letters name 1");
   EXPECT_CONTIENT(p, "letter 2: code 12140");
   EXPECT_CONTIENT(p, "10000000000 shares");
 
@@ -268,7 +281,8 @@ TEST(Robustesse, RecordsStayInProportionToTheFile) {
   ASSERT_EQ(disproportion.size(), 1u);
   EXPECT_CONTIENT(disproportion[0], "letter 6000: ");
   EXPECT_CONTIENT(disproportion[0], "would create 9006000 records (3000 partners, 3000 properties, 0 sales");
-  EXPECT_CONTIENT(disproportion[0], "the file holds 6000 letters: beyond 2000000 records, loading creates at most 100 per letter");
+  EXPECT_CONTIENT(disproportion[0],
+                  "the file holds 6000 letters: beyond 2000000 records, loading creates at most 100 per letter");
   const auto trop = Bornes(Fonds(100000, 101));
   ASSERT_EQ(trop.size(), 1u);
   EXPECT_CONTIENT(trop[0], "letter 100101: ");
@@ -276,7 +290,8 @@ TEST(Robustesse, RecordsStayInProportionToTheFile) {
 
   // At most a million records of one level, all owners together.
   FichierDeclaration locataires = Fonds(0, 1000);
-  for (int p = 0; p < 1000; ++p) locataires.lettres.push_back({locataires.lettres.size() + 1, 12593, {{300, p}, {303, 999}}, "X"});
+  for (int p = 0; p < 1000; ++p)
+    locataires.lettres.push_back({locataires.lettres.size() + 1, 12593, {{300, p}, {303, 999}}, "X"});
   EXPECT_TRUE(Bornes(locataires).empty());
   locataires.lettres.back().index[1].second = 1000;
   const auto million = Bornes(locataires);

@@ -143,7 +143,8 @@ TEST_F(Sci2072, BadInputIsReportedWithItsLetterAndNothingIsWritten) {
        "letter 2: code 12003 (SocieteNom of TInfogene2072), index {}, value \"SCI DES CHÊNES\": the same letter (code "
        "and index) is already given by letter 1"},
       {R"({"code": 12003 "value": "x"})", "malformed JSON at line 1, column 125"},
-      {R"({"code": 12140, "index": {"300": 0}, "value": 1e400})", "malformed JSON at line 1, column 154: number \"1e400\" is out of range"},
+      {R"({"code": 12140, "index": {"300": 0}, "value": 1e400})",
+       "malformed JSON at line 1, column 154: number \"1e400\" is out of range"},
       {R"({"code": 12103, "index": {"300": 0}, "value": "2.5"})", "value \"2.5\": not an integer"},
       {R"({"code": 12103, "code": 12102, "index": {"300": 0}, "value": "2"})", "letter 2: duplicate member \"code\""},
       {R"({"code": 12140, "index": {"300": 0}, "value": "1.7e308"})", "amount beyond 10000000000000 (10^13)"},
@@ -175,18 +176,22 @@ TEST_F(Sci2072, EveryCommandNamesHostileInputAndPrintsNothingATerminalActsUpon) 
   const std::string piege = "\\u001b]0;titre\\u0007\\r\\b\\u009b2J\\u202e";  // in JSON
   std::string grand;
   for (int k = 0; k < 3000; ++k) {
-    grand += (k ? ", " : "") + std::string(R"({"code": 12101, "index": {"300": )") + std::to_string(k) + R"(}, "value": "1"}, )" +
-             R"({"code": 12055, "index": {"301": )" + std::to_string(k) + R"(}, "value": "X"})";
+    grand += (k ? ", " : "") + std::string(R"({"code": 12101, "index": {"300": )") + std::to_string(k) +
+             R"(}, "value": "1"}, )" + R"({"code": 12055, "index": {"301": )" + std::to_string(k) +
+             R"(}, "value": "X"})";
   }
   const auto fichier = [](const std::string& lettres) {
     return R"({"format": "sci2072-declaration", "version": 1, "letters": [)" + lettres + "]}";
   };
   Ecrit("grand.json", fichier(grand));  // 3,000 x 3,000: nine million shares from 6,000 letters
   Ecrit("piege.json", fichier(R"({"code": 12003, "value": "SCI )" + piege + R"("},
-    {"code": 12055, "index": {"301": 0}, "value": ")" + piege + R"("},
-    {"code": 12102, "index": {"300": 0}, "value": "Imm )" + piege + R"("})"));
-  Ecrit("ancien.json", fichier(R"({"code": 12074, "index": {"301": 0}, "value": ")" + piege + std::string(1000000, 'x') +
-                               R"("}, {"code": 12999, "value": ")" + piege + std::string(1000000, 'y') + R"("})"));
+    {"code": 12055, "index": {"301": 0}, "value": ")" +
+                              piege + R"("},
+    {"code": 12102, "index": {"300": 0}, "value": "Imm )" +
+                              piege + R"("})"));
+  Ecrit("ancien.json",
+        fichier(R"({"code": 12074, "index": {"301": 0}, "value": ")" + piege + std::string(1000000, 'x') +
+                R"("}, {"code": 12999, "value": ")" + piege + std::string(1000000, 'y') + R"("})"));
   const struct {
     std::string arguments;
     int statut;
@@ -203,7 +208,8 @@ TEST_F(Sci2072, EveryCommandNamesHostileInputAndPrintsNothingATerminalActsUpon) 
       {"check piege.json --index 301=0", 3, ""},
       {"select piege.json", 0, ""},
       {"tokens piege.json", 0, ""},
-      {"migrate ancien.json --from 2008.2 -o migre.json", 0, "(was \"\\u001b]0;titre\\u0007\\u000d\\u0008\\u009b2J\\u202exxx"},
+      {"migrate ancien.json --from 2008.2 -o migre.json", 0,
+       "(was \"\\u001b]0;titre\\u0007\\u000d\\u0008\\u009b2J\\u202exxx"},
       {"migrate ancien.json --from 2008.2 -o migre.json", 0, "left out, value \"\\u001b]0;titre"},
   };
   for (const auto& c : cas) {
@@ -254,8 +260,9 @@ TEST_F(Sci2072, UsageHelpVersionAndDictionary) {
   const Resultat table = Lance("dictionary");
   ASSERT_EQ(table.statut, 0);
   EXPECT_NE(table.sortie.find("12140  D     300"), std::string::npos);
-  EXPECT_NE(table.sortie.find("entered         euros    -                                        Loyers bruts encaissés\n"),
-            std::string::npos);
+  EXPECT_NE(
+      table.sortie.find("entered         euros    -                                        Loyers bruts encaissés\n"),
+      std::string::npos);
   const Resultat listes = Lance("dictionary --lists");
   ASSERT_EQ(listes.statut, 0);
   EXPECT_NE(listes.sortie.find("ListeRegimeFiscal\n  1  Revenus fonciers (particulier)\n  2  BA\n"), std::string::npos);
@@ -286,7 +293,7 @@ TEST_F(Sci2072, PropertiesGetTheirContributionReceiptsAndDeductionOptionUnlessTh
   ASSERT_EQ(r.statut, 0) << r.erreur;
   EXPECT_EQ(Valeur(r.sortie, 12358, {{300, 0}}), "8500");  // rents and charges borne by the tenants
   EXPECT_EQ(Valeur(r.sortie, 12358, {{300, 1}}), "5000");  // as given
-  EXPECT_EQ(Valeur(r.sortie, 12149, {{300, 2}}), "5");  // Besson ancien: 26 %
+  EXPECT_EQ(Valeur(r.sortie, 12149, {{300, 2}}), "5");     // Besson ancien: 26 %
   EXPECT_EQ(Valeur(r.sortie, 12150, {{300, 2}}), "0.26");
   EXPECT_EQ(Valeur(r.sortie, 12149, {{300, 3}}), "8");  // as given
   // Not subject to the contribution: its old figure is still written, and not charged.

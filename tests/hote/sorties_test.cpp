@@ -77,7 +77,8 @@ class Sorties : public aide::Programme {
   }
   // Runs a command in the folder: its exit status, its standard error in erreur.txt.
   int Execute(const std::string& commande) const {
-    const int brut = std::system(("cd '" + m_dossier.string() + "' && " + commande + " >/dev/null 2>erreur.txt").c_str());
+    const int brut =
+        std::system(("cd '" + m_dossier.string() + "' && " + commande + " >/dev/null 2>erreur.txt").c_str());
     return WIFEXITED(brut) ? WEXITSTATUS(brut) : -1;
   }
   std::string Exemple() const { return "'" SCI2072_EXEMPLES "/sci-du-parc.json'"; }
@@ -119,7 +120,8 @@ TEST_F(Sorties, PdfGoesThroughTheWriterOfEveryOutputAndIgnoresPlantedNames) {
                              "temporaire/rapport.pdf", "prive.pdf.tmp-AAAAAA"})
     fs::create_symlink(Chemin("victime"), Chemin(plante));
   for (const char* sortie : {"prive.pdf", "lien.pdf"}) {
-    ASSERT_EQ(Execute(imprime + "report " + Exemple() + " --pdf -o " + sortie), 0) << sortie << ": " << Lit("erreur.txt");
+    ASSERT_EQ(Execute(imprime + "report " + Exemple() + " --pdf -o " + sortie), 0)
+        << sortie << ": " << Lit("erreur.txt");
   }
   EXPECT_EQ(Lit("prive.pdf").substr(0, 5), "%PDF\n");
   EXPECT_NE(Lit("prive.pdf").find("SCI DU PARC"), std::string::npos);
@@ -159,8 +161,8 @@ TEST_F(Sorties, BrowserStoppedAtTheDelayOrOnASignalLeavesNothing) {
     SCOPED_TRACE(c.signal);
     fs::remove(Chemin("journal"));
     fs::remove(Chemin("journal.pret"));
-    const pid_t pid = Demarre(Environnement("attend") + "report " + Exemple() +
-                              " --pdf -o sortie.pdf" + (c.signal == 0 ? " --pdf-timeout 1" : ""));
+    const pid_t pid = Demarre(Environnement("attend") + "report " + Exemple() + " --pdf -o sortie.pdf" +
+                              (c.signal == 0 ? " --pdf-timeout 1" : ""));
     ASSERT_TRUE(NavigateurPret());
     // The browser's temporary files went to the private folder, not beside ours.
     EXPECT_EQ(Lit("journal.pret").rfind(Chemin("temporaire").string() + "/sci2072-rapport-", 0), 0u);

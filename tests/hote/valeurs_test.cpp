@@ -24,7 +24,8 @@ std::vector<std::string> Textes(const Json& lignes) {
   return t;
 }
 
-const std::string kCas = (std::filesystem::path(SCI2072_EXEMPLES).parent_path() / "tests" / "hote" / "valeurs.json").string();
+const std::string kCas =
+    (std::filesystem::path(SCI2072_EXEMPLES).parent_path() / "tests" / "hote" / "valeurs.json").string();
 
 TEST(Valeurs, EachBadFileIsRefusedOrWarnedWithItsMessage) {
   std::ifstream f(kCas);

@@ -34,8 +34,8 @@ double Deduction(const zorfiscal2072::TAmortissement2072& a, bool cumul = false)
   return res;
 }
 
-constexpr short P = kRegimePerissol, BN = kRegimeBessonNeuf, RC = kRegimeRobienClassique,
-                RR = kRegimeRobienRecentre, BL = kRegimeBorlooNeuf;
+constexpr short P = kRegimePerissol, BN = kRegimeBessonNeuf, RC = kRegimeRobienClassique, RR = kRegimeRobienRecentre,
+                BL = kRegimeBorlooNeuf;
 
 const Cas kCas[] = {
     // The statutory figures.
@@ -61,7 +61,7 @@ const Cas kCas[] = {
     {RC, 1, 200000, 20040401, 7, 2020, 0},
     {RC, 1, 200000, 20040401, -3, 2013, 1250},
     {BL, 1, 100000, 20090101, 1, 2018, 2500},
-    {RR, 1, 180000, 20071101, 2, 2017, 0},  // Robien recentré is not extended
+    {RR, 1, 180000, 20071101, 2, 2017, 0},   // Robien recentré is not extended
     {BL, 5, 12000, 20120301, 2, 2022, 200},  // nor are improvements
     {BL, 5, 12000, 20120301, 2, 2023, 0},
     // Nothing: a scheme outside 1-5, a year <= 0, no amount, a negative one, no date,
@@ -85,8 +85,8 @@ const Cas kCas[] = {
 
 TEST(CalculAmortissement, BaremesEtRegleDuMois) {
   for (const Cas& c : kCas)
-    EXPECT_EQ(Deduction(Objet(c)), c.attendu) << "scheme " << c.regime << " line " << c.ligne << " from "
-                                              << c.debut << " x" << c.prorogation << " in " << c.annee;
+    EXPECT_EQ(Deduction(Objet(c)), c.attendu) << "scheme " << c.regime << " line " << c.ligne << " from " << c.debut
+                                              << " x" << c.prorogation << " in " << c.annee;
 }
 
 // Every yearly rate of a schedule over every count of months of one year: on a base in cents
@@ -100,8 +100,8 @@ TEST(CalculAmortissement, DemiEuroExact) {
     long tauxMillieme;
     long anneesAvantFin;  // 0: the stretch opens the schedule; otherwise the schedule's length
   };
-  const Palier paliers[] = {{P, 1, 100, 0}, {P, 1, 20, 24},  {RC, 1, 80, 0}, {RC, 1, 25, 9},
-                            {RR, 1, 60, 0}, {RR, 1, 40, 9},  {BL, 5, 100, 0}};
+  const Palier paliers[] = {{P, 1, 100, 0}, {P, 1, 20, 24}, {RC, 1, 80, 0}, {RC, 1, 25, 9},
+                            {RR, 1, 60, 0}, {RR, 1, 40, 9}, {BL, 5, 100, 0}};
   for (const Palier& p : paliers)
     for (long mois = 1; mois <= 12; ++mois) {
       long debut = 2000'00'01 + 100 * (13 - mois), annee = 2000;
@@ -116,7 +116,9 @@ TEST(CalculAmortissement, DemiEuroExact) {
       if ((produit / pgcd) % 2 == 0) continue;
       const long long pas = 600000 / pgcd, centimes = pas * ((3570000 / pas) | 1);
       const long long demis = centimes * produit / 600000;
-      const auto cas = [&](long long c) { return Cas{p.regime, p.ligne, static_cast<double>(c) / 100, debut, 0, annee, 0}; };
+      const auto cas = [&](long long c) {
+        return Cas{p.regime, p.ligne, static_cast<double>(c) / 100, debut, 0, annee, 0};
+      };
       EXPECT_EQ(Deduction(Objet(cas(centimes))), static_cast<double>(demis / 2 + 1))
           << "rate " << p.tauxMillieme << " for " << mois << " months on " << centimes << " cents";
       EXPECT_EQ(Deduction(Objet(cas(centimes - 1))), static_cast<double>(demis / 2))
@@ -127,7 +129,7 @@ TEST(CalculAmortissement, DemiEuroExact) {
 TEST(CalculAmortissement, LignesCumulEtObjetInchange) {
   zorfiscal2072::TAmortissement2072 a = Objet(kCas[0]);
   a.CalculAmortissementPropriete(nullptr, false);  // nothing written, no crash
-  EXPECT_EQ(Deduction(a, true), 80000 + 3750);    // cumulated: 5 years at 8 %, 9 months at 2.5 %
+  EXPECT_EQ(Deduction(a, true), 80000 + 3750);     // cumulated: 5 years at 8 %, 9 months at 2.5 %
   a.setLigne(3, {10000, 20090101});
   a.setLigne(6, {12000, 20080101});
   a.setMontant(1, 99999);  // reserved values change nothing

@@ -58,7 +58,7 @@ TEST(Arbre, ParcoursDeChaqueEnregistrement) {
   EXPECT_EQ(parClasse["TAdressePropriete2072"], 2);
   EXPECT_EQ(parClasse["TLocataire"], 2);
   EXPECT_EQ(parClasse["TAssocie2072"], 2);
-  EXPECT_EQ(parClasse["TQuotePartPropriete"], 4);           // one per property and partner
+  EXPECT_EQ(parClasse["TQuotePartPropriete"], 4);            // one per property and partner
   EXPECT_EQ(parClasse["TRepartitionOperationsSociete"], 2);  // one per sale and partner
   EXPECT_EQ(parClasse["TElementLieQuotePartMV"], 2);
   EXPECT_EQ(parClasse["TProprieteReport"], 32);  // a new partner starts with 16

@@ -27,8 +27,8 @@ void Verifie(TPropriete2072& p, Lettres attendus) {
 TEST(CalculPropriete, ArrondiEtTauxDeductionSurLeCodeEntier) {
   EXPECT_EQ(TDonnee2072::Arrondi(0.5), 1);
   EXPECT_EQ(TDonnee2072::Arrondi(-2.5), -3);
-  EXPECT_FALSE(std::signbit(TDonnee2072::Arrondi(-0.4)));          // +0, never -0
-  EXPECT_EQ(TDonnee2072::Arrondi(0.49999999999999994), 0);          // floor(x + 0.5) gives 1
+  EXPECT_FALSE(std::signbit(TDonnee2072::Arrondi(-0.4)));                   // +0, never -0
+  EXPECT_EQ(TDonnee2072::Arrondi(0.49999999999999994), 0);                  // floor(x + 0.5) gives 1
   EXPECT_EQ(TDonnee2072::Arrondi(4503599627370497.0), 4503599627370497.0);  // and 2^52 + 2 here
   EXPECT_DOUBLE_EQ(kel::Arrondi(-0.125, 2), -0.13);
   EXPECT_DOUBLE_EQ(kel::Arrondi(1250, -2), 1300);
@@ -43,8 +43,10 @@ TEST(CalculPropriete, ArrondiEtTauxDeductionSurLeCodeEntier) {
 }
 
 TEST(CalculPropriete, AmortissementSelonLeDispositif) {
-  const std::pair<long, short> regimes[] = {{2, kRegimePerissol},        {3, kRegimeBessonNeuf},
-                                            {7, kRegimeRobienClassique}, {10, kRegimeRobienRecentre},
+  const std::pair<long, short> regimes[] = {{2, kRegimePerissol},
+                                            {3, kRegimeBessonNeuf},
+                                            {7, kRegimeRobienClassique},
+                                            {10, kRegimeRobienRecentre},
                                             {11, kRegimeBorlooNeuf}};
   for (const auto& [option, regime] : regimes) {
     TPropriete2072 p;

@@ -63,6 +63,7 @@ TEST(CasTest, StoredFiguresAreThoseListedBeforeAnyComputation) {
   const TIndex a0{{kNiveauAssocie, 0}}, a1{{kNiveauAssocie, 1}};
   const auto composant = [](int n) { return TIndex{{kNiveauPropriete, 0}, {kNiveauComposant, n}}; };
   const auto part = [](int a) { return TIndex{{kNiveauAssocie, a}, {kNiveauQuotePart, 0}}; };
+  // clang-format off
   const std::vector<Attendu> attendus{
       {12003, {}, "SCI VELMORA A CARREAUX"}, {12438, {}, "1/3"}, {12550, {}, "Avenue"},
       {12043, {}, "500000.00"}, {12044, {}, "2000.00000"}, {12046, {}, "250.00000"},
@@ -95,6 +96,7 @@ TEST(CasTest, StoredFiguresAreThoseListedBeforeAnyComputation) {
       // Not computed: the computed totals hold nothing yet.
       {12045, {}, "0.00000"}, {12049, {}, "0"}, {12076, a0, "0.00000"},
   };
+  // clang-format on
   for (const auto& [code, index, texte] : attendus) EXPECT_EQ(aide::Lit(d, code, index), texte) << "code " << code;
   // The company operations' financial income: its letter is the general information's.
   EXPECT_EQ(d.getOperationSociete().getProduitsFinanciers(), 12000);
@@ -125,7 +127,8 @@ TEST(CasTest, EveryRecordNamesThePropertyAndItsPartnerByTheirCodes) {
 TEST(CasTest, ComputedFiguresFollowTheSampleInputs) {
   TDonnee2072 d = Exemple();
   d.Update();
-  if (d.getInfogene2072().getNombreAssociesCalcul() == 0) GTEST_SKIP() << "the declaration computation computes nothing yet";
+  if (d.getInfogene2072().getNombreAssociesCalcul() == 0)
+    GTEST_SKIP() << "the declaration computation computes nothing yet";
   const TInfogene2072& ig = d.getInfogene2072();
   EXPECT_EQ(ig.getNombreAssociesCalcul(), 2);
   EXPECT_DOUBLE_EQ(ig.getNombrePartsTotalCalcul(), 2000);  // 1000 + 1000

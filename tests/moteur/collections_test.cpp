@@ -152,7 +152,10 @@ TEST(Collections, SimplifiedFormQualification) {
 
 TEST(Associes, AddGivesSharesDistributionsAndMovesAutre) {
   TDonnee2072 d;
-  for (int i = 0; i < 2; ++i) { d.AjouteAssocie(); d.AjouteCession(); }
+  for (int i = 0; i < 2; ++i) {
+    d.AjouteAssocie();
+    d.AjouteCession();
+  }
   for (int i = 0; i < 3; ++i) d.AjoutePropriete();
   d.getAssocie2072()[0].setDesignation("DUPONT Jean");
   AjouteTransfert(d, 0, 2);
@@ -279,7 +282,10 @@ TEST(Associes, MoveRenumbersShiftedPartnersAndRefusesOutsidePositions) {
 
 TEST(Proprietes, RemovalTakesSharesAndFreeUseEntriesAlong) {
   TDonnee2072 d;
-  for (int i = 0; i < 2; ++i) { d.AjouteAssocie(); d.AjoutePropriete(); }
+  for (int i = 0; i < 2; ++i) {
+    d.AjouteAssocie();
+    d.AjoutePropriete();
+  }
   const std::string garde = d.getPropriete2072()[1].getCodePropriete();
   d.getAssocie2072()[0].AjouteProprieteJouissanceGratuite(d.getPropriete2072()[0].getCodePropriete());
   d.getAssocie2072()[0].AjouteProprieteJouissanceGratuite(garde);
@@ -325,7 +331,9 @@ TEST(Collections, RandomSequenceKeepsStatementsAndTransfersConsistent) {
     const int nc = static_cast<int>(d.getOperationSociete().getCession().size());
     switch (tirage(10)) {
       case 0: d.AjouteAssocie(); break;
-      case 1: if (na > 0) d.DupliqueAssocie(tirage(na)); break;
+      case 1:
+        if (na > 0) d.DupliqueAssocie(tirage(na));
+        break;
       case 2:
         if (na > 0) {
           const int n = tirage(na);
@@ -334,11 +342,17 @@ TEST(Collections, RandomSequenceKeepsStatementsAndTransfersConsistent) {
           d.SupprimeAssocie(n);
         }
         break;
-      case 3: if (na > 0) d.DeplaceAssocie(tirage(na), tirage(na)); break;
+      case 3:
+        if (na > 0) d.DeplaceAssocie(tirage(na), tirage(na));
+        break;
       case 4: d.AjoutePropriete(); break;
-      case 5: if (np > 0) d.SupprimePropriete(tirage(np)); break;
+      case 5:
+        if (np > 0) d.SupprimePropriete(tirage(np));
+        break;
       case 6: d.AjouteCession(); break;
-      case 7: if (nc > 0) d.SupprimeCession(tirage(nc)); break;
+      case 7:
+        if (nc > 0) d.SupprimeCession(tirage(nc));
+        break;
       case 8:
         AjouteTransfert(d, tirage(na + 1), tirage(na + 1));
         attendues.push_back(PersonnesDesCessions(d).back());

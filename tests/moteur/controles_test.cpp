@@ -51,7 +51,9 @@ TPropriete2072& Propriete(TDonnee2072& d, long option = OptionFiscale::Ordinaire
   p.setOptionFiscale(option);
   return p;
 }
-void Ligne(TPropriete2072& p, int ligne, double montant, long date) { p.getAmortissement2072().setLigne(ligne, {montant, date}); }
+void Ligne(TPropriete2072& p, int ligne, double montant, long date) {
+  p.getAmortissement2072().setLigne(ligne, {montant, date});
+}
 
 const TIndex kPropriete{{kNiveauPropriete, 0}};
 
@@ -70,10 +72,10 @@ TEST(Messages2072, TableOfTheHundredAndSixtyEightNumbers) {
   for (int n : {0, -1, 169}) EXPECT_EQ(DonneMessage(n), nullptr);
   using enum EnregistrementMessage;
   const std::pair<int, EnregistrementMessage> kGenres[] = {
-      {107, General}, {124, General}, {167, General}, {168, General}, {131, Cession}, {133, Cession},
-      {125, Associe}, {130, Associe}, {136, Locataire}, {137, Beneficiaire}, {160, Composant},
-      {76, Propriete}, {106, Propriete}, {134, Propriete}, {138, Propriete}, {159, Propriete},
-      {161, CessionParts}, {166, CessionParts}};
+      {107, General},   {124, General},      {167, General},     {168, General},   {131, Cession},
+      {133, Cession},   {125, Associe},      {130, Associe},     {136, Locataire}, {137, Beneficiaire},
+      {160, Composant}, {76, Propriete},     {106, Propriete},   {134, Propriete}, {138, Propriete},
+      {159, Propriete}, {161, CessionParts}, {166, CessionParts}};
   for (const auto& [n, genre] : kGenres) EXPECT_EQ(DonneMessage(n)->enregistrement, genre) << n;
 }
 
@@ -236,10 +238,10 @@ TEST(ControlePropriete, LineRulesPutTheCursorOnTheLine) {
   Declaration d;
   TPropriete2072& p = Propriete(d, OptionFiscale::RobienRecentre);
   p.setDateAcquisition(20070101), p.setDateAchevement(20070101);
-  Ligne(p, 1, 1000, 0);         // amount without date
-  Ligne(p, 3, 0, 20080101);     // date without amount, first group
-  Ligne(p, 6, 0, 20080101);     // second group
-  Ligne(p, 7, 200, 20061231);   // start before the acquisition
+  Ligne(p, 1, 1000, 0);        // amount without date
+  Ligne(p, 3, 0, 20080101);    // date without amount, first group
+  Ligne(p, 6, 0, 20080101);    // second group
+  Ligne(p, 7, 200, 20061231);  // start before the acquisition
   EXPECT_EQ(AvecCurseurs(d, kPropriete), (Curseurs{{138, 12298}, {157, 12303}, {158, 12311}, {151, 12314}}));
   Ligne(p, 1, 0, 20080101);
   EXPECT_EQ(AvecCurseurs(d, kPropriete)[0], std::make_pair(short{156}, short{12297}));
@@ -275,9 +277,9 @@ TEST(ControleIndex, OrderOfOneCallAndIndexesNamingNothing) {
   d.getCessionsPartsSociete().getCessionParts().resize(1);
   d.getInfogene2072().setDateClotureExercice(20100101);
   const TIndex tout{{kNiveauCessionParts, 0}, {kNiveauPropriete, 0}, {kNiveauLocataire, 0}, {kNiveauBeneficiaire, 0},
-                    {kNiveauComposant, 0}, {kNiveauAssocie, 0}, {kNiveauCession, 0}};
-  EXPECT_EQ(Controle(d, tout), (Messages{109, 111, 112, 113, 119, 122, 116, 131, 133, 126, 125, 136, 137, 160, 105,
-                                         168, 161, 162, 163, 164, 165}));
+                    {kNiveauComposant, 0},    {kNiveauAssocie, 0},   {kNiveauCession, 0}};
+  EXPECT_EQ(Controle(d, tout), (Messages{109, 111, 112, 113, 119, 122, 116, 131, 133, 126, 125,
+                                         136, 137, 160, 105, 168, 161, 162, 163, 164, 165}));
   const Messages general{109, 111, 112, 113, 119, 122, 116, 168};
   for (int position : {-1, 1, 1000}) {
     for (int cle : {kNiveauCession, kNiveauAssocie, kNiveauPropriete, kNiveauCessionParts})

@@ -51,7 +51,8 @@ using CodesParEnregistrement = std::map<std::string, std::map<int, char>>;
 // tests/moteur/codes_enregistrements.txt: "TLocataire: 12593-12595 S, 12596 L, 12654 S", a
 // record's line holding each code or range of codes with its type; a record may have two lines.
 CodesParEnregistrement CodesAttendus() {
-  std::ifstream fichier(std::filesystem::path(SCI2072_EXEMPLES).parent_path() / "tests/moteur/codes_enregistrements.txt");
+  std::ifstream fichier(std::filesystem::path(SCI2072_EXEMPLES).parent_path() /
+                        "tests/moteur/codes_enregistrements.txt");
   CodesParEnregistrement attendus;
   std::string ligne;
   while (std::getline(fichier, ligne)) {
@@ -149,7 +150,6 @@ TEST(Dictionnaire, AccordAvecLesEnregistrements) {
     if (EntreeDictionnaire2072(code) != nullptr) continue;
     EXPECT_EQ(aide::Lit(d, static_cast<short>(code), IndexComplet()), "<refused>") << code;
   }
-
 }
 
 // The catalogue: every entry has a label, one of its own; a coded field names a list the
@@ -160,9 +160,16 @@ TEST(Catalogue, LibellesListesEtUsages) {
   const TTables_2072& tables = *TTables_2072::getInstance();
   std::map<std::string, int> libelles;
   std::set<lettres::Liste> utilisees;
-  const std::set<std::string> codesLongsOuReels{"RegimeFiscal", "Categorie", "OptionFiscale", "OptionTauxDeduction",
-                                                "TauxPlusValue", "ModePaiementCRL", "QuotePartDifferente",
-                                                "AssociesISBICBA", "ImpressionImmeuble", "ImpressionGroupeImmeubles",
+  const std::set<std::string> codesLongsOuReels{"RegimeFiscal",
+                                                "Categorie",
+                                                "OptionFiscale",
+                                                "OptionTauxDeduction",
+                                                "TauxPlusValue",
+                                                "ModePaiementCRL",
+                                                "QuotePartDifferente",
+                                                "AssociesISBICBA",
+                                                "ImpressionImmeuble",
+                                                "ImpressionGroupeImmeubles",
                                                 "Lie"};
   for (const EntreeDictionnaire& e : Dictionnaire2072()) {
     const lettres::DescriptionLettre& d = e.lettre;

@@ -21,16 +21,24 @@ std::set<std::string> LignesRemisesAZero(TDonneeIS2072& is, Reset reset) {
   return zeros;
 }
 
-std::string Drapeaux(TDonneeIS2072& is) {
-  return aide::Lit(is, 12214) + aide::Lit(is, 12215) + aide::Lit(is, 12216);
-}
+std::string Drapeaux(TDonneeIS2072& is) { return aide::Lit(is, 12214) + aide::Lit(is, 12215) + aide::Lit(is, 12216); }
 
-const std::set<std::string> kCalculees{
-    "TotalProduitExploitation", "TotalChargeExploitation",   "ResultatExploitation", "TotalProduitFinancier",
-    "TotalChargeFinanciere",    "ResultatFinancier",         "TotalProduitExceptionnel",
-    "TotalChargeExceptionnelle", "ResultatExceptionnel",     "TotalProduit",         "TotalCharge",
-    "BeneficeOuPerte",          "ResultatNetComptable",      "TotalReintegration",   "TotalDeduction",
-    "BeneficeOuDeficitFiscal"};
+const std::set<std::string> kCalculees{"TotalProduitExploitation",
+                                       "TotalChargeExploitation",
+                                       "ResultatExploitation",
+                                       "TotalProduitFinancier",
+                                       "TotalChargeFinanciere",
+                                       "ResultatFinancier",
+                                       "TotalProduitExceptionnel",
+                                       "TotalChargeExceptionnelle",
+                                       "ResultatExceptionnel",
+                                       "TotalProduit",
+                                       "TotalCharge",
+                                       "BeneficeOuPerte",
+                                       "ResultatNetComptable",
+                                       "TotalReintegration",
+                                       "TotalDeduction",
+                                       "BeneficeOuDeficitFiscal"};
 
 }  // namespace
 
@@ -50,7 +58,8 @@ TEST(DonneeIS, QuatreVingtUneLettresEtRienDAutre) {
   }
   EXPECT_EQ(descriptions.size(), 81u);
   EXPECT_EQ(codes, attendus);
-  for (short c : {12213, 12291, 12292, 12294, 12295, 12297, 12821, 12202}) EXPECT_EQ(aide::Lit(is, c), "<refused>") << c;
+  for (short c : {12213, 12291, 12292, 12294, 12295, 12297, 12821, 12202})
+    EXPECT_EQ(aide::Lit(is, c), "<refused>") << c;
 
   // Each column's letter lands in its line's column, under a name the host can show.
   EXPECT_TRUE(aide::Ecrit(is, 12822, "11"));
@@ -83,4 +92,3 @@ TEST(DonneeIS, RemisesAZero) {
   EXPECT_EQ(LignesRemisesAZero(is, [](auto& r) { r.Init(); }).size(), TDonneeIS2072::kNbLignes);
   EXPECT_EQ(Drapeaux(is), "222");
 }
-

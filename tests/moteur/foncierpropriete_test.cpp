@@ -50,12 +50,11 @@ TEST(DonneeProprieteFoncier, RemisesAZero) {
   for (const auto& d : ToutesLettres()) tout.insert(d.code);
   VerifieRemise(&Foncier::Init, tout);
   // Computed figures and the element's computed amount only.
-  VerifieRemise(&Foncier::InitResultat,
-                {12145, 12433, 12359, 12539, 12150, 12152, 12563, 12163, 12165, 12168, 12170});
+  VerifieRemise(&Foncier::InitResultat, {12145, 12433, 12359, 12539, 12150, 12152, 12563, 12163, 12165, 12168, 12170});
   // Entered figures, the option back to 3 and the whole element; TravauxProprieteRurale stays.
   VerifieRemise(&Foncier::InitPartielle,
-                {12140, 12143, 12144, 12142, 12358, 12153, 12396, 12538, 12539, 12154, 12155, 12428, 12158,
-                 12159, 12160, 12360, 12147, 12434, 12161, 12149, 12151, 12162, 12366, 12164, 12166, 12167, 12169});
+                {12140, 12143, 12144, 12142, 12358, 12153, 12396, 12538, 12539, 12154, 12155, 12428, 12158, 12159,
+                 12160, 12360, 12147, 12434, 12161, 12149, 12151, 12162, 12366, 12164, 12166, 12167, 12169});
 }
 
 TEST(DonneeProprieteFoncier, FlatRateSetterCopiesFourFieldsAndNoElementRefusesItsLetters) {
@@ -68,7 +67,7 @@ TEST(DonneeProprieteFoncier, FlatRateSetterCopiesFourFieldsAndNoElementRefusesIt
   EXPECT_EQ(static_cast<const TElementLie&>(a.getForfaitGestion()), saisi);
   a.Destruct();
   EXPECT_EQ(aide::Lit(a, 12396), "<refused>");  // no element, no flat-rate letters
-  a.Init();                                       // and no crash on the missing element
+  a.Init();                                     // and no crash on the missing element
 }
 
 TEST(DonneeProprieteFoncier, TauxEtOptionsDeDeduction) {
@@ -78,9 +77,9 @@ TEST(DonneeProprieteFoncier, TauxEtOptionsDeDeduction) {
                                            {24, 0.70}, {25, 0.60}, {26, 0.10}, {27, 0},    {-1, 0}};
   for (const auto& [option, attendu] : taux) EXPECT_DOUBLE_EQ(Foncier::DonneTauxDeduction(option), attendu) << option;
 
-  const std::pair<long, short> coherent[] = {{1, 3},   {2, 3},   {6, 5},   {7, 5},   {10, 5},  {11, 10},
-                                             {12, 11}, {13, 12}, {14, 14}, {17, 17}, {20, 20}, {24, 24},
-                                             {25, 25}, {9, 3},   {21, 3}};
+  const std::pair<long, short> coherent[] = {{1, 3},   {2, 3},   {6, 5},   {7, 5},   {10, 5},
+                                             {11, 10}, {12, 11}, {13, 12}, {14, 14}, {17, 17},
+                                             {20, 20}, {24, 24}, {25, 25}, {9, 3},   {21, 3}};
   for (const auto& [option, attendu] : coherent)
     EXPECT_EQ(Foncier::OptionTauxProprieteCoherent(option), attendu) << option;
 
@@ -91,9 +90,8 @@ TEST(DonneeProprieteFoncier, TauxEtOptionsDeDeduction) {
 }
 
 TEST(DonneeProprieteFoncier, TypeImmeubleSelonCategorieEtOption) {
-  const std::pair<long, long> categorie1[] = {{2, 3},  {7, 3},  {11, 3},  {6, 4},  {18, 4},  {12, 5},
-                                              {20, 5}, {15, 6}, {13, 7},  {16, 9}, {25, 9},  {17, 10},
-                                              {24, 15}, {1, 2}, {8, 2}};
+  const std::pair<long, long> categorie1[] = {{2, 3},  {7, 3},  {11, 3}, {6, 4},   {18, 4},  {12, 5}, {20, 5}, {15, 6},
+                                              {13, 7}, {16, 9}, {25, 9}, {17, 10}, {24, 15}, {1, 2},  {8, 2}};
   for (const auto& [option, attendu] : categorie1)
     EXPECT_EQ(Foncier::DonneTypeImmeuble(1, option, 99), attendu) << option;
   EXPECT_EQ(Foncier::DonneTypeImmeuble(4, 11, 99), 11);

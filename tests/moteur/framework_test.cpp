@@ -62,10 +62,10 @@ TEST(Routage, ParCleEtPositionDIndex) {
   EXPECT_TRUE(aide::Ecrit(p, 12593, "MARTIN", {{300, 0}, {303, 2}}));
   EXPECT_EQ(p.fiches[2].Nom, "MARTIN");
   EXPECT_EQ(aide::Lit(p, 12593, {{303, 2}}), "MARTIN");
-  EXPECT_FALSE(aide::Ecrit(p, 12593, "X", {{300, 0}}));  // key missing
-  EXPECT_FALSE(aide::Ecrit(p, 12593, "X", {{303, 3}}));  // past the end
+  EXPECT_FALSE(aide::Ecrit(p, 12593, "X", {{300, 0}}));   // key missing
+  EXPECT_FALSE(aide::Ecrit(p, 12593, "X", {{303, 3}}));   // past the end
   EXPECT_FALSE(aide::Ecrit(p, 12593, "X", {{303, -1}}));  // negative
-  EXPECT_FALSE(aide::Ecrit(p, 12594, "X", {{303, 0}}));  // a code the record does not hold
+  EXPECT_FALSE(aide::Ecrit(p, 12594, "X", {{303, 0}}));   // a code the record does not hold
   aide::Lettre l(12593, "Y");
   EXPECT_TRUE(p.TransfertUneLettre(&l, {{303, 0}}, 5));  // other directions are taken, nothing moves
   EXPECT_EQ(p.fiches[0].Nom, "");

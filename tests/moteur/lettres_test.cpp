@@ -26,9 +26,9 @@ std::string Ecrit(F transfert, T v) {
 
 TEST(Lettres, MontantsAllerRetourEtTextesMalFormes) {
   // Entered amounts of up to 15 digits come back as they were entered.
-  for (const char* entre : {"1", "-2.5", "1234567.89", "0.1", "0.0000001", "123456789012.34", "-0.0001",
-                            "999999999999999", "9999999999999.99", "0.000000000000123456789012345",
-                            "100000000000000000000", "2000.123"})
+  for (const char* entre :
+       {"1", "-2.5", "1234567.89", "0.1", "0.0000001", "123456789012.34", "-0.0001", "999999999999999",
+        "9999999999999.99", "0.000000000000123456789012345", "100000000000000000000", "2000.123"})
     EXPECT_EQ(Ecrit(TransfertDoubleReference, Lit<double>(TransfertDoubleReference, entre)), entre);
   // Computed ones without the noise of binary arithmetic, to 15 digits.
   const std::pair<double, const char*> calcules[] = {
@@ -79,11 +79,10 @@ TEST(Lettres, DatesJoursMoisAnnees) {
   EXPECT_EQ(Lit<long>(TransfertDateJJ_MM_SSAA, "05/01/2009"), 20090105);
   EXPECT_EQ(Lit<long>(TransfertDateJJ_MM_SSAA, "5/1/2009"), 20090105);
   EXPECT_EQ(Lit<long>(TransfertDateJJ_MM_SSAA, "29/02/2012"), 20120229);
-  for (const char* mauvaise : {"", "29/02/2011", "31/04/2010", "00/01/2010", "01/13/2010", "1/1/09", "01-01-2010",
-                               "01/01/2010x", "aa/bb/cccc",
-                               // runs of digits far past a part's width (undefined behaviour once)
-                               "99999999999999999999/01/2011", "01/99999999999999999999/2011",
-                               "01/01/99999999999999999999999"})
+  for (const char* mauvaise :
+       {"", "29/02/2011", "31/04/2010", "00/01/2010", "01/13/2010", "1/1/09", "01-01-2010", "01/01/2010x", "aa/bb/cccc",
+        // runs of digits far past a part's width (undefined behaviour once)
+        "99999999999999999999/01/2011", "01/99999999999999999999/2011", "01/01/99999999999999999999999"})
     EXPECT_EQ(Lit<long>(TransfertDateJJ_MM_SSAA, mauvaise), 0) << mauvaise;
   EXPECT_EQ(Ecrit<long>(TransfertLongMoisJourReference, 7), "07");
   EXPECT_EQ(Ecrit<long>(TransfertLongMoisJourReference, 0), "");
@@ -134,7 +133,6 @@ TEST(Lettres, ListesAjoutRemplacementSuppression) {
   LibereListeLettres(&liste);
   EXPECT_EQ(liste, nullptr);
 }
-
 
 TEST(Lettres, MessagesVersLeRecepteur) {
   TJournalMessages journal(1);

@@ -51,7 +51,8 @@ TEST(Manager, VersionsCompareAsYearAndReleaseAndUnreadableOnesRunNothing) {
   ASSERT_TRUE(LitVersionMoulinette("2010.10"));
   EXPECT_GT(*LitVersionMoulinette("2010.10"), *LitVersionMoulinette("2010.2"));
   EXPECT_GT(*LitVersionMoulinette("2011.1"), *LitVersionMoulinette("2010.10"));
-  for (const char* faux : {"", "2010", "2010.", ".2", "2010.2.1", "2010,2", " 2010.2", "-1.2", "20100.1", "a.b", "2010.2x"})
+  for (const char* faux :
+       {"", "2010", "2010.", ".2", "2010.2.1", "2010,2", " 2010.2", "-1.2", "20100.1", "a.b", "2010.2x"})
     EXPECT_FALSE(LitVersionMoulinette(faux)) << faux;
 
   struct Trace : TMoulinette {
@@ -65,7 +66,8 @@ TEST(Manager, VersionsCompareAsYearAndReleaseAndUnreadableOnesRunNothing) {
   const auto lance = [](const std::string& version, int& liberees) {
     std::string journal;
     TMoulinetteManager m;
-    for (const char* v : {"2009.2", "2010.1", "2011.2", "2010.10", "2012.2"}) m.ajoute(v, new Trace(v, journal, liberees));
+    for (const char* v : {"2009.2", "2010.1", "2011.2", "2010.10", "2012.2"})
+      m.ajoute(v, new Trace(v, journal, liberees));
     TMoulinetteInfo info(version);
     const bool lu = m.execute(info, nullptr);
     return std::pair(lu, journal);
@@ -97,7 +99,7 @@ TEST(Etape2009_1, TelephoneMasksBecomeEmpty) {
     anciennes[code] = code % 2 ? "  .  .  .  .  " : "  .  .  .  .";
     attendues[code] = "";
   }
-  anciennes[12330] = attendues[12330] = "  .  .  .  .";          // an e-mail keeps its text
+  anciennes[12330] = attendues[12330] = "  .  .  .  .";  // an e-mail keeps its text
   anciennes[12024] = attendues[12024] = "04.78.00.00.00";
   EXPECT_EQ(Apres<TMoulinetteDonnee2009_1>(anciennes), attendues);
   EXPECT_EQ(Apres<TMoulinetteDonnee2009_1>({{12029, " .  .  .  .  "}}), (Lettres{{12029, " .  .  .  .  "}}));
@@ -124,6 +126,7 @@ TEST(Etape2010_1, RenamesAddressesAndDates) {
   Verifie2010_1({{anciennes, attendues}});
 
   // The earlier seat alone stays in slot 0; a 45-character street keeps 30.
+  // clang-format off
   std::vector<TMoulinetteInfo::Note> notes;
   EXPECT_EQ(Apres<TMoulinetteDonnee2010_1>({{12378, "7"}, {12379, "Quater"}, {12380, "av."}, {12381, k45},
                                             {12390, "Bat B"}, {12007, "13100"}, {12008, "AIX"}},
@@ -158,6 +161,7 @@ TEST(Etape2010_1, RenamesAddressesAndDates) {
        {{12518, "05/03/2009"}, {12521, "14/07/1961"}}},
       {{{12018, "x"}, {12406, "2009"}}, {{12518, "00/00/2009"}}},
   });
+  // clang-format on
 }
 
 TEST(Etape2010_1, KindTitleIdentificationCountryDepartmentAndTitles) {
@@ -198,8 +202,8 @@ TEST(Etape2010_1, KindTitleIdentificationCountryDepartmentAndTitles) {
   std::vector<std::pair<short, TMoulinetteInfo::Evenement>> vus;
   for (const auto& n : notes) vus.emplace_back(n.code, n.evenement);
   using E = TMoulinetteInfo::Evenement;
-  EXPECT_EQ(vus, (std::vector<std::pair<short, E>>{{12541, E::Force}, {12066, E::Coupe}, {12074, E::Force},
-                                                   {12061, E::Force}}));
+  EXPECT_EQ(vus, (std::vector<std::pair<short, E>>{
+                     {12541, E::Force}, {12066, E::Coupe}, {12074, E::Force}, {12061, E::Force}}));
 }
 
 TEST(Etape2010_2, SirenNicAndLegalForm) {
@@ -243,6 +247,7 @@ TEST(EtapesPropriete, SchemesAndDeductionsOfLoadedProperties) {
     const char* version;
     Propriete avant, apres;
   };
+  // clang-format off
   const Cas cas[] = {
       {"2009.1", {8, 5}, {1, 1}},    {"2009.2", {8, 5}, {8, 5}},    {"2010.0", {13, 5}, {1, 3}},
       {"2010.0", {2, 12}, {2, 3}},   {"2011.1", {16, 5}, {1, 3}},   {"2011.1", {17, 5}, {1, 3}},
@@ -253,6 +258,7 @@ TEST(EtapesPropriete, SchemesAndDeductionsOfLoadedProperties) {
       // A file of 2008 runs every step: 21 becomes 13 with deduction 12.
       {"2008.1", {21, 5}, {13, 12}},
   };
+  // clang-format on
   TDonnee2072 racine;
   for (const Cas& c : cas) {
     const Propriete p = Convertit(c.version, c.avant, racine);

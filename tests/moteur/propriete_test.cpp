@@ -59,10 +59,10 @@ TEST(Propriete, ChaqueLettreDeLaProprieteEtDeSesSousEnregistrementsFaitLAllerRet
 TEST(Propriete, RefuseLesCodesDesAutresEtLesNiveauxAbsentsOuHorsListe) {
   TPropriete2072 p = ProprieteGarnie();
   for (short code : {12055, 12369, 12172, 12702, 12692, 12004}) EXPECT_EQ(aide::Lit(p, code), "<refused>") << code;
-  EXPECT_EQ(aide::Lit(p, 12593), "<refused>");                             // tenant without its level
-  EXPECT_EQ(aide::Lit(p, 12593, {{kNiveauLocataire, 2}}), "<refused>");    // past the two tenants
-  EXPECT_EQ(aide::Lit(p, 12736, {{kNiveauLocataire, 0}}), "<refused>");    // beneficiary code, tenant level
-  EXPECT_EQ(aide::Lit(p, 12615, {{kNiveauComposant, 1}}), "<refused>");    // no second component
+  EXPECT_EQ(aide::Lit(p, 12593), "<refused>");                           // tenant without its level
+  EXPECT_EQ(aide::Lit(p, 12593, {{kNiveauLocataire, 2}}), "<refused>");  // past the two tenants
+  EXPECT_EQ(aide::Lit(p, 12736, {{kNiveauLocataire, 0}}), "<refused>");  // beneficiary code, tenant level
+  EXPECT_EQ(aide::Lit(p, 12615, {{kNiveauComposant, 1}}), "<refused>");  // no second component
   // Levels past the lists do not stop the letter on its way to the later records.
   EXPECT_TRUE(aide::Ecrit(p, 12297, "250000", {{kNiveauLocataire, 9}, {kNiveauBeneficiaire, 9}}));
   EXPECT_EQ(p.getAmortissement2072().getLigne(1).Montant, 250000);
@@ -127,6 +127,7 @@ TEST(Propriete, CoherenceEffaceCeQueLOptionEtLaCategorieExcluent) {
   p.setOptionFiscale(2);
   p.getDonneeProprieteFoncier().setOptionTauxDeduction(10);
   p.coherence();
+  // clang-format off
   const TDonneeProprieteFoncierPropriete& f = p.getDonneeProprieteFoncier();
   for (double montant :
        {f.getLoyerBrut(), f.getRecettePossible(), f.getChargeLocataire(), f.getRecetteDiverse(), f.getTotalRecette(),
@@ -136,6 +137,7 @@ TEST(Propriete, CoherenceEffaceCeQueLOptionEtLaCategorieExcluent) {
         f.getReintegrationDeduction(), f.getChargesEspacesNaturels(), f.getDeductionFraisDivers(),
         f.getAssuranceFraisZR()})
     EXPECT_EQ(montant, 0);
+  // clang-format on
   EXPECT_EQ(f.getOptionTauxDeduction(), 3);
   for (double garde : {f.getFraisGerance(), f.getAssurance(), f.getInteretEmprunt(), f.getTravauxReparation()})
     EXPECT_EQ(garde, 1234.5);

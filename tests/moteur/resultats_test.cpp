@@ -62,9 +62,9 @@ TEST(Resultats, LaProprieteTientSonResultatSousLeTypeDeBase) {
 }
 
 TEST(Resultats, RemisesAZero) {
-  const std::set<std::string> tous{"RevenuBrut",         "Travaux",       "Charge",
-                                   "ChargeEspacesNaturels", "InteretEmprunt", "DeductionSpecifique",
-                                   "Amortissement",      "RevenuOuDeficit"};
+  const std::set<std::string> tous{
+      "RevenuBrut",          "Travaux",       "Charge",         "ChargeEspacesNaturels", "InteretEmprunt",
+      "DeductionSpecifique", "Amortissement", "RevenuOuDeficit"};
   TResultatARepartirPropriete propriete;
   EXPECT_EQ(ChampsRemisAZero(propriete, [](auto& r) { r.Init(); }), tous);
   auto sansTravaux = tous;
@@ -80,8 +80,8 @@ TEST(Resultats, RemisesAZero) {
 
   // Computed figures as in a property's land record; everything else is entered.
   TDonneeProprieteFoncierCumul foncier;
-  const std::set<std::string> calcules{"TotalRecette",    "TotalRecetteCRLCalcul",    "DeductionAmortissement",
-                                       "TotalCharge",     "RevenuOuDeficit",          "RemunerationNetteAssocie",
+  const std::set<std::string> calcules{"TotalRecette", "TotalRecetteCRLCalcul", "DeductionAmortissement",
+                                       "TotalCharge",  "RevenuOuDeficit",       "RemunerationNetteAssocie",
                                        "Resultat"};
   EXPECT_EQ(ChampsRemisAZero(foncier, [](auto& r) { r.InitResultat(); }), calcules);
   const auto saisis = ChampsRemisAZero(foncier, [](auto& r) { r.InitPartielle(); });
@@ -89,4 +89,3 @@ TEST(Resultats, RemisesAZero) {
   for (const auto& champ : calcules) EXPECT_FALSE(saisis.count(champ)) << champ;
   EXPECT_EQ(ChampsRemisAZero(foncier, [](auto& r) { r.Init(); }).size(), 29u);
 }
-

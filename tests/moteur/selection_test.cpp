@@ -151,7 +151,8 @@ TEST(Selection, PropertyCategoryAndNature) {
       {[](D& d) { P(d).setCategorie(7); },
        {{{12140, 12142, 12145, 12147, 12150, 12161, 12168, 12169, 12360, 12162, 12167, 12366, 12151, 12152, 12166,
           12158, 12160, 12428},
-         kP, E},
+         kP,
+         E},
         {{12149, 12392}, kP, M},
         {{12159}, kP, G},
         {{12140}, {{300, 0}}, G}}},  // the other property
@@ -242,7 +243,8 @@ TEST(Selection, EachRuleCodeIsALetterOfTheRecordTheRuleReads) {
         EXPECT_EQ(RegleDeCode(code), &r) << code;
         // The distributed loss and gain are read at a distribution, though their rule reads none.
         const bool distribution = code == 12678 || code == 12681;
-        const auto attendus = distribution ? std::vector<int>{301, 307} : niveaux.at(static_cast<std::size_t>(r.requis));
+        const auto attendus =
+            distribution ? std::vector<int>{301, 307} : niveaux.at(static_cast<std::size_t>(r.requis));
         EXPECT_EQ(e->niveaux, attendus) << code;
       }
   EXPECT_EQ(codes, 145u);

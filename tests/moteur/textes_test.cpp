@@ -21,11 +21,17 @@ void RemplitRue(TAdresse2072& a) {
 TEST(Textes, UpdateTexteComposesStreetLinesDesignationsAndSiretNumbers) {
   TDonnee2072 d;
   TInfogene2072& ig = d.getInfogene2072();
-  std::vector<TAdresse2072*> adresses{
-      &ig.getAdresseGerant(),      &ig.getAdresseComptable(),           &ig.getAdresseAdministrateur(),
-      &ig.getAdresseDeclarant(),   &ig.getAdresseDestinataire(),        &ig.getAdresseNouveauDestinataire(),
-      &ig.getAdresseCDI(),         &ig.getAdresseConseil(),             &ig.getSocieteAdresseSiege().at(0),
-      &ig.getSocieteAdresseSiege().at(1), &ig.getSocieteAdresseSiege().at(2)};
+  std::vector<TAdresse2072*> adresses{&ig.getAdresseGerant(),
+                                      &ig.getAdresseComptable(),
+                                      &ig.getAdresseAdministrateur(),
+                                      &ig.getAdresseDeclarant(),
+                                      &ig.getAdresseDestinataire(),
+                                      &ig.getAdresseNouveauDestinataire(),
+                                      &ig.getAdresseCDI(),
+                                      &ig.getAdresseConseil(),
+                                      &ig.getSocieteAdresseSiege().at(0),
+                                      &ig.getSocieteAdresseSiege().at(1),
+                                      &ig.getSocieteAdresseSiege().at(2)};
   ig.setNumeroSIREN("123456789"), ig.setNumeroNIC("12345"), ig.setNumeroSIRET("stale");
 
   d.AjoutePropriete(), d.AjouteAssocie(), d.AjouteAssocie();
@@ -71,8 +77,8 @@ TEST(Textes, TokensInTheirOrderWithThreeDecimalsAndSixSignificantDigits) {
   ig.setQuotePartResultatsTotal(33.3333333);
   TStaticsManager statics;
   d.UpdateStaticsManager(&statics);
-  EXPECT_EQ(statics.Ordre(), (std::vector<std::string>{"#SocieteNom#", "#NB_TOTAL_PARTS#",
-                                                        "#NB_TOTAL_PARTS_CALCUL#", "#QUOTE_PART_RESULTATS#"}));
+  EXPECT_EQ(statics.Ordre(), (std::vector<std::string>{"#SocieteNom#", "#NB_TOTAL_PARTS#", "#NB_TOTAL_PARTS_CALCUL#",
+                                                       "#QUOTE_PART_RESULTATS#"}));
   const auto valeurs = [&] {
     std::vector<std::string> v;
     for (const std::string& token : statics.Ordre()) v.push_back(*statics.TrouveToken(token));
@@ -122,7 +128,7 @@ void VerifieSiretCession() {
   d.AjouteAssocie();
   d.getAssocie2072()[0].setNumeroSIREN("123456789"), d.getAssocie2072()[0].setNumeroNIC("12345");
   TCessionParts& saisie = d.getCessionsPartsSociete().getCessionParts().emplace_back();
-  saisie.setAssocieCedant(0), saisie.setAssocieCessionnaire(1);  // "Autre"
+  saisie.setAssocieCedant(0), saisie.setAssocieCessionnaire(1);      // "Autre"
   saisie.setSIRENCedant("999999999"), saisie.setNICCedant("99999");  // entered before the partner's identity
   d.Update();
   const TCessionParts& c = d.getCessionsPartsSociete().getCessionParts().at(0);

@@ -81,6 +81,7 @@ TEST_F(Serveur, EachSecurityRuleRefusesAndLeavesTheFolderUnchanged) {
     int statut;
   };
   const httplib::Headers sans{};
+  // clang-format off
   const Cas cas[] = {
       {"no token", "GET", "/", sans, "", 401},
       {"wrong token", "GET", "/api/declarations", {{"Cookie", "sci2072-" + port + "=autre"}}, "", 401},
@@ -111,6 +112,7 @@ TEST_F(Serveur, EachSecurityRuleRefusesAndLeavesTheFolderUnchanged) {
       {"bad amount", "POST", "/d/parc.json/saisie?ecran=associe/0&version=1&c12075=beaucoup", {{"Cookie", m_cookie}, {"Origin", m_origine}}, "", 422},
       {"unknown level", "POST", "/d/parc.json/ajoute?niveau=306&ecran=associe/0&version=1", {{"Cookie", m_cookie}, {"Origin", m_origine}}, "", 400},
   };
+  // clang-format on
   for (const Cas& c : cas) {
     SCOPED_TRACE(c.nom);
     httplib::Request requete;
@@ -139,9 +141,12 @@ TEST_F(Serveur, ApiGivesTheCommandLinesResults) {
   struct Cas {
     std::string chemin, commande;
   };
-  for (const Cas& c : {Cas{"/api/compute", "compute " + exemple}, Cas{"/api/compute?compact=true&all=true", "compute --compact --all " + exemple},
-                       Cas{"/api/check", "check --json " + exemple}, Cas{"/api/check?index=301%3D0", "check --json --index 301=0 " + exemple},
-                       Cas{"/api/select?index=301%3D1&codes=12055%2C12064", "select --json --index 301=1 --codes 12055,12064 " + exemple}}) {
+  for (const Cas& c : {Cas{"/api/compute", "compute " + exemple},
+                       Cas{"/api/compute?compact=true&all=true", "compute --compact --all " + exemple},
+                       Cas{"/api/check", "check --json " + exemple},
+                       Cas{"/api/check?index=301%3D0", "check --json --index 301=0 " + exemple},
+                       Cas{"/api/select?index=301%3D1&codes=12055%2C12064",
+                           "select --json --index 301=1 --codes 12055,12064 " + exemple}}) {
     SCOPED_TRACE(c.chemin);
     const auto reponse = avecJeton(c.chemin, kExemple);
     ASSERT_TRUE(reponse);
@@ -151,19 +156,26 @@ TEST_F(Serveur, ApiGivesTheCommandLinesResults) {
   const auto dictionnaire = m_client->Get("/api/dictionary", {{"Authorization", "Bearer jeton"}});
   EXPECT_EQ(dictionnaire->body, Lance("dictionary --json").sortie);
   const auto resume = avecJeton("/api/summary", kExemple);
-  EXPECT_NE(resume->body.find("\"kind\": \"statement\", \"title\": \"Déclaration individuelle : BERTRAND Paul\""), std::string::npos);
-  const auto probleme = avecJeton("/api/compute", "{\"format\": \"sci2072-declaration\", \"version\": 1, \"letters\": [{\"code\": 1, \"value\": \"\"}]}");
+  EXPECT_NE(resume->body.find("\"kind\": \"statement\", \"title\": \"Déclaration individuelle : BERTRAND Paul\""),
+            std::string::npos);
+  const auto probleme =
+      avecJeton("/api/compute",
+                "{\"format\": \"sci2072-declaration\", \"version\": 1, \"letters\": [{\"code\": 1, \"value\": \"\"}]}");
   EXPECT_EQ(probleme->status, 422);
   EXPECT_NE(probleme->body.find("\"problems\": [\"letter 1: code 1"), std::string::npos) << probleme->body;
 
   // The workspace by name: put, list, read back, remove to the trash.
-  const auto mise = m_client->Put("/api/declarations/neuve.json", {{"Authorization", "Bearer jeton"}}, kExemple, "application/json");
+  const auto mise =
+      m_client->Put("/api/declarations/neuve.json", {{"Authorization", "Bearer jeton"}}, kExemple, "application/json");
   EXPECT_EQ(mise->status, 201);
   EXPECT_EQ(aide::Contenu(m_espace / "neuve.json"), Lance("compute " + exemple).sortie);
   const auto liste = m_client->Get("/api/declarations", {{"Authorization", "Bearer jeton"}});
-  EXPECT_NE(liste->body.find("{\"name\": \"neuve.json\", \"company\": \"SCI DU PARC\", \"siren\": \"512345679\", \"year\": 2011"),
-            std::string::npos) << liste->body;
-  EXPECT_EQ(m_client->Get("/api/declarations/neuve.json", {{"Authorization", "Bearer jeton"}})->body, aide::Contenu(m_espace / "neuve.json"));
+  EXPECT_NE(liste->body.find(
+                "{\"name\": \"neuve.json\", \"company\": \"SCI DU PARC\", \"siren\": \"512345679\", \"year\": 2011"),
+            std::string::npos)
+      << liste->body;
+  EXPECT_EQ(m_client->Get("/api/declarations/neuve.json", {{"Authorization", "Bearer jeton"}})->body,
+            aide::Contenu(m_espace / "neuve.json"));
   EXPECT_EQ(m_client->Delete("/api/declarations/neuve.json", {{"Authorization", "Bearer jeton"}})->status, 204);
   EXPECT_FALSE(fs::exists(m_espace / "neuve.json"));
   EXPECT_EQ(std::distance(fs::directory_iterator(m_espace / ".corbeille"), fs::directory_iterator()), 1);
@@ -188,16 +200,19 @@ TEST_F(Serveur, ScreensEnterCheckSaveAndRefuse) {
   // A page older than the declaration cannot change it; a refused value changes nothing.
   reponse = Poste("/d/parc.json/saisie", {{"ecran", "immeuble/1"}, {"version", v2}, {"c12140", "1e14"}});
   EXPECT_EQ(reponse->status, 422);
-  EXPECT_NE(reponse->body.find("Montant hors des bornes : au plus 10 000 000 000 000 en valeur absolue"), std::string::npos);
+  EXPECT_NE(reponse->body.find("Montant hors des bornes : au plus 10 000 000 000 000 en valeur absolue"),
+            std::string::npos);
   reponse = Poste("/d/parc.json/saisie", {{"ecran", "immeuble/1"}, {"version", v1}, {"c12140", "1"}});
   EXPECT_EQ(reponse->status, 409);
   EXPECT_NE(reponse->body.find("modifiée depuis l&#39;affichage de cette page"), std::string::npos);
-  reponse = Poste("/d/parc.json/saisie", {{"ecran", "associe/0"}, {"version", v2}, {"c12521", "31/02/1961"}, {"c12057", "Anne"}});
+  reponse = Poste("/d/parc.json/saisie",
+                  {{"ecran", "associe/0"}, {"version", v2}, {"c12521", "31/02/1961"}, {"c12057", "Anne"}});
   EXPECT_EQ(reponse->status, 422);
   EXPECT_NE(reponse->body.find("Date attendue au format jj/mm/aaaa"), std::string::npos);
-  EXPECT_NE(reponse->body.find("value=\"31/02/1961\" id=\"c12521\" name=\"c12521\" aria-invalid=\"true\""), std::string::npos);
+  EXPECT_NE(reponse->body.find("value=\"31/02/1961\" id=\"c12521\" name=\"c12521\" aria-invalid=\"true\""),
+            std::string::npos);
   EXPECT_EQ(Version(reponse->body), std::to_string(std::stoi(v2) + 1));  // the first name went in
-  EXPECT_EQ(aide::Contenu(m_espace / "parc.json"), kExemple);          // nothing saved yet
+  EXPECT_EQ(aide::Contenu(m_espace / "parc.json"), kExemple);            // nothing saved yet
 
   // Leaving a partner's screen with the name empty shows its message and the cursor on the name.
   Poste("/d/parc.json/saisie", {{"ecran", "associe/0"}, {"version", Version(reponse->body)}, {"c12055", ""}});
@@ -207,7 +222,8 @@ TEST_F(Serveur, ScreensEnterCheckSaveAndRefuse) {
   EXPECT_NE(page->body.find("href=\"/d/parc.json/associe/1\">Continuer sans corriger"), std::string::npos);
   // A name holding markup and a right-to-left override: the input keeps it as entered, the page
   // around it shows the override as an escape, so it cannot reverse what follows.
-  Poste("/d/parc.json/saisie", {{"ecran", "associe/0"}, {"version", Version(page->body)}, {"c12055", "BERTRAND\u202e<b>"}});
+  Poste("/d/parc.json/saisie",
+        {{"ecran", "associe/0"}, {"version", Version(page->body)}, {"c12055", "BERTRAND\u202e<b>"}});
   page = Get("/d/parc.json/associe/0");
   EXPECT_NE(page->body.find("value=\"BERTRAND\u202e&lt;b&gt;\""), std::string::npos);
   EXPECT_NE(page->body.find("BERTRAND\\u202e&lt;b&gt;"), std::string::npos);
@@ -255,7 +271,8 @@ TEST_F(Serveur, ScreensEnterCheckSaveAndRefuse) {
   Poste("/espace/suivante", {{"source", "parc.json"}, {"nom", "parc-2012"}});
   Poste("/espace/duplique", {{"source", "parc.json"}, {"nom", "copie"}});
   Poste("/espace/supprime", {{"nom", "copie.json"}});
-  EXPECT_EQ(Lance("summary espace/parc-2012.json").sortie.find("Année                       2012") != std::string::npos, true);
+  EXPECT_EQ(Lance("summary espace/parc-2012.json").sortie.find("Année                       2012") != std::string::npos,
+            true);
   EXPECT_NE(Lance("summary espace/parc-2012.json").sortie.find("BERTRAND Paul"), std::string::npos);
   EXPECT_FALSE(fs::exists(m_espace / "copie.json"));
   EXPECT_EQ(std::distance(fs::directory_iterator(m_espace / ".corbeille"), fs::directory_iterator()), 1);

@@ -11,7 +11,7 @@
 namespace hote2072 {
 
 struct Option {
-  std::string noms;                        // "-o,--output", "--json"; "IN" for a positional argument
+  std::string noms;  // "-o,--output", "--json"; "IN" for a positional argument
   std::string aide;
   // A flag sets a bool, an option a text, a positional argument taking several values a list.
   std::variant<std::string*, bool*, std::vector<std::string>*> cible;

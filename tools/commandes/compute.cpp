@@ -72,7 +72,8 @@ int CalculeFichiers(const Options& o) {
   EnParallele(o.entrees.size(), [&](std::size_t k) {
     std::ostringstream flot;
     const std::string& entree = o.entrees[k];
-    statuts[k] = CalculeFichier(o, entree, (std::filesystem::path(o.dossier) / std::filesystem::path(entree).filename()).string(), flot);
+    statuts[k] = CalculeFichier(
+        o, entree, (std::filesystem::path(o.dossier) / std::filesystem::path(entree).filename()).string(), flot);
     erreurs[k] = flot.str();
   });
   std::size_t echecs = 0;
@@ -89,37 +90,35 @@ int CalculeFichiers(const Options& o) {
 
 Commande CommandeCompute() {
   auto o = std::make_shared<Options>();
-  return {"compute",
-          "Load declarations, compute them and write the computed declarations",
-          {{.noms = "IN",
-            .aide = "declaration files to read, - for standard input",
-            .cible = &o->entrees,
-            .requise = true},
-           {.noms = "-o,--output",
-            .aide = "file to write, - (the default) for standard output",
-            .cible = &o->sortie,
-            .donnee = &o->parSortie},
-           {"--out-dir",
-            "folder to write each computed declaration to, under its file's name (needed for several files, which are "
-            "computed on all cores)",
-            &o->dossier},
-           {"--all", "write every letter, those equal to a new record's value included", &o->toutes},
-           {"--selected",
-            "write the letters the form shows (kept or marked by the selection), defaults included: for reading",
-            &o->selection},
-           {"--compact", "write letters without their \"field\" and \"record\" names", &o->compact}},
-          [o] {
-            if (!o->dossier.empty() && o->parSortie) {
-              std::cerr << "sci2072 compute: -o and --out-dir exclude each other\n";
-              return kUsage;
-            }
-            if (o->dossier.empty() && o->entrees.size() > 1) {
-              std::cerr << "sci2072 compute: several files are written to a folder: give it with --out-dir\n";
-              return kUsage;
-            }
-            if (!o->dossier.empty()) return CalculeFichiers(*o);
-            return CalculeFichier(*o, o->entrees.front(), o->sortie, std::cerr);
-          }};
+  return {
+      "compute",
+      "Load declarations, compute them and write the computed declarations",
+      {{.noms = "IN", .aide = "declaration files to read, - for standard input", .cible = &o->entrees, .requise = true},
+       {.noms = "-o,--output",
+        .aide = "file to write, - (the default) for standard output",
+        .cible = &o->sortie,
+        .donnee = &o->parSortie},
+       {"--out-dir",
+        "folder to write each computed declaration to, under its file's name (needed for several files, which are "
+        "computed on all cores)",
+        &o->dossier},
+       {"--all", "write every letter, those equal to a new record's value included", &o->toutes},
+       {"--selected",
+        "write the letters the form shows (kept or marked by the selection), defaults included: for reading",
+        &o->selection},
+       {"--compact", "write letters without their \"field\" and \"record\" names", &o->compact}},
+      [o] {
+        if (!o->dossier.empty() && o->parSortie) {
+          std::cerr << "sci2072 compute: -o and --out-dir exclude each other\n";
+          return kUsage;
+        }
+        if (o->dossier.empty() && o->entrees.size() > 1) {
+          std::cerr << "sci2072 compute: several files are written to a folder: give it with --out-dir\n";
+          return kUsage;
+        }
+        if (!o->dossier.empty()) return CalculeFichiers(*o);
+        return CalculeFichier(*o, o->entrees.front(), o->sortie, std::cerr);
+      }};
 }
 
 }  // namespace hote2072

@@ -21,7 +21,8 @@ void AfficheLignes(const std::string& source, const std::string& prefixe, const 
   for (std::size_t k = 0; k < lignes.size() && k < kLignesAffichees; ++k)
     std::cerr << lettres::Lisible(source) << ": " << prefixe << lettres::Lisible(lignes[k]) << "\n";
   if (lignes.size() > kLignesAffichees)
-    std::cerr << lettres::Lisible(source) << ": ... and " << lignes.size() - kLignesAffichees << " more " << pluriel << "\n";
+    std::cerr << lettres::Lisible(source) << ": ... and " << lignes.size() - kLignesAffichees << " more " << pluriel
+              << "\n";
 }
 
 }  // namespace
@@ -57,8 +58,8 @@ Commande CommandeMigrate() {
               if (!migration.racine) {
                 const auto problemes = rapport.problemes();
                 AfficheLignes(source, "", problemes, "problems");
-                std::cerr << lettres::Lisible(source) << ": " << problemes.size() << (problemes.size() == 1 ? " problem" : " problems")
-                          << "; nothing written\n";
+                std::cerr << lettres::Lisible(source) << ": " << problemes.size()
+                          << (problemes.size() == 1 ? " problem" : " problems") << "; nothing written\n";
                 return kEntreeInvalide;
               }
               EcritFichier(o->sortie, EcritJson(Ecrit(*migration.racine, false)));

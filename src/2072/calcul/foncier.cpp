@@ -20,15 +20,16 @@ void TPropriete2072::CalculProprieteFoncier2072() {
   // The table holds no negative rate: every option but "Autre cas" takes its rate.
   f.setTauxDeduction(DonneTauxDeduction(f.getOptionTauxDeduction()));
   const bool deductionAuTaux = f.getOptionTauxDeduction() != OptionTauxDeduction::AutreCas;
-  if (deductionAuTaux) f.setDeductionFraisDivers(TDonnee2072::Arrondi(f.getBaseCalculDeduction() * f.getTauxDeduction()));
+  if (deductionAuTaux)
+    f.setDeductionFraisDivers(TDonnee2072::Arrondi(f.getBaseCalculDeduction() * f.getTauxDeduction()));
 
   f.setTotalCharge(f.getChargesRecuperable() + f.getIndemniteEtFrais() + f.getFraisGerance() + forfait.getMontant() +
                    f.getAssurance() + f.getTravauxReparation() + f.getChargesEspacesNaturels() +
                    f.getTravauxGrosseReparation() + f.getImpotEtTaxe() + f.getProvision() - f.getRegularisation() +
                    f.getTravauxProprieteRurale());
-  f.setRevenuOuDeficit(f.getTotalRecette() - (f.getTotalCharge() + f.getInteretEmprunt() +
-                                              f.getDeductionAmortissement() + f.getTravauxTransformation() +
-                                              f.getAssuranceFraisZR() + f.getDeductionFraisDivers()));
+  f.setRevenuOuDeficit(f.getTotalRecette() -
+                       (f.getTotalCharge() + f.getInteretEmprunt() + f.getDeductionAmortissement() +
+                        f.getTravauxTransformation() + f.getAssuranceFraisZR() + f.getDeductionFraisDivers()));
 
   // The partners' remuneration is reduced at the deduction's rate; with an entered deduction,
   // at the rate it makes of the receipts (none when there are no receipts).
@@ -36,7 +37,8 @@ void TPropriete2072::CalculProprieteFoncier2072() {
   if (deductionAuTaux)
     remunerationNette = (1 - f.getTauxDeduction()) * f.getRemunerationBruteAssocie();
   else if (f.getBaseCalculDeduction() != 0)
-    remunerationNette = (1 - f.getDeductionFraisDivers() / f.getBaseCalculDeduction()) * f.getRemunerationBruteAssocie();
+    remunerationNette =
+        (1 - f.getDeductionFraisDivers() / f.getBaseCalculDeduction()) * f.getRemunerationBruteAssocie();
   f.setRemunerationNetteAssocie(remunerationNette);
 
   f.setResultat(f.getRevenuOuDeficit() + f.getReintegrationDeduction() + f.getRevenuAutreSI() -

@@ -56,7 +56,8 @@ const std::array<Ligne2072E, Cumul2072E::kNbLignes>& Lignes() {
 }  // namespace
 
 void Cumul2072E::Ajoute(const Foncier& foncier) {
-  for (std::size_t k = 0; k < kNbLignes; ++k) m_cumuls[k] += Lignes()[k].montant(foncier) * parametres::kCoefficient2072E;
+  for (std::size_t k = 0; k < kNbLignes; ++k)
+    m_cumuls[k] += Lignes()[k].montant(foncier) * parametres::kCoefficient2072E;
 }
 
 void Cumul2072E::Ecrit(TInfogene2072& infogene, const TDonneeIS2072& is) const {

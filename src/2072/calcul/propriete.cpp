@@ -46,8 +46,8 @@ void TPropriete2072::CalculPropriete2072() {
     double deduction = 0;
     Amortissement2072.CalculAmortissementPropriete(&deduction, false);
     foncier.setDeductionAmortissement(deduction);
-    if (Amortissement2072.getAnnee() >= parametres::kPremiereAnneePlafond && DateAcquisition >= parametres::kDebutPlafond &&
-        EstPlafonnable(OptionFiscale))
+    if (Amortissement2072.getAnnee() >= parametres::kPremiereAnneePlafond &&
+        DateAcquisition >= parametres::kDebutPlafond && EstPlafonnable(OptionFiscale))
       foncier.setAmortissementSIPlafonnable(deduction);
   }
   CalculProprieteFoncier2072();

@@ -47,9 +47,15 @@ const std::array<ListeSaisies, kNbAssocies> kIdentites{{
 }};
 
 const std::array<ListeSaisies, kNbAssocies> kAdresses{{
-    {{"NumeroVoie", "8"}, {"TypeVoie", "rue"}, {"TypeEtNomVoie", "des Songes"}, {"CodePostal", "75011"},
+    {{"NumeroVoie", "8"},
+     {"TypeVoie", "rue"},
+     {"TypeEtNomVoie", "des Songes"},
+     {"CodePostal", "75011"},
      {"Ville", "PARIS"}},
-    {{"NumeroVoie", "40"}, {"TypeVoie", "boulevard"}, {"TypeEtNomVoie", "des Chimères"}, {"CodePostal", "75012"},
+    {{"NumeroVoie", "40"},
+     {"TypeVoie", "boulevard"},
+     {"TypeEtNomVoie", "des Chimères"},
+     {"CodePostal", "75012"},
      {"Ville", "PARIS"}},
 }};
 

@@ -14,7 +14,7 @@ void Signale(const char* champ, const char* message) { kel::Assert(false, champ,
 }  // namespace
 
 const lettres::DescriptionLettre* TrouveChamp(const std::vector<lettres::DescriptionLettre>& descriptions,
-                                             const char* champ) {
+                                              const char* champ) {
   for (const lettres::DescriptionLettre& d : descriptions)
     if (std::strcmp(d.champ, champ) == 0) return &d;
   Signale(champ, "sample field missing from the record's letter table");

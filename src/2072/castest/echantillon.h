@@ -40,8 +40,7 @@ class Valeur {
  public:
   Valeur(const char* texte) : m_valeur(texte) {}
   template <class N>
-    requires std::is_arithmetic_v<N>
-  Valeur(N nombre) : m_valeur(static_cast<double>(nombre)) {}
+  requires std::is_arithmetic_v<N> Valeur(N nombre) : m_valeur(static_cast<double>(nombre)) {}
   const std::variant<const char*, double>& get() const { return m_valeur; }
 
  private:
@@ -60,7 +59,7 @@ using ListeSaisies = std::vector<Saisie>;
 void Stocke(const lettres::RefChamp& champ, const lettres::DescriptionLettre& description, const Valeur& valeur);
 // The description of the field of that name, or null (reported) when the table lacks it.
 const lettres::DescriptionLettre* TrouveChamp(const std::vector<lettres::DescriptionLettre>& descriptions,
-                                             const char* champ);
+                                              const char* champ);
 
 // Stores every value in the record through its letter table `table`.
 template <class R, class T>

@@ -29,6 +29,7 @@ constexpr std::array<ComposantExemple, 4> kComposants{{
 }  // namespace
 
 void TPropriete2072::CasTestXX() {
+  // clang-format off
   Remplit(*this, {
       {"CodePropriete", kCodePropriete},
       {"Nom", kSocieteNom},
@@ -44,6 +45,7 @@ void TPropriete2072::CasTestXX() {
   Remplit(getAdresse(), {{"NumeroVoie", "25"}, {"TypeVoie", "Rue"}, {"TypeEtNomVoie", "de l'Exemple"},
                         {"CodePostal", "75010"}, {"Ville", "PARIS"}});
 }
+// clang-format on
 
 void TPropriete2072::CasTest() {
   CasTestXX();
@@ -54,19 +56,21 @@ void TPropriete2072::CasTest() {
 }
 
 void TLocataire::CasTestXX() {
-  Remplit(*this, {{"CodePropriete", kCodePropriete}, {"Nom", "LOCATAIRE"}, {"Prenom", "Simone"},
-                 {"Localisation", "Etage 3 porte B"}});
+  Remplit(*this, {{"CodePropriete", kCodePropriete},
+                  {"Nom", "LOCATAIRE"},
+                  {"Prenom", "Simone"},
+                  {"Localisation", "Etage 3 porte B"}});
 }
 
 void TBeneficiaire::CasTestXX() {
   Remplit(*this, {
-      {"CodePropriete", kCodePropriete},
-      {"IdentiteBeneficiaire", "ASSOCIATION EXEMPLE"},
-      {"AdresseBeneficiaire", "25 Rue de l'Exemple 75010 PARIS"},
-      {"SIRENBeneficiaire", "123456789"},
-      {"NICBeneficiaire", "12345"},
-      {"SIRETBeneficiaire", "12345678912345"},
-  });
+                     {"CodePropriete", kCodePropriete},
+                     {"IdentiteBeneficiaire", "ASSOCIATION EXEMPLE"},
+                     {"AdresseBeneficiaire", "25 Rue de l'Exemple 75010 PARIS"},
+                     {"SIRENBeneficiaire", "123456789"},
+                     {"NICBeneficiaire", "12345"},
+                     {"SIRETBeneficiaire", "12345678912345"},
+                 });
 }
 
 void TAmortissementComposant::CasTestXX() {
@@ -79,16 +83,20 @@ void TAmortissementComposant::CasTest() {
 }
 
 void TComposant::CasTestXX(std::size_t numero) {
+  // clang-format off
   const ComposantExemple& c = kComposants.at(numero);
   Remplit(*this, {{"CodePropriete", kCodePropriete}, {"Nom", c.nom}, {"NomSaisi", c.nomSaisi},
                  {"DateAcquisition", c.dateAcquisition}, {"ModeAmortissement", c.modeAmortissement},
                  {"MontantAmort", c.montantAmort}});
 }
+// clang-format on
 
+// clang-format off
 void TDonneeProprieteFoncierPropriete::CasTestXX() {
   Remplit(*this, {{"LoyerBrut", 60000}, {"TotalRecette", 60000}, {"TotalRecetteCRLCalcul", 60000},
                  {"FraisGerance", 5000}, {"Assurance", 5000}});
 }
+// clang-format on
 
 void TDonneeProprieteFoncierPropriete::CasTest() {
   CasTestXX();

@@ -6,12 +6,9 @@ namespace {
 
 long Lit(DateBien date, const TPropriete2072& p) {
   switch (date) {
-    case DateBien::Acquisition:
-      return p.getDateAcquisition();
-    case DateBien::Achevement:
-      return p.getDateAchevement();
-    case DateBien::DebutLigne1:
-      return p.getAmortissement2072().getLigne(1).DateDebut;
+    case DateBien::Acquisition: return p.getDateAcquisition();
+    case DateBien::Achevement: return p.getDateAchevement();
+    case DateBien::DebutLigne1: return p.getAmortissement2072().getLigne(1).DateDebut;
   }
   return 0;
 }
@@ -21,20 +18,13 @@ long Lit(DateBien date, const TPropriete2072& p) {
 bool Compare(Comparaison comparaison, long date, long borne, long borneHaute, const TControle& c) {
   if (borne == kFinAnnee) borne = c.FinAnnee();
   switch (comparaison) {
-    case Comparaison::Vide:
-      return date == 0;
-    case Comparaison::Renseignee:
-      return date != 0;
-    case Comparaison::Avant:
-      return date < borne;
-    case Comparaison::AuPlusTard:
-      return date <= borne;
-    case Comparaison::Apres:
-      return date > borne;
-    case Comparaison::AuMoins:
-      return date >= borne;
-    case Comparaison::Hors:
-      return date < borne || date > borneHaute;
+    case Comparaison::Vide: return date == 0;
+    case Comparaison::Renseignee: return date != 0;
+    case Comparaison::Avant: return date < borne;
+    case Comparaison::AuPlusTard: return date <= borne;
+    case Comparaison::Apres: return date > borne;
+    case Comparaison::AuMoins: return date >= borne;
+    case Comparaison::Hors: return date < borne || date > borneHaute;
   }
   return false;
 }

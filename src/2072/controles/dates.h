@@ -21,7 +21,9 @@ inline constexpr Options kAmortissement = [] {
   for (long code : zorfiscal2072::kOptionsAmortissement) o |= Option(code);
   return o;
 }();
-constexpr bool Contient(Options options, long code) { return options == kToutesOptions || (options & Option(code)) != 0; }
+constexpr bool Contient(Options options, long code) {
+  return options == kToutesOptions || (options & Option(code)) != 0;
+}
 
 enum class DateBien : std::uint8_t { Acquisition, Achevement, DebutLigne1 };
 enum class Comparaison : std::uint8_t { Vide, Renseignee, Avant, AuPlusTard, Apres, AuMoins, Hors };

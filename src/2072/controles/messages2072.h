@@ -23,6 +23,7 @@ enum class EnregistrementMessage : std::uint8_t {
 
 // Numbers 1 to 74 are the first form of each identifier, kept for the hosts that show them;
 // the checks emit numbers from 76 on.
+// clang-format off
 #define MESSAGES_2072(X) \
   X(1, ID_MESS72_SISAISIENOM, Aucun, "Dénomination de la société non renseignée") \
   X(2, ID_MESS72_SISAISIENOMPREC, Aucun, "Dénomination précédente de la société non renseignée") \
@@ -276,6 +277,7 @@ enum class EnregistrementMessage : std::uint8_t {
   X(167, ID_ERREUR72_DATES_EF_1, General, \
     "Début de l'exercice ni dans l'année de la déclaration ni dans l'année précédente") \
   X(168, ID_ERREUR72_DATES_EF_2, General, "Clôture de l'exercice hors de l'année de la déclaration")
+// clang-format on
 
 // A message by its identifier; its value is its number.
 enum class NumeroMessage : short {

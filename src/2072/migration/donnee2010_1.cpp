@@ -128,7 +128,8 @@ void DepartementNaissance(AnciennesLettres& l) {
   if (connu)
     l.Ajoute(12061, std::to_string(code));
   else
-    l.Force(12061, std::to_string(kEntreeVide), "old department " + lettres::Cite(l.Texte(12061)) + " is not in the list of departments");
+    l.Force(12061, std::to_string(kEntreeVide),
+            "old department " + lettres::Cite(l.Texte(12061)) + " is not in the list of departments");
 }
 
 // 11. Titles of the manager, accountant and administrator.

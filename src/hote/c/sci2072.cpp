@@ -81,9 +81,11 @@ std::optional<Index> LitIndex(sci2072_declaration* d, const sci2072_niveau* inde
   }
   Index lu;
   for (std::size_t k = 0; k < niveaux; ++k) {
-    if (TrouveNiveau(index[k].cle) == nullptr || std::any_of(lu.begin(), lu.end(), [&](const auto& p) { return p.first == index[k].cle; })) {
-      Echec(d, SCI2072_USAGE, "index level " + std::to_string(index[k].cle) +
-                                  (TrouveNiveau(index[k].cle) ? " given twice" : " is not a level key"));
+    if (TrouveNiveau(index[k].cle) == nullptr ||
+        std::any_of(lu.begin(), lu.end(), [&](const auto& p) { return p.first == index[k].cle; })) {
+      Echec(d, SCI2072_USAGE,
+            "index level " + std::to_string(index[k].cle) +
+                (TrouveNiveau(index[k].cle) ? " given twice" : " is not a level key"));
       return std::nullopt;
     }
     lu.emplace_back(index[k].cle, index[k].position);
@@ -115,8 +117,9 @@ sci2072_statut Charge(sci2072_declaration* d, std::unique_ptr<TDonnee2072> racin
 
 sci2072_statut Position(sci2072_declaration* d, int position, std::size_t nombre, const char* quoi) {
   if (position >= 0 && static_cast<std::size_t>(position) < nombre) return SCI2072_OK;
-  return Echec(d, SCI2072_USAGE, "there is no " + std::string(quoi) + " " + std::to_string(position) + " (" +
-                                     std::to_string(nombre) + ")");
+  return Echec(
+      d, SCI2072_USAGE,
+      "there is no " + std::string(quoi) + " " + std::to_string(position) + " (" + std::to_string(nombre) + ")");
 }
 
 sci2072_statut Lit(sci2072_declaration* d, int code, const sci2072_niveau* index, std::size_t niveaux, char** valeur) {
@@ -221,8 +224,8 @@ sci2072_statut sci2072_modifie_lettre(sci2072_declaration* d, int code, const sc
   return Appel(d, [&] { return Modifie(d, code, index, niveaux, valeur); });
 }
 
-sci2072_statut sci2072_lit_champ(sci2072_declaration* d, const char* champ, const sci2072_niveau* index,
-                                 size_t niveaux, char** valeur) {
+sci2072_statut sci2072_lit_champ(sci2072_declaration* d, const char* champ, const sci2072_niveau* index, size_t niveaux,
+                                 char** valeur) {
   return Appel(d, [&] {
     int code = 0;
     if (const auto s = Code(d, champ, index, niveaux, code); s != SCI2072_OK) return s;
@@ -252,11 +255,13 @@ sci2072_statut sci2072_nombre(sci2072_declaration* d, int cle, const sci2072_niv
     for (const Niveau* n = TrouveNiveau(niveau->parent); n != nullptr; n = TrouveNiveau(n->parent), ++attendus) {
       const int position = PositionDans(*lu, n->cle);
       const int parent = n->parent == 0 ? 0 : PositionDans(*lu, n->parent);
-      if (position < 0) return Echec(d, SCI2072_USAGE, "the index lacks level " + std::to_string(n->cle) + " (" + n->nom + ")");
+      if (position < 0)
+        return Echec(d, SCI2072_USAGE, "the index lacks level " + std::to_string(n->cle) + " (" + n->nom + ")");
       if (const auto s = Position(d, position, Nombre(*d->racine, n->cle, parent), n->nom); s != SCI2072_OK) return s;
     }
     if (lu->size() != attendus)
-      return Echec(d, SCI2072_USAGE, "the index holds levels other than those of the " + std::string(niveau->pluriel) + "' owner");
+      return Echec(d, SCI2072_USAGE,
+                   "the index holds levels other than those of the " + std::string(niveau->pluriel) + "' owner");
     const int parent = niveau->parent == 0 ? 0 : PositionDans(*lu, niveau->parent);
     *nombre = Nombre(*d->racine, cle, parent);
     return SCI2072_OK;
@@ -274,8 +279,9 @@ sci2072_statut sci2072_annee(sci2072_declaration* d, long* annee) {
 sci2072_statut sci2072_modifie_annee(sci2072_declaration* d, long annee) {
   return Appel(d, [&] {
     if (annee < kAnneeMin || annee > kAnneeMax)
-      return Echec(d, SCI2072_INVALIDE, "the year must be from " + std::to_string(kAnneeMin) + " to " +
-                                            std::to_string(kAnneeMax) + " (found " + std::to_string(annee) + ")");
+      return Echec(d, SCI2072_INVALIDE,
+                   "the year must be from " + std::to_string(kAnneeMin) + " to " + std::to_string(kAnneeMax) +
+                       " (found " + std::to_string(annee) + ")");
     d->racine->setAnnee(annee);
     return SCI2072_OK;
   });
@@ -331,8 +337,9 @@ sci2072_statut sci2072_selection_enregistrement(sci2072_declaration* d, const sc
 sci2072_statut sci2072_resume(sci2072_declaration* d, int tous_associes, char** json) {
   return Appel(d, [&] {
     if (json == nullptr) return Echec(d, SCI2072_USAGE, "no place for the JSON");
-    return Rend(d, ResumeJson(ConstruitResume(*d->racine, {.tousAssocies = tous_associes != 0, .codesDonnes = d->codesDonnes})),
-                json);
+    return Rend(
+        d, ResumeJson(ConstruitResume(*d->racine, {.tousAssocies = tous_associes != 0, .codesDonnes = d->codesDonnes})),
+        json);
   });
 }
 

@@ -82,7 +82,8 @@ std::unique_ptr<TDonnee2072> Charge(const FichierDeclaration& fichier, Rapport& 
     if (niveaux.empty())
       chargeSuite(*racine);
     else if (!PourEnregistrementAuNiveau(*racine, niveaux.back(), index, chargeSuite))
-      for (std::size_t k = debut; k < fin; ++k) rapport.Ajoute(lettres[k], "no record of the declaration took this letter");
+      for (std::size_t k = debut; k < fin; ++k)
+        rapport.Ajoute(lettres[k], "no record of the declaration took this letter");
   }
 
   const Codes finals = LitCodes(*racine);
@@ -101,7 +102,8 @@ std::unique_ptr<TDonnee2072> Charge(const FichierDeclaration& fichier, Rapport& 
 std::unordered_set<std::string> CodesDonnes(const FichierDeclaration& fichier) {
   std::unordered_set<std::string> codes;
   for (const LettreFichier& l : fichier.lettres)
-    if (const auto* e = EntreeDictionnaire2072(static_cast<int>(l.code)); e != nullptr && e->lettre.role == lettres::Role::Cle)
+    if (const auto* e = EntreeDictionnaire2072(static_cast<int>(l.code));
+        e != nullptr && e->lettre.role == lettres::Role::Cle)
       codes.insert(l.valeur);
   return codes;
 }

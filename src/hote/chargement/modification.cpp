@@ -46,11 +46,10 @@ Issue Atteint(const TDonnee2072& racine, int code, Index& index, bool creation, 
       nouveau = true;
       continue;
     }
-    return Refuse(Refus::Usage, DecritLettre(lettre) + ": there is no " + n.nom + " " + std::to_string(position) +
-                                    " (" + std::to_string(nombre) + " " + (nombre == 1 ? n.nom : n.pluriel) +
-                                    (creation && dernier && n.parPositionDe == 0
-                                         ? "; the next position adds one)"
-                                         : ")"));
+    return Refuse(Refus::Usage,
+                  DecritLettre(lettre) + ": there is no " + n.nom + " " + std::to_string(position) + " (" +
+                      std::to_string(nombre) + " " + (nombre == 1 ? n.nom : n.pluriel) +
+                      (creation && dernier && n.parPositionDe == 0 ? "; the next position adds one)" : ")"));
   }
   return {};
 }
@@ -99,8 +98,8 @@ Issue ChangeLettre(TDonnee2072& racine, int code, Index index, const std::string
   const References references(racine);
   const Niveau* cle = e->lettre.role == lettres::Role::Cle ? NiveauDeLaCle(code) : nullptr;
   const int position = cle ? PositionDans(index, cle->cle) : 0;
-  std::string probleme = cle ? ProblemeCle(references.codes(), *cle, position, valeur)
-                             : references.Probleme(lettre, nullptr);
+  std::string probleme =
+      cle ? ProblemeCle(references.codes(), *cle, position, valeur) : references.Probleme(lettre, nullptr);
   if (!probleme.empty()) return Refuse(Refus::Valeur, DecritLettre(lettre) + ": " + probleme);
 
   if (nouveau) {

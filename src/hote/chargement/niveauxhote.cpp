@@ -37,7 +37,8 @@ constexpr Libelle kLibelles[] = {
 };
 
 std::size_t RangEcriture(int cle) {
-  const auto it = std::find_if(std::begin(kLibelles), std::end(kLibelles), [cle](const Libelle& l) { return l.cle == cle; });
+  const auto it =
+      std::find_if(std::begin(kLibelles), std::end(kLibelles), [cle](const Libelle& l) { return l.cle == cle; });
   return static_cast<std::size_t>(it - std::begin(kLibelles));
 }
 
@@ -122,7 +123,8 @@ const std::vector<Niveau>& Niveaux() {
     }
     // Owners stay before the levels they own: the engine lists them so, and the words list
     // each owner before its levels.
-    std::stable_sort(n.begin(), n.end(), [](const Niveau& a, const Niveau& b) { return RangEcriture(a.cle) < RangEcriture(b.cle); });
+    std::stable_sort(n.begin(), n.end(),
+                     [](const Niveau& a, const Niveau& b) { return RangEcriture(a.cle) < RangEcriture(b.cle); });
     return n;
   }();
   return niveaux;

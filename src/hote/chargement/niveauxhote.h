@@ -44,14 +44,14 @@ inline constexpr int kPositionMax = 99999;
 
 struct Niveau {
   int cle;
-  int parent;           // key of the owning level, 0 for the root
-  const char* nom;      // "tenant", for messages
-  const char* pluriel;  // "tenants"
+  int parent;               // key of the owning level, 0 for the root
+  const char* nom;          // "tenant", for messages
+  const char* pluriel;      // "tenants"
   const char* nomFrancais;  // "locataire", for the summary
   // Shares (306) and distributions (307) exist one per property and per sale: their position
   // names the property (300) or the sale (305); loading never creates them. 0 elsewhere.
   int parPositionDe;
-  short lettreCle;      // the letter that gives its records their code, 0 when they have none
+  short lettreCle;  // the letter that gives its records their code, 0 when they have none
 };
 
 // Every level of the engine, owners before the levels they own, in the order declarations are

@@ -117,9 +117,9 @@ std::string ProblemeCode(const lettres::DescriptionLettre& d, lettres::Liste lis
   if (Entier(ValeurParDefaut(d.code), defaut) && defaut == code) return {};
   std::string texte = std::string("not a ") + NomDesCodes(liste) + "; expected ";
   if (entrees->size() > kEntreesCitees) {
-    const auto [min, max] = std::minmax_element(entrees->begin(), entrees->end(), [](const TElement& a, const TElement& b) {
-      return a.get_enum() < b.get_enum();
-    });
+    const auto [min, max] =
+        std::minmax_element(entrees->begin(), entrees->end(),
+                            [](const TElement& a, const TElement& b) { return a.get_enum() < b.get_enum(); });
     return texte + "a code of " + TTables_2072::NomListe(liste) + " (" + std::to_string(entrees->size()) +
            " codes from " + std::to_string(min->get_enum()) + " to " + std::to_string(max->get_enum()) +
            "; `sci2072 dictionary --lists` shows them)";
@@ -146,7 +146,8 @@ std::string ProblemeOffert(const lettres::DescriptionLettre& d, const std::strin
   if (offertes == nullptr) {
     texte += "none";
   } else {
-    for (std::size_t k = 0; k < offertes->size(); ++k) texte += (k ? ", " : "") + std::to_string((*offertes)[k].get_enum());
+    for (std::size_t k = 0; k < offertes->size(); ++k)
+      texte += (k ? ", " : "") + std::to_string((*offertes)[k].get_enum());
   }
   return texte + "); the computation takes it as given";
 }

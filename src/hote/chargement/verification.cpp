@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <limits>
-#include <optional>
 #include <map>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -95,7 +95,8 @@ class VerificationValeurs {
   VerificationValeurs(const Controles& controles, Rapport& rapport) : m_controles(controles), m_rapport(rapport) {}
 
   void Lettre(const LettreFichier& l, const lettres::DescriptionLettre& d) {
-    if (m_voisins.lu[static_cast<std::size_t>(d.code - lettres::kPremierCode)]) m_valeurs[{d.code, l.index}] = &l.valeur;
+    if (m_voisins.lu[static_cast<std::size_t>(d.code - lettres::kPremierCode)])
+      m_valeurs[{d.code, l.index}] = &l.valeur;
     if (!d.codee() && (d.gabarit == lettres::Gabarit::Libre || l.valeur.empty())) return;
     if (d.champType != nullptr || d.gabarit == lettres::Gabarit::Siret || d.gabarit == lettres::Gabarit::CodePostal)
       m_enAttente.emplace_back(&l, &d);
@@ -204,8 +205,10 @@ std::optional<std::uint64_t> Empreinte(const LettreFichier& l) {
 void TriePresqueTrie(std::vector<std::pair<std::uint64_t, std::size_t>>& empreintes) {
   const auto index = [](std::uint64_t e) { return e >> 16; };
   for (std::size_t debut = 0, fin = 0; debut < empreintes.size(); debut = fin) {
-    for (fin = debut + 1; fin < empreintes.size() && index(empreintes[fin].first) == index(empreintes[debut].first);) ++fin;
-    std::sort(empreintes.begin() + static_cast<std::ptrdiff_t>(debut), empreintes.begin() + static_cast<std::ptrdiff_t>(fin));
+    for (fin = debut + 1; fin < empreintes.size() && index(empreintes[fin].first) == index(empreintes[debut].first);)
+      ++fin;
+    std::sort(empreintes.begin() + static_cast<std::ptrdiff_t>(debut),
+              empreintes.begin() + static_cast<std::ptrdiff_t>(fin));
   }
   if (!std::is_sorted(empreintes.begin(), empreintes.end())) std::sort(empreintes.begin(), empreintes.end());
 }
@@ -230,8 +233,9 @@ void VerifieDoublons(const FichierDeclaration& fichier, Rapport& rapport) {
       premiere = k;
       continue;
     }
-    rapport.Ajoute(fichier.lettres[empreintes[k].second], "the same letter (code and index) is already given by letter " +
-                                                             std::to_string(fichier.lettres[empreintes[premiere].second].rang));
+    rapport.Ajoute(fichier.lettres[empreintes[k].second],
+                   "the same letter (code and index) is already given by letter " +
+                       std::to_string(fichier.lettres[empreintes[premiere].second].rang));
   }
 }
 
@@ -294,7 +298,8 @@ std::string ProblemeValeur(const lettres::DescriptionLettre& d, const std::strin
       double v = 0;
       if (!lettres::LitReel(valeur.c_str(), v)) return "not an amount; expected a number such as 1234.56 or 1234,56";
       if (!(std::fabs(v) <= kMontantMax))  // NaN included
-        return "amount beyond " + std::string(kMontantMaxTexte) + " (10^13) in absolute value, which no declaration holds";
+        return "amount beyond " + std::string(kMontantMaxTexte) +
+               " (10^13) in absolute value, which no declaration holds";
       if (d.primitive == Primitive::Reel) return {};
       // The field is written back with a fixed count of decimals: more would not survive.
       const int decimales = d.taille == 5 ? 5 : 2;

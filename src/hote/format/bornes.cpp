@@ -107,8 +107,7 @@ void VerifieBornes(const FichierDeclaration& fichier, Rapport& rapport) {
       dit = true;
       rapport.Ajoute(l, "the file's letters would create " + Nombre(associes) + " partners and " + Nombre(autres) +
                             " " + pluriel + ", that is " + Nombre(associes * autres) + " " + quotes +
-                            " (one per partner and " + quoi + "); a declaration holds at most " +
-                            Nombre(kQuotesMax));
+                            " (one per partner and " + quoi + "); a declaration holds at most " + Nombre(kQuotesMax));
     };
     plafond(proprietes, "property", "properties", "shares", tropQuotes);
     plafond(cessions, "sale", "sales", "distributions", tropRepartitions);
@@ -118,9 +117,10 @@ void VerifieBornes(const FichierDeclaration& fichier, Rapport& rapport) {
       rapport.Ajoute(l, "the file's letters would create " + Nombre(tous) + " records (" + Nombre(associes) +
                             " partners, " + Nombre(proprietes) + " properties, " + Nombre(cessions) +
                             " sales, a share per partner and property, a distribution per partner and sale), but "
-                            "the file holds " + Nombre(fichier.lettres.size()) + " letters: beyond " +
-                            Nombre(kEnregistrementsLibres) + " records, loading creates at most " +
-                            Nombre(kEnregistrementsParLettre) + " per letter of the file");
+                            "the file holds " +
+                            Nombre(fichier.lettres.size()) + " letters: beyond " + Nombre(kEnregistrementsLibres) +
+                            " records, loading creates at most " + Nombre(kEnregistrementsParLettre) +
+                            " per letter of the file");
     }
   }
 }

@@ -38,8 +38,8 @@ std::string DecritIndex(const Index& index) {
 
 std::string DecritLettre(const LettreFichier& lettre) {
   // A letter given alone (through the library's calls) has no rank in a file.
-  std::string texte = (lettre.rang == 0 ? "" : "letter " + std::to_string(lettre.rang) + ": ") + "code " +
-                      std::to_string(lettre.code);
+  std::string texte =
+      (lettre.rang == 0 ? "" : "letter " + std::to_string(lettre.rang) + ": ") + "code " + std::to_string(lettre.code);
   const auto* entree = (lettre.code >= 0 && lettre.code <= 32767)
                            ? zorfiscal2072::EntreeDictionnaire2072(static_cast<int>(lettre.code))
                            : nullptr;

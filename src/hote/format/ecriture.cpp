@@ -91,7 +91,8 @@ struct LettresEnregistrement::Groupe {
       const arbre::Champ* trouve = nullptr;
       for (const arbre::Champ& c : sousArbre.champs())
         if (c.description->code == e->lettre.code) trouve = &c;
-      if (trouve == nullptr) throw std::logic_error("letter " + std::to_string(e->lettre.code) + " is no field of its record");
+      if (trouve == nullptr)
+        throw std::logic_error("letter " + std::to_string(e->lettre.code) + " is no field of its record");
       g.champs.push_back(*trouve);
     }
     // The model: the record at position 0 of every level on the way.
@@ -136,7 +137,8 @@ std::string_view LettresEnregistrement::Texte(std::size_t k) const {
   if (!champ) return {};  // an empty holder takes no letter
   // A text within its bound is its own letter: no copy. The letter's text would end at a
   // zero byte.
-  if (auto* const* texte = std::get_if<std::string*>(&*champ); texte != nullptr && c.description->primitive == lettres::Primitive::Texte) {
+  if (auto* const* texte = std::get_if<std::string*>(&*champ);
+      texte != nullptr && c.description->primitive == lettres::Primitive::Texte) {
     const std::string_view t((*texte)->c_str());
     if (c.description->taille < 1 || lettres::NombreCaracteres(t) < static_cast<std::size_t>(c.description->taille))
       return t;
@@ -233,7 +235,8 @@ FichierDeclaration Ecrit(TDonnee2072& racine, bool toutes) {
 void EcritDeclaration(const std::string& chemin, TDonnee2072& racine, bool toutes, bool annote) {
   EcritFichier(chemin, [&](const auto& ecrit) {
     EcrivainJson json(ecrit, racine.getAnnee(), annote);
-    EcritLettres(racine, toutes, [&](int code, const Index& index, std::string_view valeur) { json.Ajoute(code, index, valeur); });
+    EcritLettres(racine, toutes,
+                 [&](int code, const Index& index, std::string_view valeur) { json.Ajoute(code, index, valeur); });
     json.Termine();
   });
 }

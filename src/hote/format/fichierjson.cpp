@@ -18,9 +18,7 @@ using json = nlohmann::json;
 namespace {
 
 // "\"300\" to \"310\"": the level keys, as an index's members name them.
-std::string Cles() {
-  return "\"" + std::to_string(kPremiereCle) + "\" to \"" + std::to_string(kDerniereCle) + "\"";
-}
+std::string Cles() { return "\"" + std::to_string(kPremiereCle) + "\" to \"" + std::to_string(kDerniereCle) + "\""; }
 
 // A member's value as the reader meets it: a scalar, or the start of an array or an object
 // (whose content is never needed to describe it).
@@ -44,8 +42,20 @@ struct Valeur {
 };
 
 // Members the reader knows, by object.
-enum Membre { kInconnu = -1, kMFormat, kMVersion, kMAnnee, kMLettres, kMCode, kMIndex, kMValeur, kMChamp, kMEnregistrement };
-constexpr const char* kNomsMembres[] = {"format", "version", "year", "letters", "code", "index", "value", "field", "record"};
+enum Membre {
+  kInconnu = -1,
+  kMFormat,
+  kMVersion,
+  kMAnnee,
+  kMLettres,
+  kMCode,
+  kMIndex,
+  kMValeur,
+  kMChamp,
+  kMEnregistrement
+};
+constexpr const char* kNomsMembres[] = {"format", "version", "year",  "letters", "code",
+                                        "index",  "value",   "field", "record"};
 
 Membre TrouveMembre(const std::string& nom, int premier, int dernier) {
   for (int m = premier; m <= dernier; ++m)
@@ -157,9 +167,12 @@ class Lecteur : public nlohmann::json_sax<json> {
   }
   bool end_object() override {
     if (m_saut > 0) return Sort();
-    if (m_ou == Ou::Lettre) FinLettre();
-    else if (m_ou == Ou::Index) FinIndex();
-    else if (m_ou == Ou::Racine) m_ou = Ou::Fin;
+    if (m_ou == Ou::Lettre)
+      FinLettre();
+    else if (m_ou == Ou::Index)
+      FinIndex();
+    else if (m_ou == Ou::Racine)
+      m_ou = Ou::Fin;
     return true;
   }
   bool end_array() override {
@@ -186,10 +199,12 @@ class Lecteur : public nlohmann::json_sax<json> {
       m_nomCle = nom;
       const unsigned bit = m_cle == 0 ? 0 : 1u << (m_cle - kPremiereCle);
       if ((m_clesIndex & bit) != 0 || (m_cle == 0 && !m_clesInvalides.insert(nom).second)) {
-        m_indexProblemes.push_back(Prefixe() + "duplicate member " + CiteValeur(nom) + ": an object gives each member once");
+        m_indexProblemes.push_back(Prefixe() + "duplicate member " + CiteValeur(nom) +
+                                   ": an object gives each member once");
         m_cle = -1;  // its value is not read
       } else if (m_cle == 0) {
-        m_indexProblemes.push_back(Prefixe() + "index key " + CiteValeur(nom) + " is not a level key; levels are " + Cles());
+        m_indexProblemes.push_back(Prefixe() + "index key " + CiteValeur(nom) + " is not a level key; levels are " +
+                                   Cles());
       }
       m_clesIndex |= bit;
     }
@@ -200,8 +215,8 @@ class Lecteur : public nlohmann::json_sax<json> {
     if (dynamic_cast<const json::parse_error*>(&e) != nullptr)
       m_syntaxe = MessageSyntaxe(e.what(), dernier);
     else  // a number too large for a double
-      m_syntaxe = "malformed JSON at " + Position(m_texte, position) + ": number " + CiteValeur(dernier) +
-                  " is out of range";
+      m_syntaxe =
+          "malformed JSON at " + Position(m_texte, position) + ": number " + CiteValeur(dernier) + " is out of range";
     return false;
   }
 
@@ -276,7 +291,8 @@ class Lecteur : public nlohmann::json_sax<json> {
       case Ou::Racine: MembreRacine(v); break;
       case Ou::Lettres:
         ++m_rang;
-        m_problemesLettres.push_back(Prefixe() + "must be an object with \"code\", \"value\" and, below the root, \"index\"");
+        m_problemesLettres.push_back(Prefixe() +
+                                     "must be an object with \"code\", \"value\" and, below the root, \"index\"");
         break;
       case Ou::Lettre: MembreLettre(v); break;
       case Ou::Index: PositionIndex(v); break;
@@ -297,7 +313,8 @@ class Lecteur : public nlohmann::json_sax<json> {
         break;
       case kMVersion:
         m_versionVue = true;
-        if (!(v.sorte == Valeur::Entier && v.entierValide && v.entier == kVersion)) m_problemes.push_back(MessageVersion(v.Decrit()));
+        if (!(v.sorte == Valeur::Entier && v.entierValide && v.entier == kVersion))
+          m_problemes.push_back(MessageVersion(v.Decrit()));
         break;
       case kMAnnee:
         if (v.sorte != Valeur::Entier || !v.entierValide || v.entier < kAnneeMin || v.entier > kAnneeMax)
@@ -335,11 +352,12 @@ class Lecteur : public nlohmann::json_sax<json> {
       m_valeurBonne = v.sorte == Valeur::Texte || v.sorte == Valeur::Entier || v.sorte == Valeur::Reel;
       m_lettre.valeur = std::move(v.texte);  // a number stands for its own text
     } else if (m_membre == kMIndex) {
-      m_indexProblemes.push_back(Prefixe() + "\"index\" must be an object mapping level keys " + Cles() + " to positions");
+      m_indexProblemes.push_back(Prefixe() + "\"index\" must be an object mapping level keys " + Cles() +
+                                 " to positions");
     } else if (m_membre == kMChamp || m_membre == kMEnregistrement) {
       if (v.sorte != Valeur::Texte || v.texte.empty())
         m_lettreProblemes.push_back(Prefixe() + (m_membre == kMChamp ? "\"field\" must be a field name"
-                                                                      : "\"record\" must be the name of a record"));
+                                                                     : "\"record\" must be the name of a record"));
       else
         (m_membre == kMChamp ? m_champ : m_enregistrement) = std::move(v.texte);
     }

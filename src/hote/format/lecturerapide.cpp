@@ -211,7 +211,8 @@ bool LitCorps(ondemand::parser& parser, std::string_view corps, std::size_t tail
     ondemand::array tableau;
     const std::size_t avant = lettres.size();
     if (parser.iterate(morceau.Vue()).get(document) || document.get_array().get(tableau) ||
-        !LitLettres(tableau, lettres) || lettres.size() == avant || document.current_location().error() != OUT_OF_BOUNDS)
+        !LitLettres(tableau, lettres) || lettres.size() == avant ||
+        document.current_location().error() != OUT_OF_BOUNDS)
       return false;
     if (fin == corps.size()) return true;
     debut = fin + 1;
@@ -234,7 +235,8 @@ std::optional<FichierDeclaration> LitJsonRapide(std::string_view texte, std::siz
   racine.Prend(texte.substr(0, ouvre + 1), {}, texte.substr(ferme));
   if (!LitRacine(parser, racine, fichier)) return std::nullopt;
   fichier.lettres.reserve(texte.size() / 64);  // a letter takes some 60 to 120 bytes
-  if (!LitCorps(parser, texte.substr(ouvre + 1, ferme - ouvre - 1), tailleMorceau, fichier.lettres)) return std::nullopt;
+  if (!LitCorps(parser, texte.substr(ouvre + 1, ferme - ouvre - 1), tailleMorceau, fichier.lettres))
+    return std::nullopt;
   return fichier;
 }
 

@@ -22,8 +22,9 @@ const std::unordered_map<std::string_view, std::vector<const EntreeDictionnaire*
     for (const EntreeDictionnaire& e : zorfiscal2072::Dictionnaire2072()) {
       if (!e.parLaRacine) continue;  // the cumulative records' letters cannot be loaded
       auto& entrees = n[e.lettre.champ];
-      const bool deja = std::any_of(entrees.begin(), entrees.end(),
-                                    [&](const EntreeDictionnaire* autre) { return autre->lettre.code == e.lettre.code; });
+      const bool deja = std::any_of(entrees.begin(), entrees.end(), [&](const EntreeDictionnaire* autre) {
+        return autre->lettre.code == e.lettre.code;
+      });
       if (!deja) entrees.push_back(&e);
     }
     return n;
@@ -141,8 +142,8 @@ long long CodeNomme(const LettreNommee& l, const Index& index, std::string& prob
   for (const EntreeDictionnaire* e : trouve->second)
     if (MemesNiveaux(*e, index)) candidats.push_back(e);
   if (candidats.empty()) {
-    probleme = "the field " + CiteValeur(l.champ) + " is no letter at index " + DecritIndex(index) +
-               "; it names " + Candidats(trouve->second);
+    probleme = "the field " + CiteValeur(l.champ) + " is no letter at index " + DecritIndex(index) + "; it names " +
+               Candidats(trouve->second);
     return -1;
   }
   if (!l.enregistrement.empty()) {

@@ -15,12 +15,18 @@ std::string Echappe(const std::string& valeur) {
   std::string texte;
   for (const char c : valeur) {
     const auto u = static_cast<unsigned char>(c);
-    if (c == '\\') texte += "\\\\";
-    else if (c == '\t') texte += "\\t";
-    else if (c == '\n') texte += "\\n";
-    else if (c == '\r') texte += "\\r";
-    else if (u < 0x20 || u == 0x7f) texte += {'\\', 'x', kHex[u >> 4], kHex[u & 15]};
-    else texte += c;
+    if (c == '\\')
+      texte += "\\\\";
+    else if (c == '\t')
+      texte += "\\t";
+    else if (c == '\n')
+      texte += "\\n";
+    else if (c == '\r')
+      texte += "\\r";
+    else if (u < 0x20 || u == 0x7f)
+      texte += {'\\', 'x', kHex[u >> 4], kHex[u & 15]};
+    else
+      texte += c;
   }
   return texte;
 }
@@ -38,7 +44,8 @@ std::string EcritJetons(const TStaticsManager& statics, bool json) {
   texte = "[";
   for (const std::string& jeton : statics.Ordre()) {
     const nlohmann::ordered_json entree{{"token", jeton}, {"value", *statics.TrouveToken(jeton)}};
-    texte += (texte.size() > 1 ? ",\n " : "\n ") + entree.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+    texte +=
+        (texte.size() > 1 ? ",\n " : "\n ") + entree.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
   }
   return texte + "\n]\n";
 }

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 #include <map>
-#include <vector>
 #include <nlohmann/json.hpp>
+#include <vector>
 
 #include "dictionnaire2072.h"
 #include "tables2072.h"

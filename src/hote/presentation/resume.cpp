@@ -99,13 +99,14 @@ Tableau Identification(const TDonnee2072& racine) {
   Tableau t{Tableau::Genre::Identification, "Identification de la société", {}, {}};
   t.lignes = {Texte(LibelleDuChamp(12003), g.getSocieteNom()), Texte(LibelleDuChamp(12544), g.getNumeroSIREN())};
   AjouteAdresse("Adresse du siège", AdresseSiege(g), t);
-  t.lignes.insert(t.lignes.end(), {Texte("Année", std::to_string(racine.getAnnee())),
-              Texte("Exercice", (g.getDateDebutExercice() == 0 ? "clos" : "du " + Date(g.getDateDebutExercice())) + " au " +
-                                    Date(g.getDateClotureExercice())),
-              Montant(LibelleDuChamp(12043), g.getCapital()),
-              Parts(LibelleDuChamp(12044), g.getNombrePartsTotal()),
-              {"Nombre d'associés", {std::to_string(racine.NbAssocie())}},
-              {"Nombre d'immeubles", {std::to_string(racine.NbPropriete())}}});
+  t.lignes.insert(t.lignes.end(),
+                  {Texte("Année", std::to_string(racine.getAnnee())),
+                   Texte("Exercice", (g.getDateDebutExercice() == 0 ? "clos" : "du " + Date(g.getDateDebutExercice())) +
+                                         " au " + Date(g.getDateClotureExercice())),
+                   Montant(LibelleDuChamp(12043), g.getCapital()),
+                   Parts(LibelleDuChamp(12044), g.getNombrePartsTotal()),
+                   {"Nombre d'associés", {std::to_string(racine.NbAssocie())}},
+                   {"Nombre d'immeubles", {std::to_string(racine.NbPropriete())}}});
   return t;
 }
 
@@ -170,7 +171,8 @@ void Proprietes(const TDonnee2072& racine, const OptionsResume& options, std::ve
       std::string libelle = LibelleDuChamp(l.code);
       if (l.code == 12151 && f.getTauxDeduction() > 0) libelle += " (" + Pourcentage(100 * f.getTauxDeduction()) + ")";
       if (l.code == 12396)
-        libelle += " (" + std::to_string(p.getTotalNombreLocaux()) + (p.getTotalNombreLocaux() > 1 ? " locaux)" : " local)");
+        libelle +=
+            " (" + std::to_string(p.getTotalNombreLocaux()) + (p.getTotalNombreLocaux() > 1 ? " locaux)" : " local)");
       t.lignes.push_back(Montant(std::move(libelle), v, l.style));
     }
     const auto& r = p.getResultatARepartir();
@@ -201,7 +203,8 @@ using G = TInfogene2072;
 std::string LibelleSous(int code, std::string_view prefixe) {
   std::string libelle = LibelleDuChamp(code);
   if (libelle.starts_with(prefixe)) libelle.erase(0, prefixe.size());
-  if (!libelle.empty() && libelle[0] >= 'a' && libelle[0] <= 'z') libelle[0] = static_cast<char>(libelle[0] - 'a' + 'A');
+  if (!libelle.empty() && libelle[0] >= 'a' && libelle[0] <= 'z')
+    libelle[0] = static_cast<char>(libelle[0] - 'a' + 'A');
   return libelle;
 }
 
@@ -249,7 +252,8 @@ constexpr LigneInfogene kLignes2072E[] = {
 };
 
 Tableau Lignes2072E(const TInfogene2072& g) {
-  return Lignes(Tableau::Genre::Lignes2072E, "2072-E : détermination de la valeur ajoutée", g, kLignes2072E, "2072-E : ");
+  return Lignes(Tableau::Genre::Lignes2072E, "2072-E : détermination de la valeur ajoutée", g, kLignes2072E,
+                "2072-E : ");
 }
 
 // The statement's results under both rules, the lines that sum up the others.
@@ -343,10 +347,10 @@ void PartsDeLAnnee(const TDonnee2072& racine, const Recherches& recherches, std:
     }
     if (c.getAssocieCedant() == p) {
       cedees += c.getNombreParts();
-      t.lignes.push_back(Parts("Parts cédées" + date + " à " +
-                                   Contrepartie(racine, c.getAssocieCessionnaire(), c.getNomCessionnaire(),
-                                                c.getPrenomCessionnaire()),
-                               -c.getNombreParts(), Tableau::Style::Detail));
+      t.lignes.push_back(
+          Parts("Parts cédées" + date + " à " +
+                    Contrepartie(racine, c.getAssocieCessionnaire(), c.getNomCessionnaire(), c.getPrenomCessionnaire()),
+                -c.getNombreParts(), Tableau::Style::Detail));
     }
   }
   t.lignes.push_back(Parts(LibelleDuChamp(12075), a.getNombreParts()));
@@ -354,17 +358,17 @@ void PartsDeLAnnee(const TDonnee2072& racine, const Recherches& recherches, std:
   // Parts travel with five decimals: a difference below the last one is no difference.
   const double attendu = a.getNombreParts1erJanvier() + acquises - cedees;
   if (std::fabs(attendu - a.getNombreParts()) >= 0.000005)
-    t.lignes.push_back({"Attention : parts au 1er janvier + acquises - cédées = " +
-                            FormateNombre(a.getNombreParts1erJanvier(), 5) + " + " + FormateNombre(acquises, 5) +
-                            " - " + FormateNombre(cedees, 5) + " = " + FormateNombre(attendu, 5) +
-                            ", et non les " + FormateNombre(a.getNombreParts(), 5) + " parts au 31 décembre",
-                        {},
-                        Tableau::Style::Avertissement});
+    t.lignes.push_back(
+        {"Attention : parts au 1er janvier + acquises - cédées = " + FormateNombre(a.getNombreParts1erJanvier(), 5) +
+             " + " + FormateNombre(acquises, 5) + " - " + FormateNombre(cedees, 5) + " = " + FormateNombre(attendu, 5) +
+             ", et non les " + FormateNombre(a.getNombreParts(), 5) + " parts au 31 décembre",
+         {},
+         Tableau::Style::Avertissement});
   t.lignes.push_back({LibelleDuChamp(12076), {Pourcentage(a.getPourcentageDetention())}});
-  t.lignes.push_back({LibelleDuChamp(12363) + (a.getQuotePartDifferente() == zorfiscal2072::OuiNon::Oui
-                                                    ? " (différente de la détention)"
-                                                    : ""),
-                      {Pourcentage(a.getQuotePartResultats())}});
+  t.lignes.push_back(
+      {LibelleDuChamp(12363) +
+           (a.getQuotePartDifferente() == zorfiscal2072::OuiNon::Oui ? " (différente de la détention)" : ""),
+       {Pourcentage(a.getQuotePartResultats())}});
 }
 
 // The land-income figures: the statement's totals, and the share of each property.
@@ -380,8 +384,8 @@ void RevenusFonciers(const Recherches& recherches, const TAssocie2072& a, const 
   for (const auto& q : b.getQuotePartPropriete()) {
     const TPropriete2072* p = Recherches::Cherche(recherches.proprietes, q.getCodePropriete());
     if (!p) continue;
-    t.lignes.push_back(Montant("dont " + p->getNom() + Code(q.getCodePropriete(), options, " ("), q.getRevenuOuDeficit(),
-                               Tableau::Style::Detail));
+    t.lignes.push_back(Montant("dont " + p->getNom() + Code(q.getCodePropriete(), options, " ("),
+                               q.getRevenuOuDeficit(), Tableau::Style::Detail));
   }
 }
 
@@ -395,9 +399,8 @@ Tableau Bulletin(const TDonnee2072& racine, const Recherches& recherches, std::s
   t.lignes = {Intertitre("Société"), Texte(LibelleDuChamp(12003), g.getSocieteNom())};
   if (!g.getNumeroSIREN().empty()) t.lignes.push_back(Texte(LibelleDuChamp(12544), g.getNumeroSIREN()));
   AjouteAdresse("Adresse du siège", AdresseSiege(g), t);
-  t.lignes.insert(t.lignes.end(),
-                  {Texte("Année", std::to_string(racine.getAnnee())), Intertitre("Associé"),
-                   Texte(LibelleDuChamp(12437), a.DonneDesignation())});
+  t.lignes.insert(t.lignes.end(), {Texte("Année", std::to_string(racine.getAnnee())), Intertitre("Associé"),
+                                   Texte(LibelleDuChamp(12437), a.DonneDesignation())});
   if (!Code(a.getCodeAssocie(), options).empty()) t.lignes.push_back(Texte(LibelleDuChamp(12694), a.getCodeAssocie()));
   if (!a.getNumeroSIREN().empty()) t.lignes.push_back(Texte(LibelleDuChamp(12546), a.getNumeroSIREN()));
   AjouteAdresse("Adresse", a.getAdresse(), t);
@@ -409,7 +412,7 @@ Tableau Bulletin(const TDonnee2072& racine, const Recherches& recherches, std::s
     case RegimeFiscal::BIC:
     case RegimeFiscal::IS:
       t.lignes.push_back(Intertitre(a.getRegimeFiscal() == RegimeFiscal::IS ? "Impôt sur les sociétés"
-                                                                             : "Bénéfices industriels et commerciaux"));
+                                                                            : "Bénéfices industriels et commerciaux"));
       t.lignes.push_back(Montant(LibelleDuChamp(12092), b.getRevenuBICIS(), kTotal));
       break;
     case RegimeFiscal::BA:
@@ -425,8 +428,10 @@ Tableau Bulletin(const TDonnee2072& racine, const Recherches& recherches, std::s
   for (const auto& r : b.getRepartitionOperationsSociete()) {
     const auto* cession = Recherches::Cherche(recherches.cessions, r.getCodeCession());
     const std::string sur = cession != nullptr && !cession->getLibelle().empty() ? " sur " + cession->getLibelle() : "";
-    if (r.getQuotePartPV().getMontant() != 0) autres.push_back(Montant(LibelleDuChamp(12681) + sur, r.getQuotePartPV().getMontant()));
-    if (r.getQuotePartMV().getMontant() != 0) autres.push_back(Montant(LibelleDuChamp(12678) + sur, r.getQuotePartMV().getMontant()));
+    if (r.getQuotePartPV().getMontant() != 0)
+      autres.push_back(Montant(LibelleDuChamp(12681) + sur, r.getQuotePartPV().getMontant()));
+    if (r.getQuotePartMV().getMontant() != 0)
+      autres.push_back(Montant(LibelleDuChamp(12678) + sur, r.getQuotePartMV().getMontant()));
   }
   if (!autres.empty()) {
     t.lignes.push_back(Intertitre("Autres éléments"));
@@ -489,7 +494,8 @@ Resume ConstruitResume(TDonnee2072& racine, const OptionsResume& options) {
   if (std::any_of(proprietes.begin(), proprietes.end(),
                   [](const TPropriete2072& p) { return p.getSoumisCVAE() == zorfiscal2072::OuiNon::Oui; }))
     r.tableaux.push_back(Lignes2072E(g));
-  if (g.getPresenceAssociesBICIS() == zorfiscal2072::OuiNon::Oui || g.getPresenceAssociesBA() == zorfiscal2072::OuiNon::Oui)
+  if (g.getPresenceAssociesBICIS() == zorfiscal2072::OuiNon::Oui ||
+      g.getPresenceAssociesBA() == zorfiscal2072::OuiNon::Oui)
     r.tableaux.push_back(ColonnesIS(racine.getDonneeIS2072()));
   const auto positions = AssociesListes(racine, options.tousAssocies);
   r.associesOmis = racine.getAssocie2072().size() - positions.size();
@@ -574,7 +580,8 @@ std::string ResumeTexte(const Resume& brut) {
   }
   if (resume.associesOmis > 0)
     texte += std::to_string(resume.associesOmis) + " autres associés non listés (les " +
-             std::to_string(kAssociesListes) + " plus fortes détentions sont listées ; --all-partners les liste tous)\n\n";
+             std::to_string(kAssociesListes) +
+             " plus fortes détentions sont listées ; --all-partners les liste tous)\n\n";
   if (!resume.messages.empty()) {
     texte += "Messages des contrôles\n----------------------\n";
     for (const Resume::Messages& m : resume.messages) {

@@ -50,7 +50,7 @@ struct Resume {
   };
   // The screen checks' messages of one record.
   struct Messages {
-    std::string enregistrement;  // "immeuble 1 "Maison" (code P2)"
+    std::string enregistrement;       // "immeuble 1 "Maison" (code P2)"
     std::vector<std::string> lignes;  // "message 80, Périssol : ..."
   };
   std::vector<Barres> proprietes;

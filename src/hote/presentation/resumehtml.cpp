@@ -103,7 +103,9 @@ std::string TableHtml(const Tableau& t) {
   const std::string etendue = " colspan=\"" + std::to_string(colonnes) + "\"";
   for (const Tableau::Ligne& l : t.lignes) {
     switch (l.style) {
-      case Style::Intertitre: html += "<tr class=\"intertitre\"><td" + etendue + ">" + Echappe(l.libelle) + "</td></tr>"; continue;
+      case Style::Intertitre:
+        html += "<tr class=\"intertitre\"><td" + etendue + ">" + Echappe(l.libelle) + "</td></tr>";
+        continue;
       case Style::Avertissement:
         html += "<tr class=\"avertissement\"><td" + etendue + ">" + Echappe(l.libelle) + "</td></tr>";
         continue;
@@ -125,7 +127,8 @@ std::string GraphiqueProprietes(const std::vector<Resume::Barres>& barres) {
   if (barres.empty()) return {};
   double haut = 0, bas = 0;
   for (const auto& b : barres)
-    for (double v : {Trace(b.recettes), Trace(b.charges), Trace(b.resultat)}) (v >= 0 ? haut : bas) = std::max(v >= 0 ? haut : bas, std::fabs(v));
+    for (double v : {Trace(b.recettes), Trace(b.charges), Trace(b.resultat)})
+      (v >= 0 ? haut : bas) = std::max(v >= 0 ? haut : bas, std::fabs(v));
   const double largeur = 640, groupe = (largeur - 20) / static_cast<double>(barres.size()),
                barre = std::min(48.0, groupe / 4);
   // An amount fits across a bar of 44 px (7 characters); otherwise it stands upright.
@@ -159,15 +162,15 @@ std::string GraphiqueProprietes(const std::vector<Resume::Barres>& barres) {
     }
     const double centre = x0 + 1.5 * barre;
     svg += TexteSvg(centre, basDessin + 12, "Immeuble " + std::to_string(k + 1), "middle");
-    if (nomCaracteres >= 4)
-      svg += TexteSvg(centre, basDessin + 26, Abrege(barres[k].nom, nomCaracteres), "middle");
+    if (nomCaracteres >= 4) svg += TexteSvg(centre, basDessin + 26, Abrege(barres[k].nom, nomCaracteres), "middle");
   }
   svg += "<line x1=\"5\" x2=\"" + Nombre(largeur - 5) + "\" y1=\"" + Nombre(zero) + "\" y2=\"" + Nombre(zero) +
          "\" stroke=\"#333\"/>";
   const char* legendes[] = {"Revenus bruts", "Charges et intérêts", "Revenu net ou déficit"};
   for (int v = 0; v < 3; ++v)
-    svg += "<rect x=\"" + Nombre(10 + v * 190) + "\" y=\"" + Nombre(hauteur - 14) + "\" width=\"10\" height=\"10\" fill=\"" +
-           couleurs[v] + "\"/>" + TexteSvg(24 + v * 190, hauteur - 5, legendes[v]);
+    svg += "<rect x=\"" + Nombre(10 + v * 190) + "\" y=\"" + Nombre(hauteur - 14) +
+           "\" width=\"10\" height=\"10\" fill=\"" + couleurs[v] + "\"/>" +
+           TexteSvg(24 + v * 190, hauteur - 5, legendes[v]);
   return svg + "</svg>\n";
 }
 
@@ -182,7 +185,8 @@ std::string GraphiqueParts(const std::vector<Resume::Part>& parts) {
   const double echelle = plusGrande > 0 ? longueurMax / plusGrande : 0;
   const auto nomCaracteres = static_cast<std::size_t>((debutBarre - 10) / kLargeurCaractere);
   std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"640\" height=\"" + Nombre(hauteur) +
-                    "\" viewBox=\"0 0 640 " + Nombre(hauteur) + "\" role=\"img\"><title>Quote-part des résultats par associé</title>";
+                    "\" viewBox=\"0 0 640 " + Nombre(hauteur) +
+                    "\" role=\"img\"><title>Quote-part des résultats par associé</title>";
   for (std::size_t k = 0; k < parts.size(); ++k) {
     const double y = 3 + ligne * static_cast<double>(k);
     const double longueur = std::clamp(Trace(parts[k].pourcentage), 0.0, 100.0) * echelle;
@@ -202,7 +206,8 @@ std::string Style(const Resume& resume) {
       ChaineCss(Abrege(resume.societe, 70) + (resume.annee != 0 ? " — " + std::to_string(resume.annee) : ""));
   return R"(
 @page { size: A4; margin: 18mm 15mm 16mm;
-  @top-left { content: )" + entete + R"(; font: 8pt "DejaVu Sans", sans-serif; color: #555; }
+  @top-left { content: )" +
+         entete + R"(; font: 8pt "DejaVu Sans", sans-serif; color: #555; }
   @top-right { content: "Déclaration 2072"; font: 8pt "DejaVu Sans", sans-serif; color: #555; }
   @bottom-right { content: "Page " counter(page) " sur " counter(pages); font: 8pt "DejaVu Sans", sans-serif; color: #555; } }
 body { font-family: "DejaVu Sans", sans-serif; font-size: 10pt; color: #111; margin: 0 auto; max-width: 180mm; }

@@ -8,9 +8,7 @@
 
 namespace hote2072 {
 
-namespace {
-
-}  // namespace
+namespace {}  // namespace
 
 std::string NombreJson(double x) {
   if (!std::isfinite(x)) return "null";

@@ -55,10 +55,11 @@ bool SupprimeEnregistrement(TDonnee2072& racine, const Index& index) {
     case kNiveauCession: racine.SupprimeCession(position); return true;
     default: break;
   }
-  const bool supprime = arbre::AtteintNiveau(racine, cle, VersTIndex(index), [&](auto& proprietaireTrouve, const auto& enfant) {
-    auto& vecteur = proprietaireTrouve.*enfant.champ;
-    vecteur.erase(vecteur.begin() + position);
-  });
+  const bool supprime =
+      arbre::AtteintNiveau(racine, cle, VersTIndex(index), [&](auto& proprietaireTrouve, const auto& enfant) {
+        auto& vecteur = proprietaireTrouve.*enfant.champ;
+        vecteur.erase(vecteur.begin() + position);
+      });
   return supprime;
 }
 

@@ -26,14 +26,10 @@ struct Genre {
   const char* nomFrancais = nullptr;  // the summary's wording
 };
 constexpr Genre kGenres[] = {
-    {Aucun, 0, "declaration", "déclaration"},
-    {General, 0, "general information", "informations générales"},
-    {Cession, zorfiscal2072::kNiveauCession},
-    {Associe, zorfiscal2072::kNiveauAssocie},
-    {Propriete, zorfiscal2072::kNiveauPropriete},
-    {Locataire, zorfiscal2072::kNiveauLocataire},
-    {Beneficiaire, zorfiscal2072::kNiveauBeneficiaire},
-    {Composant, zorfiscal2072::kNiveauComposant},
+    {Aucun, 0, "declaration", "déclaration"},           {General, 0, "general information", "informations générales"},
+    {Cession, zorfiscal2072::kNiveauCession},           {Associe, zorfiscal2072::kNiveauAssocie},
+    {Propriete, zorfiscal2072::kNiveauPropriete},       {Locataire, zorfiscal2072::kNiveauLocataire},
+    {Beneficiaire, zorfiscal2072::kNiveauBeneficiaire}, {Composant, zorfiscal2072::kNiveauComposant},
     {CessionParts, zorfiscal2072::kNiveauCessionParts},
 };
 const Genre& GenreDe(EnregistrementMessage e) {
@@ -58,7 +54,7 @@ const char* Nom(const Genre& genre, bool francais) {
 template <class T>
 const T* A(const std::vector<T>& liste, int position) {
   return position >= 0 && static_cast<std::size_t>(position) < liste.size() ? &liste[static_cast<std::size_t>(position)]
-                                                                           : nullptr;
+                                                                            : nullptr;
 }
 
 // ` "name" (code X)`, each part only when not empty; no character of the file acts on the
@@ -134,9 +130,12 @@ std::string Decrit(const TDonnee2072& racine, const MessageTrouve& message, bool
         s += Nomme(c->getLibelle(), c->getCodeCession(), codes);
       break;
     case Associe:
-      if (const auto* a = A(racine.getAssocie2072(), position)) s += Nomme(a->DonneDesignation(), a->getCodeAssocie(), codes);
+      if (const auto* a = A(racine.getAssocie2072(), position))
+        s += Nomme(a->DonneDesignation(), a->getCodeAssocie(), codes);
       break;
-    case Locataire: case Beneficiaire: case Composant: s += francais ? " de l'" : " of "; [[fallthrough]];
+    case Locataire:
+    case Beneficiaire:
+    case Composant: s += francais ? " de l'" : " of "; [[fallthrough]];
     case Propriete: {
       const int p = PositionDans(message.index, zorfiscal2072::kNiveauPropriete);
       if (message.enregistrement != Propriete) {
@@ -147,8 +146,7 @@ std::string Decrit(const TDonnee2072& racine, const MessageTrouve& message, bool
         s += Nomme(propriete->getNom(), propriete->getCodePropriete(), codes);
       break;
     }
-    default:
-      break;
+    default: break;
   }
   return s;
 }
@@ -160,7 +158,7 @@ std::string DecritEnregistrement(const TDonnee2072& racine, const MessageTrouve&
 }
 
 std::string DecritEnregistrementFrancais(const TDonnee2072& racine, const MessageTrouve& message,
-                                        const std::unordered_set<std::string>* codes) {
+                                         const std::unordered_set<std::string>* codes) {
   return Decrit(racine, message, true, codes);
 }
 

@@ -16,7 +16,7 @@ using zorfiscal2072::EnregistrementMessage;
 
 struct MessageTrouve {
   EnregistrementMessage enregistrement;
-  Index index;   // the record's levels only: {} for the general information
+  Index index;  // the record's levels only: {} for the general information
   short numero;
   short curseur;  // letter code the engine put the cursor on, 0 for none
 };
@@ -35,7 +35,7 @@ std::string DecritEnregistrement(const TDonnee2072& racine, const MessageTrouve&
 // "locataire 2 de l'immeuble 2 "Maison" (code P2)": the same in French, positions from 1;
 // with `codes`, only the codes it holds are shown.
 std::string DecritEnregistrementFrancais(const TDonnee2072& racine, const MessageTrouve& message,
-                                        const std::unordered_set<std::string>* codes = nullptr);
+                                         const std::unordered_set<std::string>* codes = nullptr);
 
 // One line per message; a JSON array of objects.
 std::string MessagesTexte(const TDonnee2072& racine, const std::vector<MessageTrouve>& messages);

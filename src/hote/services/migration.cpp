@@ -7,8 +7,8 @@
 
 #include "chargement/chargement.h"
 #include "chargement/verification.h"
-#include "format/ecriture.h"
 #include "dictionnaire2072.h"
+#include "format/ecriture.h"
 #include "lettres.h"
 #include "moulinette.h"
 #include "niveaux2072.h"
@@ -101,7 +101,7 @@ void Garde(Groupe& g, const Index& index, FichierDeclaration& sortie) {
 // Notes the letters of a group that found no place, once its steps have all run.
 void NoteEcartees(Groupe& g) {
   for (const Ecartee& e : g.ecartees) {
-    if (e.valeur.empty()) continue;                       // nothing lost
+    if (e.valeur.empty()) continue;                     // nothing lost
     if (!e.connue && g.info->EstLue(e.code)) continue;  // a step used its content
     const std::string pourquoi = e.connue ? Appartenance(e.niveaux) : "today's form has no letter of this code";
     g.info->AjouteNote(e.code, TMoulinetteInfo::Evenement::Ecarte,
@@ -150,7 +150,8 @@ void VerifieForme(const std::vector<const LettreFichier*>& ordre, Rapport& rappo
       // The steps work on the letter library's texts, which end at a zero byte: the rest of
       // the value would be lost without a word.
       if (l->valeur.find('\0') != std::string::npos)
-        rapport.Ajoute(*l, "the value holds a zero byte (\\u0000), which no letter can hold: expected a text without one");
+        rapport.Ajoute(*l,
+                       "the value holds a zero byte (\\u0000), which no letter can hold: expected a text without one");
     }
   });
 }

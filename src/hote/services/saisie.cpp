@@ -56,8 +56,8 @@ std::string ProblemeFrancais(const DescriptionLettre& d, const std::string& vale
     return "Montant hors des bornes : au plus 10 000 000 000 000 en valeur absolue";
   switch (d.primitive) {
     case Primitive::Texte:
-      return "Texte de " + std::to_string(lettres::NombreCaracteres(valeur)) + " caractères : ce champ en contient au plus " +
-             std::to_string(d.taille - 1);
+      return "Texte de " + std::to_string(lettres::NombreCaracteres(valeur)) +
+             " caractères : ce champ en contient au plus " + std::to_string(d.taille - 1);
     case Primitive::Court:
     case Primitive::Long:
     case Primitive::MoisJour:
@@ -93,7 +93,8 @@ std::vector<std::string> CodesDuNiveau(TDonnee2072& racine, const Niveau& n) {
   std::vector<std::string> codes;
   if (n.parent != 0 || n.lettreCle == 0) return codes;
   const std::size_t nombre = Nombre(racine, n.cle, 0);
-  for (std::size_t i = 0; i < nombre; ++i) codes.push_back(LitValeur(racine, n.lettreCle, {{n.cle, static_cast<int>(i)}}));
+  for (std::size_t i = 0; i < nombre; ++i)
+    codes.push_back(LitValeur(racine, n.lettreCle, {{n.cle, static_cast<int>(i)}}));
   return codes;
 }
 
@@ -105,7 +106,8 @@ bool RepriseDuChemin(const EntreeDictionnaire& e) {
   return propre != nullptr && propre->parPositionDe == e.lettre.niveau;
 }
 
-std::string VerifieRole(TDonnee2072& racine, const EntreeDictionnaire& e, const Index& index, const std::string& valeur) {
+std::string VerifieRole(TDonnee2072& racine, const EntreeDictionnaire& e, const Index& index,
+                        const std::string& valeur) {
   const DescriptionLettre& d = e.lettre;
   switch (d.role) {
     case Role::Valeur: return {};
@@ -131,7 +133,8 @@ std::string VerifieRole(TDonnee2072& racine, const EntreeDictionnaire& e, const 
       lettres::LitEntier(valeur.c_str(), position);
       const auto nombre = static_cast<long long>(Nombre(racine, d.niveau, 0));
       if (position < 0 || position > nombre)
-        return "Numéro attendu de 0 à " + std::to_string(nombre) + " (" + std::to_string(nombre) + " : une autre personne)";
+        return "Numéro attendu de 0 à " + std::to_string(nombre) + " (" + std::to_string(nombre) +
+               " : une autre personne)";
       return {};
     }
   }

@@ -47,7 +47,8 @@ void SelectionneEnregistrement(TDonnee2072& racine, std::vector<LettreSelectionn
   for (const auto& [cle, position] : lettres.front().index) index.setValeurIndex(cle, position);
   racine.Select(liste.get(), index);
   auto it = lettres.begin();
-  for (structLettre* l = VaPremiereLettre(liste.get()); !FinListeLettre(l) && it != lettres.end(); l = VaLettreSuivante(l), ++it) {
+  for (structLettre* l = VaPremiereLettre(liste.get()); !FinListeLettre(l) && it != lettres.end();
+       l = VaLettreSuivante(l), ++it) {
     it->decision = l->flag;
     it->valeur = l->valeur != nullptr ? l->valeur : "";
   }
@@ -114,7 +115,6 @@ bool Selectionne(TDonnee2072& racine, const std::optional<Index>& seul, const st
   return nomme;
 }
 
-
 std::string LitCodesTexte(std::string_view texte, std::set<int>& codes) {
   codes.clear();
   for (std::string_view morceau : Morceaux(texte)) {
@@ -129,11 +129,11 @@ std::string LitCodesTexte(std::string_view texte, std::set<int>& codes) {
   return "";
 }
 
-
 std::optional<std::vector<LettreSelectionnee>> Selectionne(TDonnee2072& racine, const std::optional<Index>& seul,
                                                            const std::set<int>& codes) {
   std::vector<LettreSelectionnee> lettres;
-  if (!Selectionne(racine, seul, codes, [&](const LettreSelectionnee& l) { lettres.push_back(l); })) return std::nullopt;
+  if (!Selectionne(racine, seul, codes, [&](const LettreSelectionnee& l) { lettres.push_back(l); }))
+    return std::nullopt;
   return lettres;
 }
 
@@ -147,7 +147,8 @@ std::set<int> CodesTenus(TDonnee2072& racine) {
   return codes;
 }
 
-std::vector<LettreSelectionnee> SelectionneLettres(TDonnee2072& racine, const Index& index, const std::vector<int>& codes) {
+std::vector<LettreSelectionnee> SelectionneLettres(TDonnee2072& racine, const Index& index,
+                                                   const std::vector<int>& codes) {
   std::vector<LettreSelectionnee> lettres;
   lettres.reserve(codes.size());
   for (int code : codes) lettres.push_back({code, index, kGardee, LitValeur(racine, code, index)});

@@ -41,7 +41,8 @@ std::set<int> CodesTenus(TDonnee2072& racine);
 // The letters `codes` of the one record `index` names, read from that record and selected
 // with its index, in the order given: what a screen shows of a record, without reading the
 // rest of the declaration.
-std::vector<LettreSelectionnee> SelectionneLettres(TDonnee2072& racine, const Index& index, const std::vector<int>& codes);
+std::vector<LettreSelectionnee> SelectionneLettres(TDonnee2072& racine, const Index& index,
+                                                   const std::vector<int>& codes);
 
 // The declaration as the form shows it: every letter the selection keeps or marks, default
 // values included, record by record. Loading it gives that view, not the declaration entered.

@@ -81,7 +81,8 @@ std::string Cible(const std::string& chemin) {
     if (::lstat(cible.c_str(), &s) != 0 || !S_ISLNK(s.st_mode)) return cible;
     std::vector<char> lien(static_cast<std::size_t>(s.st_size > 0 ? s.st_size : 255) + 1);
     const ssize_t n = ::readlink(cible.c_str(), lien.data(), lien.size());
-    if (n < 0 || static_cast<std::size_t>(n) >= lien.size()) throw ErreurFichier(Erreur("cannot follow the link", cible));
+    if (n < 0 || static_cast<std::size_t>(n) >= lien.size())
+      throw ErreurFichier(Erreur("cannot follow the link", cible));
     const std::string vers(lien.data(), static_cast<std::size_t>(n));
     cible = vers.front() == '/' ? vers : Dossier(cible) + vers;
   }

@@ -56,7 +56,8 @@ bool EcritPage(const fs::path& page, const std::string& html) {
 
 // Starts the browser as the leader of a process group of its own, registered before any
 // signal can arrive, its signals as a new program's, its temporary files in `dossier`.
-pid_t Lance(std::vector<std::string> arguments, const std::string& dossier, std::optional<EnfantEnregistre>& enregistre) {
+pid_t Lance(std::vector<std::string> arguments, const std::string& dossier,
+            std::optional<EnfantEnregistre>& enregistre) {
   std::vector<char*> argv;
   for (std::string& a : arguments) argv.push_back(a.data());
   argv.push_back(nullptr);

@@ -82,7 +82,7 @@ void Gestionnaire(int signal) {
     if (c.etat.load() == kPlein) ::kill(-c.groupe, SIGKILL);
   for (CaseEnfant& c : gEnfants)
     if (c.etat.load() == kPlein) ::waitpid(c.groupe, nullptr, 0);  // its group dies with it
-  for (int passe = 0; passe < 2; ++passe)  // a second time for what a dying child still wrote
+  for (int passe = 0; passe < 2; ++passe)                          // a second time for what a dying child still wrote
     for (CaseChemin& c : gChemins)
       if (c.etat.load() == kPlein) Supprime(AT_FDCWD, c.chemin, 16);
   errno = erreur;
