@@ -40,9 +40,9 @@ void TInfogene2072::CasTestXX() {
                      {"NombrePartsTotal", 2000},
                      {"NominalParts", 250},
                      {"DateClotureExercice", 20091231},
-                     {"NumeroSIREN", "999888777"},
+                     {"NumeroSIREN", "999888779"},
                      {"NumeroNIC", "00017"},
-                     {"NumeroSIRET", "99988877700017"},
+                     {"NumeroSIRET", "99988877900017"},
                      {"CVAEDispense", OuiNon::Oui},
                      // Manager
                      {"TypeGerant", TypePersonne::Physique},

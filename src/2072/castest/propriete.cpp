@@ -67,9 +67,9 @@ void TBeneficiaire::CasTestXX() {
                      {"CodePropriete", kCodePropriete},
                      {"IdentiteBeneficiaire", "ASSOCIATION EXEMPLE"},
                      {"AdresseBeneficiaire", "25 Rue de l'Exemple 75010 PARIS"},
-                     {"SIRENBeneficiaire", "123456789"},
-                     {"NICBeneficiaire", "12345"},
-                     {"SIRETBeneficiaire", "12345678912345"},
+                     {"SIRENBeneficiaire", "987654324"},
+                     {"NICBeneficiaire", "00019"},
+                     {"SIRETBeneficiaire", "98765432400019"},
                  });
 }
 
