@@ -182,14 +182,19 @@ int TDonnee2072::AjouteAssocie() {
 
 void TDonnee2072::AjouteAssocies(int nombre) {
   if (nombre <= 0) return;
+  AjouteAssociesSansListes(nombre);
+  MajListeAssocieCessionnaire();
+  MajListeAssocieCedant();
+}
+
+void TDonnee2072::AjouteAssociesSansListes(int nombre) {
+  if (nombre <= 0) return;
   const long m = NbAssocie();
   Associe2072.reserve(Associe2072.size() + static_cast<std::size_t>(nombre));
   for (int k = 0; k < nombre; ++k) Associe2072.push_back(NouvelAssocie(Propriete2072, OperationSociete.getCession()));
   // "Autre" follows the count: each addition moves the reference equal to the count before it.
   const long n = NbAssocie();
   Renumerote(CessionsPartsSociete, [m, n](long r) { return r >= m && r < n ? n : r; });
-  MajListeAssocieCessionnaire();
-  MajListeAssocieCedant();
 }
 
 void TDonnee2072::DupliqueAssocie(int i) {

@@ -166,6 +166,10 @@ class TDonnee2072 : public TDonnee {
   // Adds `nombre` partners as that many AjouteAssocie calls would, the choice lists rebuilt
   // once: loading tens of thousands of partners stays linear.
   void AjouteAssocies(int nombre);
+  // The same without refreshing the transfers' choice lists of partners: for a caller that adds
+  // partners one at a time, then refreshes the lists once (MajListeAssocieCessionnaire,
+  // MajListeAssocieCedant), instead of once per partner.
+  void AjouteAssociesSansListes(int nombre);
   void DupliqueAssocie(int i);
   void SupprimeAssocie(int n);
   void SupprimeAssocieNumero(int n);

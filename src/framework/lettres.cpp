@@ -36,8 +36,7 @@ void EcritValeur(char** valeur, const std::string& texte) {
 
 const char* Lu(char** valeur) { return (valeur != nullptr && *valeur != nullptr) ? *valeur : ""; }
 
-std::string_view SansBlancs(const char* texte) {
-  std::string_view v(texte);
+std::string_view SansBlancs(std::string_view v) {
   const auto blanc = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
   while (!v.empty() && blanc(v.front())) v.remove_prefix(1);
   while (!v.empty() && blanc(v.back())) v.remove_suffix(1);
@@ -86,8 +85,12 @@ void TransfertDate(long* variable, char** valeur, long sens) {
 
 namespace lettres {
 
-bool LitReel(const char* texte, double& valeur) {
-  std::string_view v = SansBlancs(texte ? texte : "");
+bool LitReel(const char* texte, double& valeur) { return LitReel(std::string_view(texte ? texte : ""), valeur); }
+bool LitEntier(const char* texte, long long& valeur) { return LitEntier(std::string_view(texte ? texte : ""), valeur); }
+bool LitDate(const char* texte, long& aaaammjj) { return LitDate(std::string_view(texte ? texte : ""), aaaammjj); }
+
+bool LitReel(std::string_view texte, double& valeur) {
+  std::string_view v = SansBlancs(texte);
   if (v.empty()) return false;
   std::string point;  // a decimal comma reads as a point
   if (v.find(',') != std::string_view::npos) {
@@ -105,8 +108,8 @@ bool LitReel(const char* texte, double& valeur) {
   return true;
 }
 
-bool LitEntier(const char* texte, long long& valeur) {
-  std::string_view v = SansBlancs(texte ? texte : "");
+bool LitEntier(std::string_view texte, long long& valeur) {
+  std::string_view v = SansBlancs(texte);
   if (!v.empty() && v[0] == '+') v.remove_prefix(1);
   if (v.empty() || v[0] == '+') return false;
   long long lu = 0;
@@ -116,7 +119,7 @@ bool LitEntier(const char* texte, long long& valeur) {
     return true;
   }
   double reel = 0;
-  if (!LitReel(std::string(v).c_str(), reel)) return false;
+  if (!LitReel(v, reel)) return false;
   reel = std::trunc(reel);
   // Doubles at or beyond +-2^63 do not fit a long long.
   if (!(reel > -9.2233720368547758e18 && reel < 9.2233720368547758e18)) return false;
@@ -132,8 +135,8 @@ bool DateValide(long d) {
   return jour <= jours[mois - 1] + ((mois == 2 && bissextile) ? 1 : 0);
 }
 
-bool LitDate(const char* texte, long& aaaammjj) {
-  std::string_view v = SansBlancs(texte ? texte : "");
+bool LitDate(std::string_view texte, long& aaaammjj) {
+  std::string_view v = SansBlancs(texte);
   if (v.empty()) {
     aaaammjj = 0;
     return true;

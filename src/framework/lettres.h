@@ -100,10 +100,14 @@ class TJournalMessages : public TRecepteurMessages {
 namespace lettres {
 
 // Text forms shared by the typed moves and by hosts that check letters before use.
-// Each returns false when the text does not read as such a value.
+// Each returns false when the text does not read as such a value. A view ends at its end, a
+// zero byte being a character like any other; a C text ends at its first.
+bool LitReel(std::string_view texte, double& valeur);
+bool LitEntier(std::string_view texte, long long& valeur);  // decimal; a fraction truncates toward zero
+bool LitDate(std::string_view texte, long& aaaammjj);       // DD/MM/YYYY, a real calendar date; empty is 0
 bool LitReel(const char* texte, double& valeur);
-bool LitEntier(const char* texte, long long& valeur);  // decimal; a fraction truncates toward zero
-bool LitDate(const char* texte, long& aaaammjj);       // DD/MM/YYYY, a real calendar date; empty is 0
+bool LitEntier(const char* texte, long long& valeur);
+bool LitDate(const char* texte, long& aaaammjj);
 // Plain decimal, at most 15 significant digits: the shortest text that reads back to the same
 // number when there is one that short (every value entered with 15 digits or fewer), the
 // number rounded to 15 digits otherwise (11236 x 0.3 is 3370.8, not 3370.7999999999997).

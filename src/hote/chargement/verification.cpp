@@ -35,16 +35,6 @@ std::string NiveauxAttendus(const std::vector<int>& niveaux) {
   return texte;
 }
 
-std::string ProblemeEntier(const std::string& valeur, long long min, long long max) {
-  long long v = 0;
-  double reel = 0;  // the letter library would drop a fraction silently
-  if (!lettres::LitEntier(valeur.c_str(), v) || (lettres::LitReel(valeur.c_str(), reel) && reel != std::trunc(reel)))
-    return "not an integer; expected a whole number such as 2";
-  if (v < min || v > max)
-    return "integer out of range; this field holds " + std::to_string(min) + " to " + std::to_string(max);
-  return {};
-}
-
 // The letter of field `champ` in the record that holds `e`; 0 when it has none.
 int CodeVoisin(const EntreeDictionnaire& e, const char* champ) {
   if (champ == nullptr) return 0;
@@ -276,58 +266,126 @@ Effectifs CompteEffectifs(const FichierDeclaration& fichier) {
   return effectifs;
 }
 
-std::string ProblemeValeur(const lettres::DescriptionLettre& d, const std::string& valeur) {
+namespace {
+
+ValeurLue::Probleme LitEntierBorne(std::string_view valeur, long long min, long long max, long long& v) {
+  double reel = 0;  // the letter library would drop a fraction silently
+  if (!lettres::LitEntier(valeur, v) || (lettres::LitReel(valeur, reel) && reel != std::trunc(reel)))
+    return ValeurLue::kPasEntier;
+  return v < min || v > max ? ValeurLue::kHorsBornes : ValeurLue::kAucun;
+}
+
+// Bounds of the integers each primitive holds.
+long long EntierMin(lettres::Primitive p) {
+  return p == lettres::Primitive::Court ? std::numeric_limits<short>::min() : std::numeric_limits<int>::min();
+}
+long long EntierMax(lettres::Primitive p) {
+  return p == lettres::Primitive::Court ? std::numeric_limits<short>::max() : std::numeric_limits<int>::max();
+}
+int Decimales(const lettres::DescriptionLettre& d) { return d.taille == 5 ? 5 : 2; }
+
+}  // namespace
+
+ValeurLue LitValeur(const lettres::DescriptionLettre& d, std::string_view valeur) {
   using lettres::Primitive;
+  ValeurLue lue;
   switch (d.primitive) {
-    case Primitive::Texte: {
-      const std::size_t n = lettres::NombreCaracteres(valeur);
-      if (d.taille >= 1 && n > static_cast<std::size_t>(d.taille - 1))
-        return "text of " + std::to_string(n) + " characters; this field holds at most " + std::to_string(d.taille - 1);
-      return {};
-    }
-    case Primitive::Court:
-      return ProblemeEntier(valeur, std::numeric_limits<short>::min(), std::numeric_limits<short>::max());
+    case Primitive::Texte:
+      lue.caracteres = lettres::NombreCaracteres(valeur);
+      if (d.taille >= 1 && lue.caracteres > static_cast<std::size_t>(d.taille - 1)) lue.probleme = ValeurLue::kTropLong;
+      return lue;
     case Primitive::MoisJour:
     case Primitive::SiecleAnnee:
-      if (valeur.empty()) return {};  // how the letter library writes a day, month or year not entered
+      if (valeur.empty()) return lue;  // how the letter library writes a day, month or year not entered
       [[fallthrough]];
+    case Primitive::Court:
     case Primitive::Long:
-      return ProblemeEntier(valeur, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+      lue.probleme = LitEntierBorne(valeur, EntierMin(d.primitive), EntierMax(d.primitive), lue.entier);
+      return lue;
     case Primitive::Reel:
     case Primitive::ReelFormat: {
-      double v = 0;
-      if (!lettres::LitReel(valeur.c_str(), v)) return "not an amount; expected a number such as 1234.56 or 1234,56";
-      if (!(std::fabs(v) <= kMontantMax))  // NaN included
-        return "amount beyond " + std::string(kMontantMaxTexte) +
-               " (10^13) in absolute value, which no declaration holds";
-      if (d.primitive == Primitive::Reel) return {};
+      if (!lettres::LitReel(valeur, lue.reel)) {
+        lue.probleme = ValeurLue::kPasMontant;
+        return lue;
+      }
+      if (!(std::fabs(lue.reel) <= kMontantMax)) {  // NaN included
+        lue.probleme = ValeurLue::kTropGrand;
+        return lue;
+      }
+      if (d.primitive == Primitive::Reel) return lue;
       // The field is written back with a fixed count of decimals: more would not survive.
-      const int decimales = d.taille == 5 ? 5 : 2;
       char texte[400];
-      std::snprintf(texte, sizeof texte, "%.*f", decimales, v);
+      std::snprintf(texte, sizeof texte, "%.*f", Decimales(d), lue.reel);
       double relu = 0;
-      if (!lettres::LitReel(texte, relu) || relu != v)
-        return "more decimals than this field keeps; it is written with " + std::to_string(decimales) + " decimals";
-      return {};
+      if (!lettres::LitReel(texte, relu) || relu != lue.reel) lue.probleme = ValeurLue::kTropDeDecimales;
+      return lue;
     }
-    case Primitive::Date: {
-      long date = 0;
-      if (!lettres::LitDate(valeur.c_str(), date))
-        return "not a date; expected a real calendar date written DD/MM/YYYY";
-      return {};
-    }
+    case Primitive::Date:
+      if (!lettres::LitDate(valeur, lue.date)) lue.probleme = ValeurLue::kPasDate;
+      return lue;
+  }
+  return lue;
+}
+
+std::string ProblemeValeur(const lettres::DescriptionLettre& d, const std::string& valeur) {
+  // A number's text ends at a zero byte, as the letter library reads it; a text counts every
+  // character.
+  const std::string_view vue = d.primitive == lettres::Primitive::Texte ? std::string_view(valeur) : valeur.c_str();
+  ValeurLue lue = LitValeur(d, vue);
+  // A day, month or year not entered is the empty text, not one a zero byte ends at once.
+  const bool jourMoisAnnee =
+      d.primitive == lettres::Primitive::MoisJour || d.primitive == lettres::Primitive::SiecleAnnee;
+  if (jourMoisAnnee && vue.empty() && !valeur.empty()) lue.probleme = ValeurLue::kPasEntier;
+  switch (lue.probleme) {
+    case ValeurLue::kAucun: return {};
+    case ValeurLue::kTropLong:
+      return "text of " + std::to_string(lue.caracteres) + " characters; this field holds at most " +
+             std::to_string(d.taille - 1);
+    case ValeurLue::kPasEntier: return "not an integer; expected a whole number such as 2";
+    case ValeurLue::kHorsBornes:
+      return "integer out of range; this field holds " + std::to_string(EntierMin(d.primitive)) + " to " +
+             std::to_string(EntierMax(d.primitive));
+    case ValeurLue::kPasMontant: return "not an amount; expected a number such as 1234.56 or 1234,56";
+    case ValeurLue::kTropGrand:
+      return "amount beyond " + std::string(kMontantMaxTexte) +
+             " (10^13) in absolute value, which no declaration holds";
+    case ValeurLue::kTropDeDecimales:
+      return "more decimals than this field keeps; it is written with " + std::to_string(Decimales(d)) + " decimals";
+    case ValeurLue::kPasDate: return "not a date; expected a real calendar date written DD/MM/YYYY";
   }
   return {};
+}
+
+namespace {
+
+void AvertitAnnee(long annee, Rapport& rapport, const Controles& controles) {
+  if (controles.gabarits && annee != zorfiscal2072::kAnneeDeclarationDefaut)
+    rapport.Avertit("\"year\" " + std::to_string(annee) + ": this engine computes the " +
+                    std::to_string(zorfiscal2072::kAnneeDeclarationDefaut) + " return; the figures follow " +
+                    std::to_string(zorfiscal2072::kAnneeDeclarationDefaut) + "'s rules");
+}
+
+}  // namespace
+
+bool ValeurAControler(const lettres::DescriptionLettre& d, std::string_view valeur) {
+  return VoisinsDesCodes().lu[static_cast<std::size_t>(d.code - lettres::kPremierCode)] || d.codee() ||
+         (d.gabarit != lettres::Gabarit::Libre && !valeur.empty());
+}
+
+void VerifieValeurs(const std::vector<LettreFichier>& lettres, long annee, Rapport& rapport,
+                    const Controles& controles) {
+  VerificationValeurs valeurs(controles, rapport);
+  for (const LettreFichier& l : lettres)
+    valeurs.Lettre(l, zorfiscal2072::EntreeDictionnaire2072(static_cast<int>(l.code))->lettre);
+  valeurs.Termine();
+  AvertitAnnee(annee, rapport, controles);
 }
 
 void Verifie(const FichierDeclaration& fichier, Rapport& rapport, const Controles& controles) {
   VerificationValeurs valeurs(controles, rapport);
   for (const LettreFichier& l : fichier.lettres) VerifieLettre(l, rapport, valeurs);
   valeurs.Termine();
-  if (controles.gabarits && fichier.annee != zorfiscal2072::kAnneeDeclarationDefaut)
-    rapport.Avertit("\"year\" " + std::to_string(fichier.annee) + ": this engine computes the " +
-                    std::to_string(zorfiscal2072::kAnneeDeclarationDefaut) + " return; the figures follow " +
-                    std::to_string(zorfiscal2072::kAnneeDeclarationDefaut) + "'s rules");
+  AvertitAnnee(fichier.annee, rapport, controles);
   VerifieDoublons(fichier, rapport);
   // A share names a property, and a distribution a sale, by position.
   const Effectifs effectifs = CompteEffectifs(fichier);

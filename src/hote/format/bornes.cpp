@@ -125,4 +125,25 @@ void VerifieBornes(const FichierDeclaration& fichier, Rapport& rapport) {
   }
 }
 
+bool BornesEnCours::Nomme(int niveau, int proprietaire, int position, std::size_t lettres) {
+  const Niveau* n = TrouveNiveau(niveau);
+  if (n == nullptr || n->parPositionDe != 0) return true;  // never created by letters
+  Effectif& e = m_effectifs[Groupe(niveau, proprietaire)];
+  ++e.nommes;
+  const std::size_t crees = std::max(e.crees, static_cast<std::size_t>(position) + 1);
+  if (crees > e.nommes + kEcartMax) return false;
+  std::size_t& total = m_totaux[niveau];
+  total += crees - e.crees;
+  m_enregistrements += crees - e.crees;
+  e.crees = crees;
+  if (total > kEnregistrementsMax) return false;
+  if (n->parent == 0) {
+    if (niveau == zorfiscal2072::kNiveauAssocie) m_associes = crees;
+    if (niveau == zorfiscal2072::kNiveauPropriete) m_proprietes = crees;
+    if (niveau == zorfiscal2072::kNiveauCession) m_cessions = crees;
+  }
+  return m_associes * m_proprietes <= kQuotesMax && m_associes * m_cessions <= kQuotesMax &&
+         m_enregistrements + m_associes * (m_proprietes + m_cessions) <= EnregistrementsPermis(lettres);
+}
+
 }  // namespace hote2072

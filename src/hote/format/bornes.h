@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <unordered_map>
 
 #include "format/declaration.h"
 
@@ -26,5 +28,25 @@ std::size_t EnregistrementsPermis(std::size_t lettres);
 
 // Reports, at the letter that asks for them, records beyond these bounds.
 void VerifieBornes(const FichierDeclaration& fichier, Rapport& rapport);
+
+// The same bounds kept as a file's letters come, before the records they ask for exist, and
+// kept more strictly: a position beyond the records named so far, or records beyond what the
+// letters read so far allow, stop loading at once. While every call answers true,
+// VerifieBornes finds nothing in the letters given so far.
+class BornesEnCours {
+ public:
+  // After `lettres` letters, one names for the first time the record at `position` of level
+  // `niveau` under the owner at `proprietaire` (0 for the root's levels).
+  bool Nomme(int niveau, int proprietaire, int position, std::size_t lettres);
+
+ private:
+  struct Effectif {
+    std::size_t nommes = 0, crees = 0;
+  };
+  std::unordered_map<std::uint64_t, Effectif> m_effectifs;
+  std::unordered_map<int, std::size_t> m_totaux;
+  std::size_t m_enregistrements = 0;
+  std::size_t m_associes = 0, m_proprietes = 0, m_cessions = 0;
+};
 
 }  // namespace hote2072

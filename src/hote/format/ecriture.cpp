@@ -1,8 +1,6 @@
 #include "format/ecriture.h"
 
 #include <cstdlib>
-#include <map>
-#include <stdexcept>
 #include <type_traits>
 
 #include "arbre2072.h"
@@ -11,111 +9,6 @@
 #include "systeme/fichiers.h"
 
 namespace hote2072 {
-
-using zorfiscal2072::EntreeDictionnaire;
-
-namespace {
-
-// The dictionary entries of one kind of record, all reached with the same index levels.
-// Codes held by two records appear once, under the record the root asks first.
-const std::map<std::vector<int>, std::vector<const EntreeDictionnaire*>>& EntreesParNiveaux() {
-  static const auto entrees = [] {
-    std::map<std::vector<int>, std::vector<const EntreeDictionnaire*>> m;
-    for (const EntreeDictionnaire& e : zorfiscal2072::Dictionnaire2072())
-      if (e.parLaRacine && zorfiscal2072::EntreeDictionnaire2072(e.lettre.code) == &e) m[e.niveaux].push_back(&e);
-    return m;
-  }();
-  return entrees;
-}
-
-// What loading makes of each kind of record, and how many records of each level a new owner
-// already holds (a partner starts with 16 carried-forward results): a default root given one
-// record at each level the way loading adds them, read at position 0.
-struct Modele {
-  TDonnee2072 racine;
-  std::map<int, std::size_t> nombreInitial;
-  Modele() {
-    for (const Niveau& n : Niveaux()) {
-      nombreInitial[n.cle] = Nombre(racine, n.cle, 0);
-      Complete(racine, n.cle, 0, 1);
-    }
-  }
-};
-
-Modele& ModeleCharge() {
-  static Modele modele;
-  return modele;
-}
-
-// The index levels that reach a record of class R, outermost first.
-template <class R>
-const std::vector<int>& NiveauxDe() {
-  static const std::vector<int> niveaux = [] {
-    std::vector<int> trouves, chemin;
-    bool vu = false;
-    arbre::ParcourtTypes<TDonnee2072>(
-        [&](auto type, const std::vector<int>& n) {
-          if constexpr (std::is_same_v<typename decltype(type)::type, R>)
-            if (!vu) trouves = n, vu = true;
-        },
-        chemin);
-    return trouves;
-  }();
-  return niveaux;
-}
-
-}  // namespace
-
-// One kind of record: its letters in dictionary order, each with its field, and the record
-// loading creates, whose fields and texts tell what need not be written.
-struct LettresEnregistrement::Groupe {
-  std::vector<const EntreeDictionnaire*> entrees;
-  std::vector<arbre::Champ> champs;  // the field of each entry
-  std::vector<void*> objetsModele;
-  std::vector<std::string> textesModele;
-
-  template <class R>
-  static const Groupe& De() {
-    static const Groupe groupe = Construit<R>();
-    return groupe;
-  }
-
- private:
-  template <class R>
-  static Groupe Construit() {
-    Groupe g;
-    const std::vector<int>& niveaux = NiveauxDe<R>();
-    if (const auto it = EntreesParNiveaux().find(niveaux); it != EntreesParNiveaux().end()) g.entrees = it->second;
-    const auto& sousArbre = arbre::ChampsSousArbre<R>::Instance();
-    for (const EntreeDictionnaire* e : g.entrees) {
-      const arbre::Champ* trouve = nullptr;
-      for (const arbre::Champ& c : sousArbre.champs())
-        if (c.description->code == e->lettre.code) trouve = &c;
-      if (trouve == nullptr)
-        throw std::logic_error("letter " + std::to_string(e->lettre.code) + " is no field of its record");
-      g.champs.push_back(*trouve);
-    }
-    // The model: the record at position 0 of every level on the way.
-    TDonnee2072& racine = ModeleCharge().racine;
-    R* modele = nullptr;
-    if constexpr (std::is_same_v<R, TDonnee2072>) {
-      modele = &racine;
-    } else {
-      TIndex index;
-      for (int cle : niveaux) index.setValeurIndex(cle, 0);
-      zorfiscal2072::PourEnregistrementAuNiveau(racine, niveaux.back(), index, [&](auto& r) {
-        if constexpr (std::is_same_v<std::decay_t<decltype(r)>, R>) modele = &r;
-      });
-    }
-    if (modele == nullptr) throw std::logic_error("a level has no record in the model declaration");
-    sousArbre.Objets(*modele, g.objetsModele);
-    LettresEnregistrement lecture;
-    lecture.Prend(g);
-    lecture.objets() = g.objetsModele;
-    for (std::size_t k = 0; k < g.entrees.size(); ++k) g.textesModele.emplace_back(lecture.Texte(k));
-    return g;
-  }
-};
 
 LettresEnregistrement::LettresEnregistrement() = default;
 LettresEnregistrement::~LettresEnregistrement() { std::free(m_lettre.valeur); }
@@ -158,8 +51,7 @@ class Parcours {
   // records of the levels it owns, each vector reached once.
   template <class R>
   void Parcourt(R& r, int niveau, bool doitApparaitre, Index& index) {
-    using G = LettresEnregistrement::Groupe;
-    const G& groupe = G::De<R>();
+    const GroupeLettres& groupe = GroupeLettres::De<R>();
     if (!groupe.entrees.empty()) {
       arbre::ChampsSousArbre<R>::Instance().Objets(r, m_lettres.objets());
       m_lettres.Prend(groupe);
@@ -169,7 +61,7 @@ class Parcours {
       if (n.parent != niveau) continue;
       arbre::AtteintNiveau(r, n.cle, TIndex{}, [&](auto& proprietaire, const auto& enfant) {
         auto& vecteur = proprietaire.*enfant.champ;
-        const bool creeParLettre = n.parPositionDe == 0 && vecteur.size() > ModeleCharge().nombreInitial.at(n.cle);
+        const bool creeParLettre = n.parPositionDe == 0 && vecteur.size() > NombreInitial(n.cle);
         for (std::size_t k = 0; k < vecteur.size(); ++k) {
           index.emplace_back(n.cle, static_cast<int>(k));
           Parcourt(vecteur[k], n.cle, creeParLettre && k + 1 == vecteur.size(), index);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "format/declaration.h"
+#include "format/groupes.h"
 #include "tablelettres.h"
 
 namespace hote2072 {
@@ -16,7 +17,6 @@ namespace hote2072 {
 // read straight from the fields, a text made only when asked for.
 class LettresEnregistrement {
  public:
-  struct Groupe;
   LettresEnregistrement();
   ~LettresEnregistrement();
   LettresEnregistrement(const LettresEnregistrement&) = delete;
@@ -34,13 +34,13 @@ class LettresEnregistrement {
   const std::string& TexteParDefaut(std::size_t k) const;
 
   // The kind of record: records of one kind have the same letters.
-  const Groupe& groupe() const { return *m_groupe; }
+  const GroupeLettres& groupe() const { return *m_groupe; }
   // The record `objets` (its fields' holders, see arbre::ChampsSousArbre) of the group.
-  void Prend(const Groupe& groupe) { m_groupe = &groupe; }
+  void Prend(const GroupeLettres& groupe) { m_groupe = &groupe; }
   std::vector<void*>& objets() { return m_objets; }
 
  private:
-  const Groupe* m_groupe = nullptr;
+  const GroupeLettres* m_groupe = nullptr;
   std::vector<void*> m_objets;
   mutable structLettre m_lettre{1, 0, nullptr, 0, nullptr};
 };

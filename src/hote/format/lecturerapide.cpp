@@ -73,27 +73,27 @@ bool LitIndex(ondemand::value valeur, Index& index) {
   return true;
 }
 
-bool LitLettre(ondemand::value valeur, LettreFichier& lettre) {
+// One letter; `index` holds its index, reused from letter to letter.
+bool LitLettre(ondemand::value valeur, LettreRapide& lettre, Index& index) {
   ondemand::object objet;
   if (valeur.get_object().get(objet)) return false;
   enum { kCode, kIndex, kValeur, kChamp, kEnregistrement };
   unsigned vus = 0;
+  index.clear();
   LettreNommee nommee;
   for (auto element : objet) {
     ondemand::field champ;
     if (std::move(element).get(champ)) return false;
-    std::string_view texte;
     switch (Membre(champ, {"code", "index", "value", "field", "record"}, vus)) {
       case kCode:
-        if (!Entier(champ.value(), INT64_MIN, INT64_MAX, lettre.code)) return false;
+        if (!Entier(champ.value(), INT64_MIN, INT64_MAX, nommee.code)) return false;
         nommee.codeDonne = true;
         break;
       case kIndex:
-        if (!LitIndex(champ.value(), lettre.index)) return false;
+        if (!LitIndex(champ.value(), index)) return false;
         break;
       case kValeur:
-        if (!Texte(champ.value(), texte)) return false;
-        lettre.valeur.assign(texte);
+        if (!Texte(champ.value(), lettre.valeur)) return false;
         break;
       case kChamp:
         if (!Texte(champ.value(), nommee.champ) || nommee.champ.empty()) return false;
@@ -105,21 +105,23 @@ bool LitLettre(ondemand::value valeur, LettreFichier& lettre) {
     }
   }
   if ((vus & (1u << kValeur)) == 0) return false;
+  lettre.index = std::span<const std::pair<int, int>>(index.data(), index.size());
   // A letter named by its field, or whose field and record do not agree with its code, is
   // left to the event reader when something is wrong: it names the problem.
-  nommee.code = lettre.code;
   std::string probleme;
-  lettre.code = CodeNomme(nommee, lettre.index, probleme);
+  lettre.code = CodeNomme(nommee, index, probleme);
   return probleme.empty();
 }
 
-bool LitLettres(ondemand::array tableau, std::vector<LettreFichier>& lettres) {
+using Recepteur = std::function<bool(const LettreRapide&)>;
+
+bool LitLettres(ondemand::array tableau, const Recepteur& recoit, std::size_t& nombre) {
+  LettreRapide lettre;
+  Index index;
   for (auto element : tableau) {
     ondemand::value v;
-    if (std::move(element).get(v)) return false;
-    LettreFichier& l = lettres.emplace_back();
-    l.rang = lettres.size();
-    if (!LitLettre(v, l)) return false;
+    if (std::move(element).get(v) || !LitLettre(v, lettre, index) || !recoit(lettre)) return false;
+    ++nombre;
   }
   return true;
 }
@@ -141,7 +143,7 @@ class Tampon {
 };
 
 // The root object with an empty letters array: every member but the letters, checked.
-bool LitRacine(ondemand::parser& parser, const Tampon& tampon, FichierDeclaration& fichier) {
+bool LitRacine(ondemand::parser& parser, const Tampon& tampon, long& annee) {
   ondemand::document document;
   if (parser.iterate(tampon.Vue()).get(document)) return false;
   ondemand::object racine;
@@ -163,11 +165,15 @@ bool LitRacine(ondemand::parser& parser, const Tampon& tampon, FichierDeclaratio
         break;
       case kCleAnnee:
         if (!Entier(champ.value(), kAnneeMin, kAnneeMax, n)) return false;
-        fichier.annee = static_cast<long>(n);
+        annee = static_cast<long>(n);
         break;
-      case kCleLettres:
-        if (champ.value().get_array().get(lettres) || !LitLettres(lettres, fichier.lettres)) return false;
+      case kCleLettres: {
+        std::size_t aucune = 0;  // the array is empty: the letters are read apart
+        if (champ.value().get_array().get(lettres) || !LitLettres(
+                                                          lettres, [](const LettreRapide&) { return false; }, aucune))
+          return false;
         break;
+      }
       default: return false;
     }
   }
@@ -178,65 +184,153 @@ bool LitRacine(ondemand::parser& parser, const Tampon& tampon, FichierDeclaratio
 
 bool Blanc(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-// Where the piece of `corps` starting at `debut` ends: the comma that ends a line, before a
-// line starting with "{", once the piece holds `taille` bytes; the end of `corps` when there
-// is none. Scans stop at line ends, so that this stays linear whatever the file.
-std::size_t FinDuMorceau(std::string_view corps, std::size_t debut, std::size_t taille) {
-  if (taille >= corps.size() - debut) return corps.size();
-  for (std::size_t q = debut + std::max<std::size_t>(taille, 1); q < corps.size(); ++q) {
-    q = corps.find('\n', q);
-    if (q == std::string_view::npos) break;
-    std::size_t virgule = q;
-    while (virgule > debut && corps[virgule - 1] != '\n' && Blanc(corps[virgule - 1])) --virgule;
-    if (virgule == debut || corps[virgule - 1] != ',') continue;
-    std::size_t suite = q + 1;
-    while (suite < corps.size() && Blanc(corps[suite])) ++suite;
-    if (suite < corps.size() && corps[suite] == '{') return virgule - 1;
+// Finds where a piece of letters ends: the comma that ends a line, before a line starting
+// with "{", at least `taille` bytes into the piece. The text may still be arriving: each call
+// goes on from where the last one stopped, so that the search stays linear however the text
+// comes.
+class Coupure {
+ public:
+  explicit Coupure(std::size_t taille) : m_q(std::max<std::size_t>(taille, 1)), m_taille(m_q) {}
+  // The comma's position in `piece` (the piece's text so far); npos when there is none yet,
+  // or none at all once `complet`.
+  std::size_t Cherche(std::string_view piece, bool complet) {
+    for (; m_q < piece.size(); ++m_q, m_suite = 0) {
+      m_q = piece.find('\n', m_q);
+      if (m_q == std::string_view::npos) break;
+      std::size_t virgule = m_q;
+      while (virgule > 0 && piece[virgule - 1] != '\n' && Blanc(piece[virgule - 1])) --virgule;
+      if (virgule == 0 || piece[virgule - 1] != ',') continue;
+      std::size_t suite = std::max(m_suite, m_q + 1);
+      while (suite < piece.size() && Blanc(piece[suite])) ++suite;
+      if (suite == piece.size() && !complet) {
+        m_suite = suite;  // the next line's start has not come yet
+        return std::string_view::npos;
+      }
+      if (suite < piece.size() && piece[suite] == '{') return virgule - 1;
+    }
+    m_q = std::max(m_q == std::string_view::npos ? piece.size() : m_q, m_taille);
+    return std::string_view::npos;
   }
-  return corps.size();
-}
+  // The next piece starts: the search starts again.
+  void Recommence() { m_q = m_taille, m_suite = 0; }
 
-// The letters, `corps` being the text inside the letters array, piece by piece: each piece
-// read as an array of its own must hold letters; the commas between pieces join them. Pieces
-// of a megabyte keep the index simdjson builds (some 90 bytes a letter) to the size of one,
-// reused from piece to piece.
-bool LitCorps(ondemand::parser& parser, std::string_view corps, std::size_t taille,
-              std::vector<LettreFichier>& lettres) {
-  if (std::all_of(corps.begin(), corps.end(), Blanc)) return true;
-  Tampon morceau;
-  for (std::size_t debut = 0;;) {
-    const std::size_t fin = FinDuMorceau(corps, debut, taille);
-    morceau.Prend("[", corps.substr(debut, fin - debut), "]");
-    ondemand::document document;
-    ondemand::array tableau;
-    const std::size_t avant = lettres.size();
-    if (parser.iterate(morceau.Vue()).get(document) || document.get_array().get(tableau) ||
-        !LitLettres(tableau, lettres) || lettres.size() == avant ||
-        document.current_location().error() != OUT_OF_BOUNDS)
-      return false;
-    if (fin == corps.size()) return true;
-    debut = fin + 1;
+ private:
+  std::size_t m_q, m_taille;
+  std::size_t m_suite = 0;
+};
+
+// The text still to read, as it arrives from the source.
+class Fenetre {
+ public:
+  explicit Fenetre(const SourceTexte& source) : m_source(source) {}
+  std::string_view texte() const { return std::string_view(m_texte).substr(m_debut); }
+  bool complet() const { return m_complet; }
+  // Reads more; false once everything has come.
+  bool Lit() {
+    if (m_complet) return false;
+    if (m_debut > 0 && m_debut >= m_texte.size() / 2) {
+      m_texte.erase(0, m_debut);
+      m_debut = 0;
+    }
+    m_complet = !m_source(m_texte);
+    return true;
   }
+  void Consomme(std::size_t n) { m_debut += n; }
+
+ private:
+  const SourceTexte& m_source;
+  std::string m_texte;
+  std::size_t m_debut = 0;
+  bool m_complet = false;
+};
+
+// One piece of letters, read as an array of its own: it must hold letters.
+bool LitMorceau(ondemand::parser& parser, Tampon& tampon, std::string_view morceau, const Recepteur& recoit) {
+  tampon.Prend("[", morceau, "]");
+  ondemand::document document;
+  ondemand::array tableau;
+  std::size_t nombre = 0;
+  return !parser.iterate(tampon.Vue()).get(document) && !document.get_array().get(tableau) &&
+         LitLettres(tableau, recoit, nombre) && nombre > 0 && document.current_location().error() == OUT_OF_BOUNDS;
 }
 
 }  // namespace
 
+SourceTexte SourceMemoire(std::string_view texte, std::size_t taille) {
+  return [texte, taille = std::max<std::size_t>(taille, 1), lu = std::size_t{0}](std::string& tampon) mutable {
+    const std::size_t n = std::min(taille, texte.size() - lu);
+    tampon.append(texte.substr(lu, n));
+    lu += n;
+    return lu < texte.size();
+  };
+}
+
 // The text is read as three parts: the root up to the first "[" and from the last "]",
-// joined as a root whose letters array is empty, and the text between them, the letters.
-// Accepting both means the whole is the same root holding those letters: the first "[" can
+// joined as a root whose letters array is empty, and the text between them, the letters,
+// piece by piece, each read as an array of its own; the commas between pieces join them.
+// Accepting all means the whole is the same root holding those letters: the first "[" can
 // only open the letters (no member the root accepts holds one before it), and the letters
-// are a list of values between the two.
-std::optional<FichierDeclaration> LitJsonRapide(std::string_view texte, std::size_t tailleMorceau) {
-  const std::size_t ouvre = texte.find('['), ferme = texte.rfind(']');
-  if (ouvre == std::string_view::npos || ferme == std::string_view::npos || ferme < ouvre) return std::nullopt;
+// are a list of values between the two. Pieces of a megabyte keep the index simdjson builds
+// (some 90 bytes a letter) to the size of one, reused from piece to piece.
+std::optional<long> LitLettresRapide(const SourceTexte& source, const Recepteur& recoit, std::size_t tailleMorceau) {
   ondemand::parser parser;
-  FichierDeclaration fichier;
+  Fenetre fenetre(source);
+  // The root up to the first "[".
+  std::size_t ouvre = 0;
+  for (std::size_t vu = 0; (ouvre = fenetre.texte().find('[', vu)) == std::string_view::npos;) {
+    vu = fenetre.texte().size();  // searched once, whatever the pieces
+    if (!fenetre.Lit()) return std::nullopt;
+  }
+  const std::string tete(fenetre.texte().substr(0, ouvre + 1));
+  fenetre.Consomme(ouvre + 1);
+  // The letters, while the end of the text has not come.
+  Tampon morceau;
+  Coupure coupure(tailleMorceau);
+  while (!fenetre.complet()) {
+    const std::size_t fin = coupure.Cherche(fenetre.texte(), false);
+    if (fin == std::string_view::npos) {
+      fenetre.Lit();
+      continue;
+    }
+    if (!LitMorceau(parser, morceau, fenetre.texte().substr(0, fin), recoit)) return std::nullopt;
+    fenetre.Consomme(fin + 1);
+    coupure.Recommence();
+  }
+  // The rest: the last letters up to the last "]", then the root's end.
+  const std::string_view reste = fenetre.texte();
+  const std::size_t ferme = reste.rfind(']');
+  if (ferme == std::string_view::npos) return std::nullopt;
+  const std::string_view corps = reste.substr(0, ferme);
+  if (!std::all_of(corps.begin(), corps.end(), Blanc)) {
+    for (std::size_t debut = 0;;) {
+      coupure.Recommence();
+      const std::size_t trouve = coupure.Cherche(corps.substr(debut), true);
+      const std::size_t fin = trouve == std::string_view::npos ? corps.size() : debut + trouve;
+      if (!LitMorceau(parser, morceau, corps.substr(debut, fin - debut), recoit)) return std::nullopt;
+      if (fin == corps.size()) break;
+      debut = fin + 1;
+    }
+  }
   Tampon racine;
-  racine.Prend(texte.substr(0, ouvre + 1), {}, texte.substr(ferme));
-  if (!LitRacine(parser, racine, fichier)) return std::nullopt;
+  racine.Prend(tete, {}, reste.substr(ferme));
+  long annee = kAnneeParDefaut;
+  if (!LitRacine(parser, racine, annee)) return std::nullopt;
+  return annee;
+}
+
+std::optional<FichierDeclaration> LitJsonRapide(std::string_view texte, std::size_t tailleMorceau) {
+  FichierDeclaration fichier;
   fichier.lettres.reserve(texte.size() / 64);  // a letter takes some 60 to 120 bytes
-  if (!LitCorps(parser, texte.substr(ouvre + 1, ferme - ouvre - 1), tailleMorceau, fichier.lettres))
-    return std::nullopt;
+  const auto annee = LitLettresRapide(
+      SourceMemoire(texte, std::max<std::size_t>(tailleMorceau, 1)),
+      [&](const LettreRapide& l) {
+        fichier.lettres.push_back(
+            {fichier.lettres.size() + 1, l.code, Index(l.index.begin(), l.index.end()), std::string(l.valeur)});
+        return true;
+      },
+      tailleMorceau);
+  if (!annee) return std::nullopt;
+  fichier.annee = *annee;
   return fichier;
 }
 

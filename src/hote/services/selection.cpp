@@ -77,7 +77,7 @@ std::vector<std::string_view> Morceaux(std::string_view texte) {
 bool Selectionne(TDonnee2072& racine, const std::optional<Index>& seul, const std::set<int>& codes,
                  const std::function<void(const LettreSelectionnee&)>& recoit) {
   bool nomme = !seul;
-  std::map<const LettresEnregistrement::Groupe*, ListeDuGroupe> listes;
+  std::map<const GroupeLettres*, ListeDuGroupe> listes;
   LettreSelectionnee lettre;
   ParcourtEnregistrements(racine, [&](const LettresEnregistrement& lettres, const Index& index, bool) {
     if (seul && index != *seul) return;
@@ -139,7 +139,7 @@ std::optional<std::vector<LettreSelectionnee>> Selectionne(TDonnee2072& racine, 
 
 std::set<int> CodesTenus(TDonnee2072& racine) {
   std::set<int> codes;
-  std::set<const LettresEnregistrement::Groupe*> vus;
+  std::set<const GroupeLettres*> vus;
   ParcourtEnregistrements(racine, [&](const LettresEnregistrement& lettres, const Index&, bool) {
     if (vus.insert(&lettres.groupe()).second)
       for (std::size_t k = 0; k < lettres.size(); ++k) codes.insert(lettres.code(k));

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -131,6 +132,36 @@ std::string LitFichier(const std::string& chemin, std::size_t tailleMax, const A
   if (!entree) ::close(fd);
   if (erreur != 0) throw ErreurFichier(Erreur("cannot read", nom, erreur));
   return contenu;
+}
+
+LectureFichier::LectureFichier(const std::string& chemin) {
+  m_fd = ::open(chemin.c_str(), O_RDONLY | O_CLOEXEC);
+  struct stat s {};
+  if (m_fd >= 0 &&
+      (::fstat(m_fd, &s) != 0 || !S_ISREG(s.st_mode) || static_cast<std::uintmax_t>(s.st_size) > kTailleLectureMax)) {
+    ::close(m_fd);
+    m_fd = -1;
+  }
+}
+
+LectureFichier::~LectureFichier() {
+  if (m_fd >= 0) ::close(m_fd);
+}
+
+bool LectureFichier::Lit(std::string& tampon) {
+  constexpr std::size_t kBloc = 1 << 20;
+  if (m_fd < 0 || m_interrompue) return false;
+  const std::size_t avant = tampon.size();
+  tampon.resize(avant + kBloc);
+  ssize_t n = 0;
+  do n = ::read(m_fd, tampon.data() + avant, kBloc);
+  while (n < 0 && errno == EINTR);
+  tampon.resize(avant + static_cast<std::size_t>(std::max<ssize_t>(n, 0)));
+  m_lus += static_cast<std::size_t>(std::max<ssize_t>(n, 0));
+  if (n < 0 || m_lus > kTailleLectureMax ||
+      std::memchr(tampon.data() + avant, '\0', static_cast<std::size_t>(std::max<ssize_t>(n, 0))) != nullptr)
+    m_interrompue = true;
+  return n > 0 && !m_interrompue;
 }
 
 void EcritFichier(const std::string& chemin, const Producteur& produit) {

@@ -27,6 +27,29 @@ using Arret = std::function<std::size_t(std::string_view bloc)>;
 // soon as it has given that much.
 std::string LitFichier(const std::string& chemin, std::size_t tailleMax = kTailleLectureMax, const Arret& arret = {});
 
+// A regular file of at most kTailleLectureMax bytes read piece by piece, for a reader that
+// need not hold it whole and leaves anything unusual to LitFichier: it throws nothing, and
+// stops at the first zero byte or failure.
+class LectureFichier {
+ public:
+  explicit LectureFichier(const std::string& chemin);
+  ~LectureFichier();
+  LectureFichier(const LectureFichier&) = delete;
+  LectureFichier& operator=(const LectureFichier&) = delete;
+  // Opened, a regular file (not a pipe, a device, standard input) within the bound.
+  bool lisible() const { return m_fd >= 0; }
+  // Appends the next bytes (about a megabyte) to `tampon`; false once the file is over, or
+  // when it cannot be read further.
+  bool Lit(std::string& tampon);
+  // Reading stopped before the end: a failure, a zero byte, more than the bound.
+  bool interrompue() const { return m_interrompue; }
+
+ private:
+  int m_fd = -1;
+  std::size_t m_lus = 0;
+  bool m_interrompue = false;
+};
+
 // Gives a file's content piece by piece to `ecrit`.
 using Producteur = std::function<void(const std::function<void(std::string_view)>& ecrit)>;
 
