@@ -26,8 +26,10 @@ std::vector<hote2072::LettreFichier> SansCodesFaits(hote2072::TDonnee2072& racin
   std::vector<hote2072::LettreFichier> lettres = hote2072::Ecrit(racine, true).lettres;
   std::map<std::string, std::string> faits;
   for (hote2072::LettreFichier& l : lettres)
-    if (l.valeur.size() == 20 && donnes.count(l.valeur) == 0)
-      l.valeur = faits.try_emplace(l.valeur, "#" + std::to_string(faits.size())).first->second;
+    if (l.valeur.size() == 20 && donnes.count(l.valeur) == 0) {
+      std::string rang = std::to_string(faits.size());
+      l.valeur = faits.try_emplace(l.valeur, rang.insert(0, 1, '#')).first->second;
+    }
   return lettres;
 }
 

@@ -249,8 +249,10 @@ std::vector<LettreFichier> Ecrites(TDonnee2072& racine, const std::unordered_set
   std::vector<LettreFichier> lettres = Ecrit(racine, true).lettres;
   std::map<std::string, std::string> faits;
   for (LettreFichier& l : lettres)
-    if (l.valeur.size() == 20 && donnes.count(l.valeur) == 0)
-      l.valeur = faits.try_emplace(l.valeur, "#" + std::to_string(faits.size())).first->second;
+    if (l.valeur.size() == 20 && donnes.count(l.valeur) == 0) {
+      std::string rang = std::to_string(faits.size());
+      l.valeur = faits.try_emplace(l.valeur, rang.insert(0, 1, '#')).first->second;
+    }
   return lettres;
 }
 
@@ -271,7 +273,8 @@ TEST(Robustesse, FastLoadingTakesOnlyWhatTheFullPathLoadsTheSame) {
       {a0 + ", " + p0 + ", " + q0 + ", " + t0, true},                  // partners first
       {t0 + ", " + p0 + R"(, {"code": 12654, "index": {"300": 0, "303": 0}, "value": "P"})", true},
       {R"({"code": 12762, "index": {"309": 0}, "value": "1"}, )" + a0, false},           // "Autre" would move
-      {q0 + ", " + p0 + ", " + a0, false},                                                // a share first
+      {q0 + ", " + p0 + ", " + a0, true},                                                 // a share first
+      {q0 + ", " + a0, false},                                                            // no property named
       {p0 + ", " + p0, false},                                                            // given twice
       {R"({"code": 12140, "index": {"300": 0}, "value": "6O000"})", false},
       {R"({"code": 12103, "index": {"300": 0}, "value": "99"})", false},                 // not in its list

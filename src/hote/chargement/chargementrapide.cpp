@@ -135,6 +135,13 @@ class Marques {
   // The bit that says the record is named: after those of its letters.
   static std::size_t BitNomme(int niveau) { return Lettres(niveau); }
   static bool Marque(const std::uint64_t* mots, std::size_t bit) { return (mots[bit / 64] >> (bit % 64) & 1) != 0; }
+  // Some letter of its own was given to the record of level `niveau` whose words are `mots`.
+  static bool UneLettre(int niveau, const std::uint64_t* mots) {
+    if (mots == nullptr) return false;
+    for (std::size_t bit = 0; bit < Lettres(niveau); ++bit)
+      if (Marque(mots, bit)) return true;
+    return false;
+  }
 
  private:
   static constexpr int kPremiereCle = 300, kNombreCles = 11;
@@ -217,6 +224,8 @@ class Chargeur {
     VerifieValeurs(m_aControler, annee, rapport);
     if (!rapport.vide() || !rapport.avertissements().empty()) return false;
     m_aControler = {};
+    for (const auto& [cle, position] : m_nommesParUnPar)
+      if (!Marques::UneLettre(cle, m_marques.Trouve(cle, 0, position))) return false;
     std::unordered_map<std::string, std::string> nouveau;
     for (const Niveau& n : Niveaux())
       if (n.lettreCle != 0 && !ControleCodes(n.cle, nouveau)) return false;
@@ -298,10 +307,18 @@ class Chargeur {
     const std::size_t avant = v->taille(v->vecteur);
     if (static_cast<std::size_t>(position) < avant) return true;
     const Niveau& n = *TrouveNiveau(cle);
-    // Shares and distributions come with their property or sale: the file names those first.
+    if (n.parPositionDe != 0) {
+      // A share or distribution named before its property or sale (a partner's statement
+      // comes before the sales): that record is made now, with one of these in every
+      // partner; the file must name it by letters of its own (checked at the end).
+      if (!Assure(n.parPositionDe, 0, position)) return false;
+      m_nommesParUnPar.emplace_back(n.parPositionDe, position);
+      const Vecteur* apres = Atteint(cle, proprietaire);
+      return apres != nullptr && static_cast<std::size_t>(position) < apres->taille(apres->vecteur);
+    }
     // "Autre" moves with the count of partners: once transfers of shares exist, partners
     // added now would change them.
-    if (n.parPositionDe != 0 || (n.lettreCle != 0 && n.parent != 0)) return false;
+    if (n.lettreCle != 0 && n.parent != 0) return false;
     if (cle == zorfiscal2072::kNiveauAssocie) {
       const Vecteur* transferts = Atteint(zorfiscal2072::kNiveauCessionParts, 0);
       if (transferts == nullptr || transferts->taille(transferts->vecteur) > 0) return false;
@@ -422,6 +439,7 @@ class Chargeur {
   bool m_references = false;                          // some letter names a record
   std::size_t m_lettres = 0;                          // read so far
   std::vector<LettreFichier> m_aControler;            // the letters whose values lists and shapes check
+  std::vector<std::pair<int, int>> m_nommesParUnPar;  // properties and sales a share or distribution named
   // The record the last letters went to.
   Index m_index;
   const GroupeLettres* m_groupe = nullptr;
