@@ -1,36 +1,45 @@
-// Building type of a property, from its category and, for an ordinary property, its scheme.
+// What a property's tax scheme decides: the building type (with its category) and the special
+// deduction option that goes with the scheme.
 #include "codes2072.h"
 #include "foncierpropriete2072.h"
 
 namespace zorfiscal2072 {
 namespace {
 
+// Each scheme of an ordinary property: its building type and the deduction option that goes
+// with it. A scheme not listed is the ordinary type, with no deduction ("(aucune)").
+struct Dispositif {
+  long OptionFiscale;
+  long TypeImmeuble;
+  long OptionTauxDeduction;
+};
+// clang-format off
+constexpr Dispositif kDispositifs[] = {
+    {OptionFiscale::Perissol,                        TypeImmeuble::Amortissement,      OptionTauxDeduction::Aucune},
+    {OptionFiscale::BessonNeuf,                      TypeImmeuble::Amortissement,      OptionTauxDeduction::Aucune},
+    {OptionFiscale::RobienClassique,                 TypeImmeuble::Amortissement,      OptionTauxDeduction::Aucune},
+    {OptionFiscale::RobienClassiqueZRR,              TypeImmeuble::Amortissement,      OptionTauxDeduction::Taux26},
+    {OptionFiscale::RobienRecentre,                  TypeImmeuble::Amortissement,      OptionTauxDeduction::Aucune},
+    {OptionFiscale::RobienRecentreZRR,               TypeImmeuble::Amortissement,      OptionTauxDeduction::Taux26},
+    {OptionFiscale::BorlooNeuf,                      TypeImmeuble::Amortissement,      OptionTauxDeduction::BorlooNeuf30},
+    {OptionFiscale::BessonAncien,                    TypeImmeuble::Deduction26,        OptionTauxDeduction::Taux26},
+    {OptionFiscale::ScellierZRR,                     TypeImmeuble::Deduction26,        OptionTauxDeduction::ScellierZRR26},
+    {OptionFiscale::BorlooAncienIntermediaire,       TypeImmeuble::Deduction30Ou45,    OptionTauxDeduction::BorlooAncienIntermediaire30},
+    {OptionFiscale::Option14,                        TypeImmeuble::Deduction30Ou45,    OptionTauxDeduction::Option14},
+    {OptionFiscale::ScellierIntermediaire,           TypeImmeuble::Deduction30Ou45,    OptionTauxDeduction::ScellierIntermediaire30},
+    {OptionFiscale::ScellierIntermediaireDOM,        TypeImmeuble::Deduction30Ou45,    OptionTauxDeduction::ScellierIntermediaireDOM30},
+    {OptionFiscale::Carrieres,                       TypeImmeuble::Carriere,           OptionTauxDeduction::Carriere40},
+    {OptionFiscale::BorlooAncienSocial,              TypeImmeuble::BorlooAncienSocial, OptionTauxDeduction::BorlooAncienSocial45},
+    {OptionFiscale::Option16,                        TypeImmeuble::Deduction60,        OptionTauxDeduction::Option16},
+    {OptionFiscale::BorlooAncienSocial60,            TypeImmeuble::Deduction60,        OptionTauxDeduction::BorlooAncienSocial60},
+    {OptionFiscale::Option17,                        TypeImmeuble::Deduction75,        OptionTauxDeduction::Option17},
+    {OptionFiscale::BorlooAncienSocialIntermediaire, TypeImmeuble::Deduction70,        OptionTauxDeduction::BorlooAncienSocialIntermediaire70},
+};
+// clang-format on
+
 struct TypeSelonCode {
   long Code;
   long Type;
-};
-
-// Ordinary properties, by tax scheme; a scheme not listed is the ordinary type.
-constexpr TypeSelonCode kTypeSelonOption[] = {
-    {OptionFiscale::Perissol, TypeImmeuble::Amortissement},
-    {OptionFiscale::BessonNeuf, TypeImmeuble::Amortissement},
-    {OptionFiscale::RobienClassique, TypeImmeuble::Amortissement},
-    {OptionFiscale::RobienClassiqueZRR, TypeImmeuble::Amortissement},
-    {OptionFiscale::RobienRecentre, TypeImmeuble::Amortissement},
-    {OptionFiscale::RobienRecentreZRR, TypeImmeuble::Amortissement},
-    {OptionFiscale::BorlooNeuf, TypeImmeuble::Amortissement},
-    {OptionFiscale::BessonAncien, TypeImmeuble::Deduction26},
-    {OptionFiscale::ScellierZRR, TypeImmeuble::Deduction26},
-    {OptionFiscale::BorlooAncienIntermediaire, TypeImmeuble::Deduction30Ou45},
-    {OptionFiscale::Option14, TypeImmeuble::Deduction30Ou45},
-    {OptionFiscale::ScellierIntermediaire, TypeImmeuble::Deduction30Ou45},
-    {OptionFiscale::ScellierIntermediaireDOM, TypeImmeuble::Deduction30Ou45},
-    {OptionFiscale::Carrieres, TypeImmeuble::Carriere},
-    {OptionFiscale::BorlooAncienSocial, TypeImmeuble::BorlooAncienSocial},
-    {OptionFiscale::Option16, TypeImmeuble::Deduction60},
-    {OptionFiscale::BorlooAncienSocial60, TypeImmeuble::Deduction60},
-    {OptionFiscale::Option17, TypeImmeuble::Deduction75},
-    {OptionFiscale::BorlooAncienSocialIntermediaire, TypeImmeuble::Deduction70},
 };
 
 // The other categories have one type each, whatever the scheme.
@@ -41,18 +50,27 @@ constexpr TypeSelonCode kTypeSelonCategorie[] = {
     {Categorie::EspacesNaturels, TypeImmeuble::EspacesNaturels},
 };
 
-template <std::size_t N>
-long Cherche(const TypeSelonCode (&table)[N], long code, long sinon) {
-  for (const TypeSelonCode& ligne : table)
-    if (ligne.Code == code) return ligne.Type;
-  return sinon;
+const Dispositif* Trouve(long optionFiscale) {
+  for (const Dispositif& ligne : kDispositifs)
+    if (ligne.OptionFiscale == optionFiscale) return &ligne;
+  return nullptr;
 }
 
 }  // namespace
 
 long TDonneeProprieteFoncierPropriete::DonneTypeImmeuble(long categorie, long optionFiscale, long typeImmeuble) {
-  if (categorie == Categorie::Ordinaire) return Cherche(kTypeSelonOption, optionFiscale, TypeImmeuble::Ordinaire);
-  return Cherche(kTypeSelonCategorie, categorie, typeImmeuble);  // another category keeps its type
+  if (categorie == Categorie::Ordinaire) {
+    const Dispositif* d = Trouve(optionFiscale);
+    return d ? d->TypeImmeuble : TypeImmeuble::Ordinaire;
+  }
+  for (const TypeSelonCode& ligne : kTypeSelonCategorie)
+    if (ligne.Code == categorie) return ligne.Type;
+  return typeImmeuble;  // another category keeps its type
+}
+
+short TDonneeProprieteFoncierPropriete::OptionTauxProprieteCoherent(long optionFiscale) {
+  const Dispositif* d = Trouve(optionFiscale);
+  return static_cast<short>(d ? d->OptionTauxDeduction : OptionTauxDeduction::Aucune);
 }
 
 }  // namespace zorfiscal2072
