@@ -66,6 +66,10 @@ struct CorrespondanceTaux {
 };
 void AppliqueOptions(TPropriete2072& propriete, std::span<const CorrespondanceOption> table);
 void AppliqueTaux(TPropriete2072& propriete, std::span<const CorrespondanceTaux> table);
+// The same, where the old deduction options bore the numbers of the schemes they went with:
+// a deduction option numbered like an old scheme of the table also becomes that scheme's new
+// deduction option.
+void AppliqueOptionsEtTaux(TPropriete2072& propriete, std::span<const CorrespondanceOption> table);
 
 }  // namespace migration
 }  // namespace zorfiscal2072

@@ -5,6 +5,10 @@
 
 namespace zorfiscal2072 {
 
+void migration::TMoulinettePropriete::execute(TMoulinetteInfo& info, TDonneeBase* donnee) {
+  if (auto* propriete = dynamic_cast<TPropriete2072*>(donnee)) Corrige(info, *propriete);
+}
+
 void TDonnee2072::moulinette(TMoulinetteInfo& info) {
   TMoulinetteManager manager;
   manager.ajoute("2009.1", new migration::TMoulinetteDonnee2009_1);

@@ -14,11 +14,9 @@ constexpr CorrespondanceTaux kTaux[] = {{12, OptionTauxDeduction::Aucune}};
 
 }  // namespace
 
-void TMoulinettePropriete2010_1::execute(TMoulinetteInfo&, TDonneeBase* donnee) {
-  auto* propriete = dynamic_cast<TPropriete2072*>(donnee);
-  if (propriete == nullptr) return;
-  AppliqueOptions(*propriete, kOptions);
-  AppliqueTaux(*propriete, kTaux);
+void TMoulinettePropriete2010_1::Corrige(TMoulinetteInfo&, TPropriete2072& propriete) {
+  AppliqueOptions(propriete, kOptions);
+  AppliqueTaux(propriete, kTaux);
 }
 
 }  // namespace zorfiscal2072::migration

@@ -14,20 +14,12 @@ constexpr CorrespondanceOption kOptions[] = {
     {17, OptionFiscale::Ordinaire, OptionTauxDeduction::Aucune},
     {14, OptionFiscale::Ordinaire, OptionTauxDeduction::Aucune},
 };
-constexpr CorrespondanceTaux kTaux[] = {
-    {14, OptionTauxDeduction::Aucune},
-    {16, OptionTauxDeduction::Aucune},
-    {17, OptionTauxDeduction::Aucune},
-};
 constexpr short kPremierLocataire = 12119, kDernierLocataire = 12124;
 
 }  // namespace
 
-void TMoulinettePropriete2011_2::execute(TMoulinetteInfo& info, TDonneeBase* donnee) {
-  auto* propriete = dynamic_cast<TPropriete2072*>(donnee);
-  if (propriete == nullptr) return;
-  AppliqueOptions(*propriete, kOptions);
-  AppliqueTaux(*propriete, kTaux);
+void TMoulinettePropriete2011_2::Corrige(TMoulinetteInfo& info, TPropriete2072& propriete) {
+  AppliqueOptionsEtTaux(propriete, kOptions);
 
   // The tenant's name holds what its letter holds.
   const lettres::DescriptionLettre& nom = TLocataire::Lettres().Trouve(12593)->description;
@@ -35,9 +27,9 @@ void TMoulinettePropriete2011_2::execute(TMoulinetteInfo& info, TDonneeBase* don
   AnciennesLettres l(info);
   for (short code = kPremierLocataire; code <= kDernierLocataire; ++code) {
     if (!l.Renseigne(code)) continue;
-    TLocataire& locataire = propriete->getLocataire().emplace_back();
+    TLocataire& locataire = propriete.getLocataire().emplace_back();
     // Tenants name their property: without its code the written file would not load again.
-    locataire.setCodePropriete(propriete->getCodePropriete());
+    locataire.setCodePropriete(propriete.getCodePropriete());
     locataire.setNom(l.Coupe(code, l.Texte(code), longueur));
   }
 }
