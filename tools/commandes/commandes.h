@@ -32,6 +32,9 @@ std::unique_ptr<TDonnee2072> ChargeDeclaration(const std::string& chemin,
 
 // The IN argument every command that reads a declaration takes.
 Option Entree(std::string& entree);
+// The --index option of the commands that look at one record or screen: a list of index keys
+// and positions, checked as the command line is read; `donne` says whether it was given.
+Option OptionIndex(std::string& index, bool& donne, std::string aide, std::string forme);
 
 Commande CommandeCompute();
 Commande CommandeDictionary();
