@@ -11,28 +11,35 @@ class TPropriete2072;
 
 namespace zorfiscal2072::migration {
 
-// Telephone and fax letters holding only the blank input mask.
-class TMoulinetteDonnee2009_1 : public TMoulinette {
+class AnciennesLettres;
+
+// A root's step: it rewrites the old letters of the record being loaded.
+class TMoulinetteDonnee : public TMoulinette {
  public:
-  void execute(TMoulinetteInfo& info, TDonneeBase* donnee) override;
+  void execute(TMoulinetteInfo& info, TDonneeBase* donnee) final;
+
+ private:
+  virtual void Convertit(AnciennesLettres& l) = 0;
+};
+
+// Telephone and fax letters holding only the blank input mask.
+class TMoulinetteDonnee2009_1 : public TMoulinetteDonnee {
+  void Convertit(AnciennesLettres& l) override;
 };
 
 // Addresses, dates and identities in today's letters.
-class TMoulinetteDonnee2010_1 : public TMoulinette {
- public:
-  void execute(TMoulinetteInfo& info, TDonneeBase* donnee) override;
+class TMoulinetteDonnee2010_1 : public TMoulinetteDonnee {
+  void Convertit(AnciennesLettres& l) override;
 };
 
 // SIREN and NIC codes, legal form of partners.
-class TMoulinetteDonnee2010_2 : public TMoulinette {
- public:
-  void execute(TMoulinetteInfo& info, TDonneeBase* donnee) override;
+class TMoulinetteDonnee2010_2 : public TMoulinetteDonnee {
+  void Convertit(AnciennesLettres& l) override;
 };
 
 // Rental-income contribution, shares at 1 January, holding companies.
-class TMoulinetteDonnee2011_2 : public TMoulinette {
- public:
-  void execute(TMoulinetteInfo& info, TDonneeBase* donnee) override;
+class TMoulinetteDonnee2011_2 : public TMoulinetteDonnee {
+  void Convertit(AnciennesLettres& l) override;
 };
 
 // A property's step: it corrects the loaded property (any other record is left as it is).
