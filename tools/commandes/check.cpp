@@ -27,9 +27,8 @@ Commande CommandeCheck() {
        {"--json", "write a JSON array instead of lines", &o->json}},
       [o] {
         return Execute([&] {
-          auto racine = ChargeDeclaration(o->entree);
+          auto racine = ChargeCalculee(o->entree);
           if (!racine) return kEntreeInvalide;
-          racine->Update();
           std::string erreur;
           const auto messages =
               o->parIndex ? ControleEcran(*racine, LitIndexTexte(o->index, erreur).value_or(Index{}), o->arret)

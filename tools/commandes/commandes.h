@@ -29,6 +29,10 @@ int Execute(const std::function<int()>& commande, std::ostream& erreurs = std::c
 std::unique_ptr<TDonnee2072> ChargeDeclaration(const std::string& chemin,
                                                std::unordered_set<std::string>* codesDonnes = nullptr,
                                                std::ostream& erreurs = std::cerr);
+// The same, computed (Update) when it loads.
+std::unique_ptr<TDonnee2072> ChargeCalculee(const std::string& chemin,
+                                            std::unordered_set<std::string>* codesDonnes = nullptr,
+                                            std::ostream& erreurs = std::cerr);
 
 // The IN argument every command that reads a declaration takes.
 Option Entree(std::string& entree);

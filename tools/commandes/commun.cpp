@@ -57,6 +57,13 @@ std::unique_ptr<TDonnee2072> ChargeDeclaration(const std::string& chemin, std::u
   return racine;
 }
 
+std::unique_ptr<TDonnee2072> ChargeCalculee(const std::string& chemin, std::unordered_set<std::string>* codesDonnes,
+                                            std::ostream& erreurs) {
+  auto racine = ChargeDeclaration(chemin, codesDonnes, erreurs);
+  if (racine) racine->Update();
+  return racine;
+}
+
 Option Entree(std::string& entree) {
   return {.noms = "IN", .aide = "declaration file to read, - for standard input", .cible = &entree, .requise = true};
 }

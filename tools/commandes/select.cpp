@@ -44,9 +44,8 @@ Commande CommandeSelect() {
               std::string erreur;
               if (o->parIndex) seul = LitIndexTexte(o->index, erreur);
               if (o->parCodes) LitCodesTexte(o->codes, codes);
-              auto racine = ChargeDeclaration(o->entree);
+              auto racine = ChargeCalculee(o->entree);
               if (!racine) return kEntreeInvalide;
-              racine->Update();
               // One record: its letters are few, and nothing is written when it does not exist.
               std::optional<std::vector<LettreSelectionnee>> lettres;
               std::set<int> absents = codes;
