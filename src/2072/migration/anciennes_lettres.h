@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 
+#include "codes2072.h"
 #include "moulinette.h"
 
 namespace zorfiscal2072 {
@@ -60,6 +61,10 @@ struct CorrespondanceOption {
   long option;         // becomes this OptionFiscale
   long tauxDeduction;  // and the land record's OptionTauxDeduction becomes this
 };
+// An old scheme that became the ordinary scheme, without special deduction.
+constexpr CorrespondanceOption VersOrdinaire(long ancienne) {
+  return {ancienne, OptionFiscale::Ordinaire, OptionTauxDeduction::Aucune};
+}
 struct CorrespondanceTaux {
   long ancien;  // OptionTauxDeduction of the file
   long nouveau;

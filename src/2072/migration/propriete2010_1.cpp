@@ -9,7 +9,7 @@ namespace zorfiscal2072::migration {
 
 namespace {
 
-constexpr CorrespondanceOption kOptions[] = {{13, OptionFiscale::Ordinaire, OptionTauxDeduction::Aucune}};
+constexpr CorrespondanceOption kOptions[] = {VersOrdinaire(13)};
 constexpr CorrespondanceTaux kTaux[] = {{12, OptionTauxDeduction::Aucune}};
 
 }  // namespace

@@ -1,7 +1,6 @@
 // Property step "2011.2": schemes 14, 16 and 17 become the ordinary scheme without special
 // deduction; the tenants of the old letters 12119 to 12124 become the property's tenants.
 #include "anciennes_lettres.h"
-#include "codes2072.h"
 #include "moulinettes2072.h"
 #include "propriete2072.h"
 
@@ -9,11 +8,7 @@ namespace zorfiscal2072::migration {
 
 namespace {
 
-constexpr CorrespondanceOption kOptions[] = {
-    {16, OptionFiscale::Ordinaire, OptionTauxDeduction::Aucune},
-    {17, OptionFiscale::Ordinaire, OptionTauxDeduction::Aucune},
-    {14, OptionFiscale::Ordinaire, OptionTauxDeduction::Aucune},
-};
+constexpr CorrespondanceOption kOptions[] = {VersOrdinaire(16), VersOrdinaire(17), VersOrdinaire(14)};
 constexpr short kPremierLocataire = 12119, kDernierLocataire = 12124;
 
 }  // namespace
