@@ -22,6 +22,44 @@ constexpr lettres::ListeSelonValeur kOptionsParCategorie[] = {
     {Categorie::EspacesNaturels, lettres::Liste::ListeOptionsCategorie8},
 };
 
+// The land lines each category has no use for, which the coherence pass clears: an ordinary
+// property has no conversion works, natural-area or protected-building lines; bare ownership no
+// income and hardly any charge (nor, like a natural area, a deduction option).
+constexpr unsigned Groupe(long categorie) { return 1u << categorie; }
+constexpr unsigned kOrdinaire = Groupe(Categorie::Ordinaire),
+                   kSauvegarde = Groupe(Categorie::SecteurSauvegarde) | Groupe(Categorie::SecteurSauvegardeAncien),
+                   kMonument = Groupe(Categorie::MonumentHistorique), kNue = Groupe(Categorie::NuePropriete),
+                   kNaturel = Groupe(Categorie::EspacesNaturels);
+using F = TDonneeProprieteFoncierPropriete;
+struct LigneSansObjet {
+  void (F::*efface)(double);
+  unsigned categories;
+};
+// clang-format off
+constexpr LigneSansObjet kLignesSansObjet[] = {
+    {&F::setLoyerBrut,                kNue},
+    {&F::setRecettePossible,          kNue},
+    {&F::setChargeLocataire,          kNue},
+    {&F::setRecetteDiverse,           kNue},
+    {&F::setTotalRecette,             kNue},
+    {&F::setIndemniteEtFrais,         kNue},
+    {&F::setChargesRecuperable,       kNue},
+    {&F::setTauxDeduction,            kNue},
+    {&F::setImpotEtTaxe,              kNue},
+    {&F::setRemunerationNetteAssocie, kNue},
+    {&F::setRevenuAutreSI,            kNue},
+    {&F::setProvision,                kNue | kNaturel},
+    {&F::setRegularisation,           kNue | kNaturel},
+    {&F::setRemunerationBruteAssocie, kNue | kNaturel},
+    {&F::setDeductionFraisDivers,     kNue | kNaturel},
+    {&F::setTravauxTransformation,    kOrdinaire | kMonument | kNue | kNaturel},
+    {&F::setDeductionAmortissement,   kSauvegarde | kMonument | kNue | kNaturel},
+    {&F::setReintegrationDeduction,   kSauvegarde | kMonument | kNue | kNaturel},
+    {&F::setChargesEspacesNaturels,   kOrdinaire | kSauvegarde | kMonument | kNue},
+    {&F::setAssuranceFraisZR,         kOrdinaire | kSauvegarde | kNue | kNaturel},
+};
+// clang-format on
+
 }  // namespace
 
 const lettres::TableLettres<TPropriete2072>& TPropriete2072::Lettres() {
@@ -109,61 +147,10 @@ void TPropriete2072::coherence() {
   }
   if (!DonneeProprieteFoncier) return;
   TDonneeProprieteFoncierPropriete& f = *DonneeProprieteFoncier;
-  switch (Categorie) {
-    case Categorie::Ordinaire:  // no conversion works, no natural-area or protected-building lines
-      f.setTravauxTransformation(0);
-      f.setChargesEspacesNaturels(0);
-      f.setAssuranceFraisZR(0);
-      break;
-    case Categorie::SecteurSauvegarde:
-    case Categorie::SecteurSauvegardeAncien:
-      f.setDeductionAmortissement(0);
-      f.setReintegrationDeduction(0);
-      f.setChargesEspacesNaturels(0);
-      f.setAssuranceFraisZR(0);
-      break;
-    case Categorie::MonumentHistorique:
-      f.setTravauxTransformation(0);
-      f.setDeductionAmortissement(0);
-      f.setReintegrationDeduction(0);
-      f.setChargesEspacesNaturels(0);
-      break;
-    case Categorie::NuePropriete:  // no income, hardly any charge
-      f.setLoyerBrut(0);
-      f.setRecettePossible(0);
-      f.setChargeLocataire(0);
-      f.setRecetteDiverse(0);
-      f.setTotalRecette(0);
-      f.setIndemniteEtFrais(0);
-      f.setChargesRecuperable(0);
-      f.setTauxDeduction(0);
-      f.setImpotEtTaxe(0);
-      f.setRemunerationNetteAssocie(0);
-      f.setRevenuAutreSI(0);
-      f.setProvision(0);
-      f.setRegularisation(0);
-      f.setRemunerationBruteAssocie(0);
-      f.setTravauxTransformation(0);
-      f.setDeductionAmortissement(0);
-      f.setReintegrationDeduction(0);
-      f.setChargesEspacesNaturels(0);
-      f.setDeductionFraisDivers(0);
-      f.setAssuranceFraisZR(0);
-      f.setOptionTauxDeduction(OptionTauxDeduction::Aucune);
-      break;
-    case Categorie::EspacesNaturels:
-      f.setTravauxTransformation(0);
-      f.setProvision(0);
-      f.setRegularisation(0);
-      f.setRemunerationBruteAssocie(0);
-      f.setDeductionAmortissement(0);
-      f.setReintegrationDeduction(0);
-      f.setDeductionFraisDivers(0);
-      f.setAssuranceFraisZR(0);
-      f.setOptionTauxDeduction(OptionTauxDeduction::Aucune);
-      break;
-    default: break;
-  }
+  const unsigned categorie = Categorie >= 0 && Categorie < 32 ? 1u << Categorie : 0;
+  for (const LigneSansObjet& ligne : kLignesSansObjet)
+    if (ligne.categories & categorie) (f.*ligne.efface)(0);
+  if (categorie & (kNue | kNaturel)) f.setOptionTauxDeduction(OptionTauxDeduction::Aucune);
 }
 
 }  // namespace zorfiscal2072

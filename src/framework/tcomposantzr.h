@@ -8,10 +8,7 @@
 
 class TComposantZR {
  public:
-  TComposantZR() = default;
-  TComposantZR(const TComposantZR&) = delete;
-  TComposantZR& operator=(const TComposantZR&) = delete;
-  virtual ~TComposantZR() = default;
+  virtual ~TComposantZR() = default;  // not copied: it owns what it points to
 
   TDonnee* get_donnee() const { return m_donnee.get(); }
   TCreerLettrage* get_creerLettrage() const { return m_creerLettrage.get(); }

@@ -67,6 +67,15 @@ bool ChangeAilleurs(const DeclarationOuverte& d, const fs::path& chemin) {
   return etat && (etat->first != d.dateFichier || etat->second != d.tailleFichier);
 }
 
+// A new declaration's file, written whole or not at all.
+void EcritNouvelle(const fs::path& chemin, TDonnee2072& racine) {
+  try {
+    EcritDeclaration(chemin.string(), racine, false, true);
+  } catch (const ErreurFichier& e) {
+    throw Refus{500, std::string("Création impossible : ") + e.what()};
+  }
+}
+
 std::string Horodatage() {
   const std::time_t t = std::time(nullptr);
   std::tm tm{};
@@ -266,26 +275,24 @@ void EspaceTravail::Acces::Supprime() {
   m_entree->Abandonne();
 }
 
-void EspaceTravail::Cree(const std::string& nom) {
+EspaceTravail::Acces EspaceTravail::AccedeNouveau(const std::string& nom) {
   Acces acces = Accede(nom);
   std::error_code erreur;
   if (fs::exists(fs::symlink_status(Chemin(nom), erreur)))
     throw Refus{409, "Une déclaration porte déjà ce nom : " + nom};
+  return acces;
+}
+
+void EspaceTravail::Cree(const std::string& nom) {
+  Acces acces = AccedeNouveau(nom);
   if (FichierUnique()) throw Refus{403, "Ce serveur ne sert qu'une déclaration"};
   TDonnee2072 racine;
-  try {
-    EcritDeclaration(Chemin(nom).string(), racine, false, true);
-  } catch (const ErreurFichier& e) {
-    throw Refus{500, std::string("Création impossible : ") + e.what()};
-  }
+  EcritNouvelle(Chemin(nom), racine);
 }
 
 void EspaceTravail::Duplique(const std::string& source, const std::string& nom) {
   const fs::path depuis = Chemin(source);
-  Acces acces = Accede(nom);
-  std::error_code erreur;
-  if (fs::exists(fs::symlink_status(Chemin(nom), erreur)))
-    throw Refus{409, "Une déclaration porte déjà ce nom : " + nom};
+  Acces acces = AccedeNouveau(nom);
   try {
     EcritFichier(Chemin(nom).string(), LitFichier(depuis.string()));
   } catch (const ErreurFichier& e) {
@@ -295,10 +302,7 @@ void EspaceTravail::Duplique(const std::string& source, const std::string& nom) 
 
 void EspaceTravail::AnneeSuivante(const std::string& source, const std::string& nom) {
   const fs::path depuis = Chemin(source);
-  Acces acces = Accede(nom);
-  std::error_code erreur;
-  if (fs::exists(fs::symlink_status(Chemin(nom), erreur)))
-    throw Refus{409, "Une déclaration porte déjà ce nom : " + nom};
+  Acces acces = AccedeNouveau(nom);
   std::string texte;
   try {
     texte = LitFichier(depuis.string());
@@ -310,11 +314,7 @@ void EspaceTravail::AnneeSuivante(const std::string& source, const std::string& 
   d.racine->InitPersonnalise();  // puts the year back to the engine's default
   d.racine->setAnnee(annee + 1);
   MetAJour(*d.racine);
-  try {
-    EcritDeclaration(Chemin(nom).string(), *d.racine, false, true);
-  } catch (const ErreurFichier& e) {
-    throw Refus{500, std::string("Création impossible : ") + e.what()};
-  }
+  EcritNouvelle(Chemin(nom), *d.racine);
 }
 
 std::vector<LigneEspace> EspaceTravail::Liste() {

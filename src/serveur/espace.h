@@ -112,6 +112,9 @@ class EspaceTravail {
  private:
   std::filesystem::path Chemin(const std::string& nom) const;  // Refus 400 / 404 when outside
   std::shared_ptr<Acces::Entree> Entree(const std::string& nom);
+  // Access to a name for a new declaration, held while it is written; Refus 409 when a file
+  // (or a link) already bears it.
+  Acces AccedeNouveau(const std::string& nom);
 
   std::filesystem::path m_dossier;
   std::string m_seul;  // the one file served, when given a file

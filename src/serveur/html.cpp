@@ -2,27 +2,7 @@
 
 #include <cctype>
 
-#include "lettres.h"
-
 namespace serveur2072 {
-
-std::string Echappe(std::string_view texte) {
-  std::string sortie;
-  sortie.reserve(texte.size());
-  for (char c : texte) {
-    switch (c) {
-      case '&': sortie += "&amp;"; break;
-      case '<': sortie += "&lt;"; break;
-      case '>': sortie += "&gt;"; break;
-      case '"': sortie += "&quot;"; break;
-      case '\'': sortie += "&#39;"; break;
-      default: sortie += c;
-    }
-  }
-  return sortie;
-}
-
-std::string EchappeTexte(std::string_view texte) { return Echappe(lettres::Lisible(texte)); }
 
 std::string EncodeUrl(std::string_view texte) {
   static constexpr char kHex[] = "0123456789ABCDEF";

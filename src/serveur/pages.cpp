@@ -20,6 +20,8 @@
 namespace serveur2072 {
 
 using namespace zorfiscal2072;
+using hote2072::EchappeHtml;
+using hote2072::EchappeHtmlTexte;
 using hote2072::Index;
 using hote2072::LettreSelectionnee;
 using hote2072::MessageTrouve;
@@ -155,12 +157,12 @@ std::string Jeton(const TStaticsManager& statics, const char* nom) {
 std::string Entete(const std::string& nom, DeclarationOuverte& d, const TStaticsManager& statics,
                    const std::string& ecran) {
   std::string h = "<header class=\"entete\"><a class=\"marque\" href=\"/\">sci2072</a>";
-  h += "<span class=\"titre-declaration\">" + EchappeTexte(Ou(Jeton(statics, "#SocieteNom#"), "Société sans nom")) +
-       " · " + std::to_string(d.racine->getAnnee()) + " <small>(" + EchappeTexte(nom) + ")</small></span>";
+  h += "<span class=\"titre-declaration\">" + EchappeHtmlTexte(Ou(Jeton(statics, "#SocieteNom#"), "Société sans nom")) +
+       " · " + std::to_string(d.racine->getAnnee()) + " <small>(" + EchappeHtmlTexte(nom) + ")</small></span>";
   h += std::string("<span id=\"etat\" class=\"etat") +
        (d.modifiee ? " modifiee\">Modifications non enregistrées" : "\">Enregistrée") + "</span>";
   h += "<form method=\"post\" action=\"" + Base(nom) + "enregistrer\" class=\"enregistrer\">";
-  h += "<input type=\"hidden\" name=\"ecran\" value=\"" + Echappe(ecran) + "\">";
+  h += "<input type=\"hidden\" name=\"ecran\" value=\"" + EchappeHtml(ecran) + "\">";
   h += "<button type=\"submit\">Enregistrer</button></form></header>\n";
   return h;
 }
@@ -169,7 +171,7 @@ std::string Document(const std::string& titre, const std::string& corps) {
   return "<!DOCTYPE html>\n<html lang=\"fr\"><head><meta charset=\"utf-8\">"
          "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"
          "<title>" +
-         EchappeTexte(titre) +
+         EchappeHtmlTexte(titre) +
          " — sci2072</title><link rel=\"stylesheet\" href=\"/statique/style.css\">"
          "<script src=\"/statique/app.js\" defer></script></head>\n<body>\n" +
          corps + "</body></html>\n";
@@ -183,7 +185,7 @@ std::string Arbre(const std::string& nom, const TDonnee2072& racine, const std::
   const std::string depuis = courant ? "?depuis=" + EncodeUrl(courant->Chemin()) : "";
   const auto lien = [&](const std::string& chemin, const std::string& texte, bool actuel) {
     return "<a href=\"" + base + chemin + depuis + "\"" + (actuel ? " aria-current=\"page\"" : "") + ">" +
-           EchappeTexte(texte) + "</a>";
+           EchappeHtmlTexte(texte) + "</a>";
   };
   const std::string actuel = courant ? courant->Chemin() : pageCourante;
   std::string h = "<nav class=\"arbre\" id=\"arbre\" aria-label=\"Écrans de la déclaration\"><ul>";
@@ -313,11 +315,12 @@ std::string Controle(Rendu& r, const Champ& c, const Index& index, const EtatLet
     for (const Choix& ch : choix) {
       const bool choisi = !trouve && (texte ? ch.valeur == etat.valeur : MemeNombre(ch.valeur, etat.valeur));
       trouve = trouve || choisi;
-      h += "<option value=\"" + Echappe(ch.valeur) + "\"" + (choisi ? " selected" : "") + ">" +
-           EchappeTexte(ch.libelle) + "</option>";
+      h += "<option value=\"" + EchappeHtml(ch.valeur) + "\"" + (choisi ? " selected" : "") + ">" +
+           EchappeHtmlTexte(ch.libelle) + "</option>";
     }
     if (!trouve)
-      h += "<option value=\"" + Echappe(etat.valeur) + "\" selected>(" + EchappeTexte(etat.valeur) + ")</option>";
+      h += "<option value=\"" + EchappeHtml(etat.valeur) + "\" selected>(" + EchappeHtmlTexte(etat.valeur) +
+           ")</option>";
     return h + "</select>";
   }
   std::string type = " type=\"text\"";
@@ -330,7 +333,7 @@ std::string Controle(Rendu& r, const Champ& c, const Index& index, const EtatLet
     case Saisie::Liste: type += " inputmode=\"numeric\""; break;
     case Saisie::Date: type += " inputmode=\"numeric\" placeholder=\"jj/mm/aaaa\""; break;
   }
-  return "<input" + type + " value=\"" + Echappe(valeur) + "\"" + attributs +
+  return "<input" + type + " value=\"" + EchappeHtml(valeur) + "\"" + attributs +
          (lecture ? " readonly tabindex=\"-1\"" : "") + ">";
 }
 
@@ -343,12 +346,12 @@ std::string MessageChamp(const Rendu& r, const std::string& nom) {
   const auto it = r.affichage.erreurs.find(nom);
   return it == r.affichage.erreurs.end()
              ? ""
-             : "<span class=\"message-champ\" id=\"m-" + nom + "\">" + EchappeTexte(it->second) + "</span>";
+             : "<span class=\"message-champ\" id=\"m-" + nom + "\">" + EchappeHtmlTexte(it->second) + "</span>";
 }
 
 // A label read by screen readers only: in a table, the column's label and the row's name.
 std::string EtiquetteCachee(const std::string& nom, const std::string& texte) {
-  return "<label class=\"visuellement-cache\" for=\"" + nom + "\">" + EchappeTexte(texte) + "</label>";
+  return "<label class=\"visuellement-cache\" for=\"" + nom + "\">" + EchappeHtmlTexte(texte) + "</label>";
 }
 
 // A linked element: the amount computed, the amount used and the switch that lets the person
@@ -364,16 +367,16 @@ std::string ElementLieHtml(Rendu& r, const Champ& c, const Index& index, const s
   const std::string suffixe = ligne.empty() ? "" : " — " + ligne;
   std::string h = ligne.empty() ? "" : EtiquetteCachee(NomChamp(c.code, Ligne(r.ecran, index)), c.libelle + suffixe);
   h += "<span class=\"saisie\">" + Controle(r, c, index, e, !remplace) + Unite(c) + "</span>";
-  h += "<span class=\"calcul\"><label for=\"" + nomCalcule + "\">" + EchappeTexte(calcule.libelle + suffixe) +
+  h += "<span class=\"calcul\"><label for=\"" + nomCalcule + "\">" + EchappeHtmlTexte(calcule.libelle + suffixe) +
        "</label> <input type=\"text\" id=\"" + nomCalcule + "\" value=\"" +
-       Echappe(Affiche(calcule, etats.at(calcule.code).valeur)) + "\" readonly tabindex=\"-1\">" + Unite(calcule) +
+       EchappeHtml(Affiche(calcule, etats.at(calcule.code).valeur)) + "\" readonly tabindex=\"-1\">" + Unite(calcule) +
        "</span>";
   // The switch reads as its label says, "amount used equal to the computation": on while the
   // computed amount is used (1), off when the person enters another (2).
   h += "<span class=\"bascule\"><input type=\"hidden\" name=\"" + nomMode +
        "\" value=\"2\"><input type=\"checkbox\" role=\"switch\" id=\"" + nomMode + "\" name=\"" + nomMode +
        "\" value=\"1\" data-sinon=\"2\"" + (remplace ? "" : " checked") + "><label for=\"" + nomMode + "\">" +
-       EchappeTexte(mode.libelle + suffixe) + "</label></span>";
+       EchappeHtmlTexte(mode.libelle + suffixe) + "</label></span>";
   return h;
 }
 
@@ -396,8 +399,8 @@ void ChampBloc(Rendu& r, int code, const std::map<int, EtatLettre>& etats) {
          (e.decision == hote2072::kEcartee ? " hidden" : "") + ">";
   // The shading says "computed"; so does the label itself sometimes ("… (calculées)").
   const bool ditCalcule = c->libelle.find("(calcul") != std::string::npos;
-  r.h += "<label for=\"" + nom + "\"" + (ditCalcule ? " class=\"dit-calcule\"" : "") + ">" + EchappeTexte(c->libelle) +
-         "</label>";
+  r.h += "<label for=\"" + nom + "\"" + (ditCalcule ? " class=\"dit-calcule\"" : "") + ">" +
+         EchappeHtmlTexte(c->libelle) + "</label>";
   if (e.decision == hote2072::kEcartee) {
     // Not offered: hidden, and its input disabled, so that nothing is posted for it.
     r.h += "<span class=\"saisie\"><input type=\"text\" id=\"" + nom + "\" value=\"\" disabled></span></div>\n";
@@ -427,11 +430,11 @@ void Blocs(Rendu& r) {
       const bool ouvert = std::any_of(b.codes.begin(), b.codes.end(),
                                       [&](int code) { return r.fautifs.count(NomChamp(code, {})) != 0; });
       r.h += std::string("<details class=\"bloc\"") + id + (ouvert ? " open" : "") + (visible ? "" : " hidden") +
-             "><summary>" + EchappeTexte(b.titre) + "</summary><fieldset><legend class=\"visuellement-cache\">" +
-             EchappeTexte(b.titre) + "</legend>\n";
+             "><summary>" + EchappeHtmlTexte(b.titre) + "</summary><fieldset><legend class=\"visuellement-cache\">" +
+             EchappeHtmlTexte(b.titre) + "</legend>\n";
     } else {
       r.h += std::string("<fieldset class=\"bloc\"") + id + (visible ? "" : " hidden") + "><legend>" +
-             EchappeTexte(b.titre) + "</legend>\n";
+             EchappeHtmlTexte(b.titre) + "</legend>\n";
     }
     for (int code : b.codes) ChampBloc(r, code, etats);
     r.h += b.replie ? "</fieldset></details>\n" : "</fieldset>\n";
@@ -452,8 +455,8 @@ void Tableaux(Rendu& r, const std::string& nom, std::uint64_t version) {
   for (const Tableau& t : r.ecran.definition->tableaux) {
     const std::size_t n = Nombre(r.racine, t.niveau, r.ecran.index);
     if (n == 0 && !t.modifiable) continue;
-    r.h += std::string(t.replie ? "<details class=\"bloc tableau\"><summary>" + EchappeTexte(t.titre) + "</summary>"
-                                : "<section class=\"bloc tableau\"><h2>" + EchappeTexte(t.titre) + "</h2>") +
+    r.h += std::string(t.replie ? "<details class=\"bloc tableau\"><summary>" + EchappeHtmlTexte(t.titre) + "</summary>"
+                                : "<section class=\"bloc tableau\"><h2>" + EchappeHtmlTexte(t.titre) + "</h2>") +
            "<div class=\"defile\"><table><thead><tr><th scope=\"col\">" +
            (t.niveau == kNiveauQuotePart     ? "Immeuble"
             : t.niveau == kNiveauRepartition ? "Cession"
@@ -464,7 +467,7 @@ void Tableaux(Rendu& r, const std::string& nom, std::uint64_t version) {
       const Champ* c = ChampDe(code);
       if (c == nullptr || c->nature == Nature::LieMode || c->nature == Nature::LieCalcule) continue;
       colonnes.push_back(code);
-      r.h += "<th scope=\"col\">" + EchappeTexte(c->libelle) + "</th>";
+      r.h += "<th scope=\"col\">" + EchappeHtmlTexte(c->libelle) + "</th>";
     }
     if (t.modifiable) r.h += "<th scope=\"col\"><span class=\"visuellement-cache\">Actions</span></th>";
     r.h += "</tr></thead><tbody>\n";
@@ -473,7 +476,7 @@ void Tableaux(Rendu& r, const std::string& nom, std::uint64_t version) {
       index.emplace_back(t.niveau, static_cast<int>(k));
       const auto etats = Etats(r.racine, index, colonnes);
       const std::string ligne = NomLigne(r.racine, t.niveau, k);
-      r.h += "<tr><th scope=\"row\">" + EchappeTexte(ligne) + "</th>";
+      r.h += "<tr><th scope=\"row\">" + EchappeHtmlTexte(ligne) + "</th>";
       for (int code : colonnes) {
         const Champ& c = *ChampDe(code);
         const EtatLettre& e = etats.at(code);
@@ -527,7 +530,7 @@ void DeuxColonnes(Rendu& r) {
   for (const auto& ligne : lignes) {
     const Champ& c = *ChampDe(ligne.gauche);
     r.h += std::string("<tr") + (c.nature == Nature::Calculee ? " class=\"total\"" : "") + "><th scope=\"row\">" +
-           EchappeTexte(ligne.libelle) + "</th>";
+           EchappeHtmlTexte(ligne.libelle) + "</th>";
     for (int code : {ligne.gauche, ligne.droite}) {
       const Champ& col = *ChampDe(code);
       const EtatLettre& e = etats.at(code);
@@ -548,13 +551,13 @@ void DeuxColonnes(Rendu& r) {
 void Alertes(Rendu& r) {
   r.h += "<div id=\"alertes\" role=\"alert\" aria-live=\"assertive\">";
   const Affichage& a = r.affichage;
-  if (!a.alerte.empty()) r.h += "<p class=\"alerte\">" + EchappeTexte(a.alerte) + "</p>";
+  if (!a.alerte.empty()) r.h += "<p class=\"alerte\">" + EchappeHtmlTexte(a.alerte) + "</p>";
   if (!a.erreurs.empty()) {
     r.h += "<div class=\"alerte\"><p>Valeurs refusées, la déclaration est inchangée pour ces champs :</p><ul>";
     for (const auto& [nom, texte] : a.erreurs) {
       const Champ* c = ChampDe(LitNomChamp(nom, r.ecran).value_or(ChampPoste{0, {}}).code);
-      r.h += "<li><a href=\"#" + nom + "\">" + EchappeTexte(c != nullptr ? c->libelle : nom) +
-             "</a> : " + EchappeTexte(texte) + "</li>";
+      r.h += "<li><a href=\"#" + nom + "\">" + EchappeHtmlTexte(c != nullptr ? c->libelle : nom) +
+             "</a> : " + EchappeHtmlTexte(texte) + "</li>";
     }
     r.h += "</ul></div>";
   }
@@ -565,16 +568,16 @@ void Alertes(Rendu& r) {
       const short champ = hote2072::ChampDuMessage(m.numero, m.curseur);
       const std::string texte = std::to_string(m.numero) + " — " + hote2072::ExplicationMessage(m.numero);
       r.h += "<li>" +
-             (champ != 0 ? "<a href=\"#" + NomChamp(champ, {}) + "\">" + EchappeTexte(texte) + "</a>"
-                         : EchappeTexte(texte)) +
+             (champ != 0 ? "<a href=\"#" + NomChamp(champ, {}) + "\">" + EchappeHtmlTexte(texte) + "</a>"
+                         : EchappeHtmlTexte(texte)) +
              "</li>";
     }
     r.h += "</ul>";
-    if (a.suite) r.h += "<p><a class=\"bouton\" href=\"" + Echappe(*a.suite) + "\">Continuer sans corriger</a></p>";
+    if (a.suite) r.h += "<p><a class=\"bouton\" href=\"" + EchappeHtml(*a.suite) + "\">Continuer sans corriger</a></p>";
     r.h += "</div>";
   }
   r.h += "</div>\n";
-  if (!a.notice.empty()) r.h += "<p class=\"notice\" role=\"status\">" + EchappeTexte(a.notice) + "</p>\n";
+  if (!a.notice.empty()) r.h += "<p class=\"notice\" role=\"status\">" + EchappeHtmlTexte(a.notice) + "</p>\n";
 }
 
 // What the file gave that loaded but should be looked at, folded under its count.
@@ -584,7 +587,7 @@ void AvertissementsDuFichier(Rendu& r, const std::vector<std::string>& avertisse
          std::to_string(avertissements.size()) +
          (avertissements.size() == 1 ? " valeur à vérifier" : " valeurs à vérifier") +
          " (chargée telle quelle)</summary><ul>";
-  for (const std::string& a : avertissements) r.h += "<li>" + EchappeTexte(a) + "</li>";
+  for (const std::string& a : avertissements) r.h += "<li>" + EchappeHtmlTexte(a) + "</li>";
   r.h += "</ul></details>\n";
 }
 
@@ -592,7 +595,7 @@ void Bandeau(Rendu& r, const TStaticsManager& statics) {
   const auto& g = r.racine.getResultatGlobalARepartir();
   r.h += "<dl id=\"bandeau\" class=\"bandeau\" aria-label=\"Totaux de la société\">";
   const auto figure = [&](const char* id, const char* titre, const std::string& valeur) {
-    r.h += std::string("<div id=\"") + id + "\"><dt>" + titre + "</dt><dd>" + EchappeTexte(valeur) + "</dd></div>";
+    r.h += std::string("<div id=\"") + id + "\"><dt>" + titre + "</dt><dd>" + EchappeHtmlTexte(valeur) + "</dd></div>";
   };
   figure("b-recettes", "Revenus bruts", Euros(g.getRevenuBrut()));
   figure("b-charges", "Frais et charges", Euros(g.getCharge()));
@@ -621,7 +624,7 @@ void SousEcrans(Rendu& r, const std::string& nom) {
       index.emplace_back(def.niveaux.back(), static_cast<int>(k));
       const Ecran e{&def, index};
       r.h += "<li><a href=\"" + Base(nom) + e.Chemin() + "?depuis=" + EncodeUrl(r.ecran.Chemin()) + "\">" +
-             EchappeTexte(def.titre + " " + std::to_string(k + 1) + " : " + NomEnregistrement(r.racine, index)) +
+             EchappeHtmlTexte(def.titre + " " + std::to_string(k + 1) + " : " + NomEnregistrement(r.racine, index)) +
              "</a></li>";
     }
     r.h += "</ul><button type=\"submit\" form=\"actions\" formaction=\"" + Base(nom) +
@@ -635,8 +638,8 @@ void Actions(Rendu& r, const std::string& nom, std::uint64_t version) {
   r.h += "<form id=\"actions\" method=\"post\" action=\"" + Base(nom) +
          "saisie\" class=\"actions\">"
          "<input type=\"hidden\" name=\"ecran\" value=\"" +
-         Echappe(r.ecran.Chemin()) + "\"><input type=\"hidden\" name=\"version\" value=\"" + std::to_string(version) +
-         "\">";
+         EchappeHtml(r.ecran.Chemin()) + "\"><input type=\"hidden\" name=\"version\" value=\"" +
+         std::to_string(version) + "\">";
   if (!r.ecran.index.empty()) {
     const std::string mot = Ou(r.ecran.definition->titre, "enregistrement");
     std::string minuscule = mot;
@@ -651,7 +654,7 @@ void Actions(Rendu& r, const std::string& nom, std::uint64_t version) {
     }
     r.h += "<button type=\"submit\" formaction=\"" + Base(nom) +
            "supprime\" class=\"danger\" data-confirme=\"Supprimer cet enregistrement ?\">Supprimer : " +
-           EchappeTexte(minuscule) + "</button>";
+           EchappeHtmlTexte(minuscule) + "</button>";
   }
   r.h += "</form>\n";
 }
@@ -727,18 +730,18 @@ std::string PageEcran(const std::string& nom, DeclarationOuverte& d, const Ecran
     const Index parent(ecran.index.begin(), ecran.index.end() - 1);
     const Ecran e{DefinitionDesNiveaux({parent.front().first}), parent};
     h += "<p class=\"fil\"><a href=\"" + Base(nom) + e.Chemin() + "?depuis=" + EncodeUrl(ecran.Chemin()) + "\">" +
-         EchappeTexte(e.definition->titre + " " + std::to_string(parent.back().second + 1) + " : " +
-                      NomEnregistrement(racine, parent)) +
+         EchappeHtmlTexte(e.definition->titre + " " + std::to_string(parent.back().second + 1) + " : " +
+                          NomEnregistrement(racine, parent)) +
          "</a></p>";
   }
-  r.h += "<h1 id=\"titre\">" + EchappeTexte(titre) + "</h1>\n";
+  r.h += "<h1 id=\"titre\">" + EchappeHtmlTexte(titre) + "</h1>\n";
   Alertes(r);
   AvertissementsDuFichier(r, d.avertissements);
   Bandeau(r, statics);
   r.h += "<form id=\"ecran\" method=\"post\" action=\"" + Base(nom) +
          "saisie\" novalidate>"
          "<input type=\"hidden\" name=\"ecran\" value=\"" +
-         Echappe(ecran.Chemin()) +
+         EchappeHtml(ecran.Chemin()) +
          "\">"
          "<input type=\"hidden\" name=\"version\" value=\"" +
          std::to_string(d.version) + "\">\n";
@@ -787,7 +790,7 @@ std::string PageListe(const std::string& nom, DeclarationOuverte& d, Genre genre
   h += "<form method=\"get\" class=\"recherche\" role=\"search\"><label for=\"q\">Rechercher par nom, code ou "
        "numéro</label>"
        "<input type=\"search\" id=\"q\" name=\"q\" value=\"" +
-       Echappe(recherche) + "\"><button type=\"submit\">Rechercher</button></form>\n";
+       EchappeHtml(recherche) + "\"><button type=\"submit\">Rechercher</button></form>\n";
   h += "<table class=\"liste\"><thead><tr><th scope=\"col\">N°</th><th scope=\"col\">Nom</th>";
   if (genre == Genre::Associe)
     h += "<th scope=\"col\">Code</th><th scope=\"col\">Parts</th><th scope=\"col\">Revenu net</th>";
@@ -798,16 +801,16 @@ std::string PageListe(const std::string& nom, DeclarationOuverte& d, Genre genre
     const Index index{{l.niveau, static_cast<int>(k)}};
     const Ecran e{&Definition(genre), index};
     h += "<tr><td>" + std::to_string(k + 1) + "</td><td><a href=\"" + Base(nom) + e.Chemin() + "\">" +
-         EchappeTexte(NomEnregistrement(racine, index)) + "</a></td>";
+         EchappeHtmlTexte(NomEnregistrement(racine, index)) + "</a></td>";
     if (genre == Genre::Associe) {
       const auto& a = racine.getAssocie2072()[k];
-      h += "<td>" + EchappeTexte(a.getCodeAssocie()) + "</td><td class=\"nombre\">" +
+      h += "<td>" + EchappeHtmlTexte(a.getCodeAssocie()) + "</td><td class=\"nombre\">" +
            hote2072::FormateNombre(a.getNombreParts(), 5) + "</td><td class=\"nombre\">" +
            Euros(a.getBulletin2072().getTotalRevenuOuDeficit()) + "</td>";
     }
     if (genre == Genre::Propriete) {
       const auto& p = racine.getPropriete2072()[k];
-      h += "<td>" + EchappeTexte(p.getCodePropriete()) + "</td><td class=\"nombre\">" +
+      h += "<td>" + EchappeHtmlTexte(p.getCodePropriete()) + "</td><td class=\"nombre\">" +
            Euros(p.getResultatARepartir().getRevenuOuDeficit()) + "</td>";
     }
     h += "</tr>\n";
@@ -832,35 +835,35 @@ std::string PageListe(const std::string& nom, DeclarationOuverte& d, Genre genre
 std::string PageEspace(const EspaceTravail& espace, const std::vector<LigneEspace>& lignes, const std::string& notice) {
   std::string h =
       "<header class=\"entete\"><a class=\"marque\" href=\"/\">sci2072</a><span class=\"titre-declaration\">" +
-      EchappeTexte(espace.Dossier().string()) + "</span></header><main id=\"principal\" class=\"espace\">";
+      EchappeHtmlTexte(espace.Dossier().string()) + "</span></header><main id=\"principal\" class=\"espace\">";
   h += "<h1>Déclarations du dossier</h1>\n";
-  if (!notice.empty()) h += "<p class=\"notice\" role=\"status\">" + EchappeTexte(notice) + "</p>\n";
+  if (!notice.empty()) h += "<p class=\"notice\" role=\"status\">" + EchappeHtmlTexte(notice) + "</p>\n";
   h += "<table class=\"liste\"><thead><tr><th scope=\"col\">Fichier</th><th scope=\"col\">Société</th><th "
        "scope=\"col\">SIREN</th>"
        "<th scope=\"col\">Année</th><th scope=\"col\">Résultat à répartir</th><th scope=\"col\">Messages</th><th "
        "scope=\"col\">Actions</th></tr></thead><tbody>\n";
   for (const LigneEspace& l : lignes) {
-    h += "<tr><td><a href=\"" + Base(l.nom) + "general\">" + EchappeTexte(l.nom) + "</a>" +
+    h += "<tr><td><a href=\"" + Base(l.nom) + "general\">" + EchappeHtmlTexte(l.nom) + "</a>" +
          (l.modifiee ? " <span class=\"etat modifiee\">non enregistrée</span>" : "") + "</td>";
     if (!l.probleme.empty()) {
-      h += "<td colspan=\"5\" class=\"probleme\">" + EchappeTexte(l.probleme) + "</td>";
+      h += "<td colspan=\"5\" class=\"probleme\">" + EchappeHtmlTexte(l.probleme) + "</td>";
     } else {
-      h += "<td>" + EchappeTexte(Ou(l.societe, "(sans nom)")) + "</td><td>" + EchappeTexte(l.siren) + "</td><td>" +
-           std::to_string(l.annee) + "</td><td class=\"nombre\">" + Euros(l.resultat) + "</td><td class=\"nombre\">" +
-           std::to_string(l.messages) + "</td>";
+      h += "<td>" + EchappeHtmlTexte(Ou(l.societe, "(sans nom)")) + "</td><td>" + EchappeHtmlTexte(l.siren) +
+           "</td><td>" + std::to_string(l.annee) + "</td><td class=\"nombre\">" + Euros(l.resultat) +
+           "</td><td class=\"nombre\">" + std::to_string(l.messages) + "</td>";
     }
     h += "<td class=\"actions\">";
     if (!espace.FichierUnique()) {
       const std::string base = l.nom.substr(0, l.nom.size() - 5);
       h += "<form method=\"post\" action=\"/espace/duplique\"><input type=\"hidden\" name=\"source\" value=\"" +
-           Echappe(l.nom) + "\"><label>Copie : <input name=\"nom\" value=\"" + Echappe(base) +
+           EchappeHtml(l.nom) + "\"><label>Copie : <input name=\"nom\" value=\"" + EchappeHtml(base) +
            "-copie\" size=\"14\"></label><button type=\"submit\">Dupliquer</button></form>";
       h += "<form method=\"post\" action=\"/espace/suivante\"><input type=\"hidden\" name=\"source\" value=\"" +
-           Echappe(l.nom) + "\"><label>Année suivante : <input name=\"nom\" value=\"" + Echappe(base) + "-" +
+           EchappeHtml(l.nom) + "\"><label>Année suivante : <input name=\"nom\" value=\"" + EchappeHtml(base) + "-" +
            std::to_string(l.annee + 1) + "\" size=\"14\"></label><button type=\"submit\">Créer</button></form>";
       h += "<form method=\"post\" action=\"/espace/supprime\"><input type=\"hidden\" name=\"nom\" value=\"" +
-           Echappe(l.nom) + "\"><button type=\"submit\" class=\"danger\" data-confirme=\"Mettre " +
-           EchappeTexte(l.nom) + " à la corbeille ?\">Supprimer</button></form>";
+           EchappeHtml(l.nom) + "\"><button type=\"submit\" class=\"danger\" data-confirme=\"Mettre " +
+           EchappeHtmlTexte(l.nom) + " à la corbeille ?\">Supprimer</button></form>";
     }
     h += "</td></tr>\n";
   }
@@ -897,7 +900,7 @@ std::string PageRefus(const Refus& refus) {
   while (debut <= refus.message.size()) {
     std::size_t fin = refus.message.find('\n', debut);
     if (fin == std::string::npos) fin = refus.message.size();
-    lignes += "<p>" + EchappeTexte(refus.message.substr(debut, fin - debut)) + "</p>";
+    lignes += "<p>" + EchappeHtmlTexte(refus.message.substr(debut, fin - debut)) + "</p>";
     debut = fin + 1;
   }
   return Document("Erreur " + std::to_string(refus.statut),

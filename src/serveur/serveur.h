@@ -21,9 +21,7 @@ class Serveur {
  public:
   // Opens the workspace and binds the address; throws Refus when either fails.
   explicit Serveur(OptionsServeur options);
-  ~Serveur();
-  Serveur(const Serveur&) = delete;
-  Serveur& operator=(const Serveur&) = delete;
+  ~Serveur();  // defined where Etat is known; a server, holding its state alone, is not copied
 
   // The address to open, with the access token.
   std::string Adresse() const;

@@ -65,34 +65,14 @@ TEST(Resume, FiguresAlignByCharactersNotBytes) {
 
 using ResumeHote = aide::Programme;
 
-// A partner of each regime: the first gives its code and cedes 10 parts to an outside person,
-// the IS company's parts do not add up. Corporate-tax results 10 000 (BIC ou IS), 4 000 (BA).
-constexpr const char* kRegimes = R"({"format": "sci2072-declaration", "version": 1, "year": 2011, "letters": [
- {"code": 12003, "value": "SCI TEST"}, {"code": 12044, "value": "500"},
- {"code": 12217, "value": "10000"}, {"code": 12227, "value": "4000"},
- {"code": 12655, "index": {"300": 0}, "value": "STUDIO-1"}, {"code": 12102, "index": {"300": 0}, "value": "Studio"},
- {"code": 12140, "index": {"300": 0}, "value": "1000"},
- {"code": 12694, "index": {"301": 0}, "value": "FONCIER-A"}, {"code": 12055, "index": {"301": 0}, "value": "FONCIER"},
- {"code": 12075, "index": {"301": 0}, "value": "90"}, {"code": 12742, "index": {"301": 0}, "value": "100"},
- {"code": 12055, "index": {"301": 1}, "value": "AGRICOLE"}, {"code": 12078, "index": {"301": 1}, "value": "2"},
- {"code": 12075, "index": {"301": 1}, "value": "100"}, {"code": 12742, "index": {"301": 1}, "value": "100"},
- {"code": 12055, "index": {"301": 2}, "value": "COMMERCANT"}, {"code": 12078, "index": {"301": 2}, "value": "3"},
- {"code": 12075, "index": {"301": 2}, "value": "100"}, {"code": 12742, "index": {"301": 2}, "value": "100"},
- {"code": 12520, "index": {"301": 3}, "value": "2"}, {"code": 12064, "index": {"301": 3}, "value": "HOLDING SAS"},
- {"code": 12078, "index": {"301": 3}, "value": "4"},
- {"code": 12075, "index": {"301": 3}, "value": "100"}, {"code": 12742, "index": {"301": 3}, "value": "80"},
- {"code": 12055, "index": {"301": 4}, "value": "LIBERAL"}, {"code": 12078, "index": {"301": 4}, "value": "5"},
- {"code": 12075, "index": {"301": 4}, "value": "100"}, {"code": 12742, "index": {"301": 4}, "value": "100"},
- {"code": 12763, "index": {"309": 0}, "value": "0"}, {"code": 12762, "index": {"309": 0}, "value": "5"},
- {"code": 12710, "index": {"309": 0}, "value": "DUPONT"}, {"code": 12711, "index": {"309": 0}, "value": "Louis"},
- {"code": 12726, "index": {"309": 0}, "value": "10"}, {"code": 12727, "index": {"309": 0}, "value": "15/03/2011"}]})";
-
 // Each statement as the partner receives it: the figures of its own regime only, its transfers
 // with date and counterparty, its code only when the file gave it, a warning when its parts
 // do not add up; the messages name records without made-up codes.
 TEST_F(ResumeHote, EachStatementAsThePartnerReceivesIt) {
-  Ecrit("regimes.json", kRegimes);
-  const aide::Resultat r = Lance("summary regimes.json");
+  // A partner of each regime: the first gives its code and cedes 10 parts to an outside person,
+  // the IS company's parts do not add up. Corporate-tax results 10 000 (BIC ou IS), 4 000 (BA).
+  const aide::Resultat r =
+      Lance("summary '" + std::string(SCI2072_EXEMPLES) + "/../tests/cas/regimes-des-associes.json'");
   ASSERT_EQ(r.statut, 0) << r.erreur;
   const auto bulletin = [&](const std::string& nom) {
     const auto debut = r.sortie.find("Déclaration individuelle : " + nom + "\n");

@@ -165,6 +165,25 @@ TEST(Propriete, CoherenceEffaceCeQueLOptionEtLaCategorieExcluent) {
   EXPECT_EQ(o.getDonneeProprieteFoncier().getDeductionAmortissement(), 0);
   EXPECT_EQ(o.getDonneeProprieteFoncier().getTravauxTransformation(), 1234.5);
   EXPECT_EQ(o.getDonneeProprieteFoncier().getOptionTauxDeduction(), 3);  // as written by the letter
+
+  // Among these lines, those each category clears (x); a code outside the categories clears none.
+  using F = TDonneeProprieteFoncierPropriete;
+  const std::vector<double (F::*)() const> lignes = {&F::getTravauxTransformation,
+                                                     &F::getChargesEspacesNaturels,
+                                                     &F::getAssuranceFraisZR,
+                                                     &F::getDeductionAmortissement,
+                                                     &F::getReintegrationDeduction,
+                                                     &F::getProvision,
+                                                     &F::getLoyerBrut};
+  const std::pair<long, std::string> kEffaces[] = {{1, "xxx...."}, {4, ".xxxx.."},  {6, "xx.xx.."},
+                                                   {8, "x.xxxx."}, {40, "......."}, {-1, "......."}};
+  for (const auto& [categorie, effaces] : kEffaces) {
+    TPropriete2072 c = ProprieteRemplie();
+    c.setCategorie(categorie);
+    c.coherence();
+    for (std::size_t k = 0; k < lignes.size(); ++k)
+      EXPECT_EQ((c.getDonneeProprieteFoncier().*lignes[k])() == 0, effaces[k] == 'x') << categorie << " " << k;
+  }
 }
 
 TEST(Propriete, Reinitialisations) {

@@ -29,9 +29,16 @@ int Execute(const std::function<int()>& commande, std::ostream& erreurs = std::c
 std::unique_ptr<TDonnee2072> ChargeDeclaration(const std::string& chemin,
                                                std::unordered_set<std::string>* codesDonnes = nullptr,
                                                std::ostream& erreurs = std::cerr);
+// The same, computed (Update) when it loads.
+std::unique_ptr<TDonnee2072> ChargeCalculee(const std::string& chemin,
+                                            std::unordered_set<std::string>* codesDonnes = nullptr,
+                                            std::ostream& erreurs = std::cerr);
 
 // The IN argument every command that reads a declaration takes.
 Option Entree(std::string& entree);
+// The --index option of the commands that look at one record or screen: a list of index keys
+// and positions, checked as the command line is read; `donne` says whether it was given.
+Option OptionIndex(std::string& index, bool& donne, std::string aide, std::string forme);
 
 Commande CommandeCompute();
 Commande CommandeDictionary();

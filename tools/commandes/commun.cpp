@@ -1,6 +1,8 @@
 #include <exception>
 #include <iostream>
+#include <utility>
 
+#include "chargement/niveauxhote.h"
 #include "commandes.h"
 #include "lettres.h"
 #include "services/ouverture.h"
@@ -55,8 +57,29 @@ std::unique_ptr<TDonnee2072> ChargeDeclaration(const std::string& chemin, std::u
   return racine;
 }
 
+std::unique_ptr<TDonnee2072> ChargeCalculee(const std::string& chemin, std::unordered_set<std::string>* codesDonnes,
+                                            std::ostream& erreurs) {
+  auto racine = ChargeDeclaration(chemin, codesDonnes, erreurs);
+  if (racine) racine->Update();
+  return racine;
+}
+
 Option Entree(std::string& entree) {
   return {.noms = "IN", .aide = "declaration file to read, - for standard input", .cible = &entree, .requise = true};
+}
+
+Option OptionIndex(std::string& index, bool& donne, std::string aide, std::string forme) {
+  return {.noms = "--index",
+          .aide = std::move(aide),
+          .cible = &index,
+          .verifie =
+              [](const std::string& texte) {
+                std::string erreur;
+                LitIndexTexte(texte, erreur);
+                return erreur;
+              },
+          .forme = std::move(forme),
+          .donnee = &donne};
 }
 
 }  // namespace hote2072

@@ -27,9 +27,8 @@ struct Options {
 int CalculeFichier(const Options& o, const std::string& entree, const std::string& sortie, std::ostream& erreurs) {
   return Execute(
       [&] {
-        auto racine = ChargeDeclaration(entree, nullptr, erreurs);
+        auto racine = ChargeCalculee(entree, nullptr, erreurs);
         if (!racine) return kEntreeInvalide;
-        racine->Update();
         if (o.selection)
           EcritFichier(sortie, [&](const auto& ecrit) {
             EcrivainJson json(ecrit, racine->getAnnee(), !o.compact);

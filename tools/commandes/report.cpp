@@ -60,9 +60,8 @@ Commande CommandeReport() {
                 return kUsage;
               }
               OptionsResume options{.tousAssocies = o->tous, .codesDonnes = {}};
-              auto racine = ChargeDeclaration(o->entree, &options.codesDonnes);
+              auto racine = ChargeCalculee(o->entree, &options.codesDonnes);
               if (!racine) return kEntreeInvalide;
-              racine->Update();
               const std::string html = ResumeHtml(ConstruitResume(*racine, options));
               if (!o->pdf) {
                 EcritFichier(o->sortie, html);

@@ -20,9 +20,8 @@ Commande CommandeSummary() {
           [o] {
             return Execute([&] {
               OptionsResume options{.tousAssocies = o->tous, .codesDonnes = {}};
-              auto racine = ChargeDeclaration(o->entree, &options.codesDonnes);
+              auto racine = ChargeCalculee(o->entree, &options.codesDonnes);
               if (!racine) return kEntreeInvalide;
-              racine->Update();
               EcritFichier("-", ResumeTexte(ConstruitResume(*racine, options)));
               return kSucces;  // the checks' messages are shown, not failures
             });

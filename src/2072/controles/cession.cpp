@@ -10,10 +10,9 @@ using enum NumeroMessage;
 using R = TCession;
 
 const RegleSimple<R> kRegles[] = {
-    {Arret::Teste, ID_ERREUR72_CESSION_LIBELLE, [](const R& s, const TControle&) { return s.getLibelle().empty(); }},
-    {Arret::Teste, ID_ERREUR72_CESSION_DATEVIDE, [](const R& s, const TControle&) { return s.getDate() == 0; }},
-    {Arret::Suite, ID_ERREUR72_CESSION_DATEAF,
-     [](const R& s, const TControle& c) { return s.getDate() != 0 && !c.DansAnnee(s.getDate()); }},
+    {Arret::Teste, ID_ERREUR72_CESSION_LIBELLE, NonSaisi<R, &R::getLibelle>},
+    {Arret::Teste, ID_ERREUR72_CESSION_DATEVIDE, DateNonSaisie<R, &R::getDate>},
+    {Arret::Suite, ID_ERREUR72_CESSION_DATEAF, DateHorsAnnee<R, &R::getDate>},
 };
 
 }  // namespace

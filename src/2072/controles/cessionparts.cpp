@@ -17,13 +17,10 @@ const RegleSimple<R> kRegles[] = {
        // The position equal to the number of partners stands for a person outside them.
        return t.getAssocieCessionnaire() == t.getAssocieCedant() && t.getAssocieCedant() != c.Racine().NbAssocie();
      }},
-    {Arret::Teste, ID_ERREUR72_OPERATION_PARTS_3a,
-     [](const R& t, const TControle&) { return t.getNomCessionnaire().empty(); }},
-    {Arret::Teste, ID_ERREUR72_OPERATION_PARTS_3b,
-     [](const R& t, const TControle&) { return t.getNomCedant().empty(); }},
-    {Arret::Teste, ID_ERREUR72_OPERATION_PARTS_4, [](const R& t, const TControle&) { return t.getDateCession() == 0; }},
-    {Arret::Suite, ID_ERREUR72_OPERATION_PARTS_4b,
-     [](const R& t, const TControle& c) { return t.getDateCession() != 0 && !c.DansAnnee(t.getDateCession()); }},
+    {Arret::Teste, ID_ERREUR72_OPERATION_PARTS_3a, NonSaisi<R, &R::getNomCessionnaire>},
+    {Arret::Teste, ID_ERREUR72_OPERATION_PARTS_3b, NonSaisi<R, &R::getNomCedant>},
+    {Arret::Teste, ID_ERREUR72_OPERATION_PARTS_4, DateNonSaisie<R, &R::getDateCession>},
+    {Arret::Suite, ID_ERREUR72_OPERATION_PARTS_4b, DateHorsAnnee<R, &R::getDateCession>},
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <variant>
 #include <vector>
 
@@ -61,6 +62,22 @@ struct RegleSimple {
   bool (*condition)(const E&, const TControle&);
   Resultat Evalue(const E& e, const TControle& c) const { return {condition(e, c) ? numero : NumeroMessage::Aucun, 0}; }
 };
+
+// The conditions many rules share, on the field a getter reads: a text left empty, a date not
+// entered, a date entered outside the declaration's year.
+template <class E, const std::string& (E::*lit)() const>
+bool NonSaisi(const E& e, const TControle&) {
+  return (e.*lit)().empty();
+}
+template <class E, long (E::*lit)() const>
+bool DateNonSaisie(const E& e, const TControle&) {
+  return (e.*lit)() == 0;
+}
+template <class E, long (E::*lit)() const>
+bool DateHorsAnnee(const E& e, const TControle& c) {
+  const long date = (e.*lit)();
+  return date != 0 && !c.DansAnnee(date);
+}
 
 template <class L>
 Arret ArretDe(const L& ligne) {

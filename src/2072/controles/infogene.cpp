@@ -19,7 +19,7 @@ using R = TInfogene2072;
 
 // The computed total and the total share of results come from the computation.
 const RegleSimple<R> kRegles[] = {
-    {Arret::Teste, ID_ERREUR72_SISAISIENOM, [](const R& i, const TControle&) { return i.getSocieteNom().empty(); }},
+    {Arret::Teste, ID_ERREUR72_SISAISIENOM, NonSaisi<R, &R::getSocieteNom>},
     {Arret::Teste, ID_ERREUR72_SISAISIECAPITAL, [](const R& i, const TControle&) { return i.getCapital() == 0; }},
     {Arret::Teste, ID_ERREUR72_SISAISIETOTALPART,
      [](const R& i, const TControle&) { return i.getNombrePartsTotal() == 0; }},

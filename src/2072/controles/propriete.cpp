@@ -10,20 +10,17 @@ namespace {
 using enum NumeroMessage;
 
 const RegleSimple<TLocataire> kLocataire[] = {
-    {Arret::Teste, ID_ERREUR72_PROPLOCATAIRENOM,
-     [](const TLocataire& l, const TControle&) { return l.getNom().empty(); }},
+    {Arret::Teste, ID_ERREUR72_PROPLOCATAIRENOM, NonSaisi<TLocataire, &TLocataire::getNom>},
 };
 const RegleSimple<TBeneficiaire> kBeneficiaire[] = {
     {Arret::Teste, ID_ERREUR72_PROPIdentiteBeneficiaire,
-     [](const TBeneficiaire& b, const TControle&) { return b.getIdentiteBeneficiaire().empty(); }},
+     NonSaisi<TBeneficiaire, &TBeneficiaire::getIdentiteBeneficiaire>},
 };
 const RegleSimple<TComposant> kComposant[] = {
-    {Arret::Teste, ID_ERREUR72_COMPOSANT_NOM,
-     [](const TComposant& k, const TControle&) { return k.getNomSaisi().empty(); }},
+    {Arret::Teste, ID_ERREUR72_COMPOSANT_NOM, NonSaisi<TComposant, &TComposant::getNomSaisi>},
 };
 const RegleSimple<TPropriete2072> kNom[] = {
-    {Arret::Teste, ID_ERREUR72_PROPSAISIENOM,
-     [](const TPropriete2072& p, const TControle&) { return p.getNom().empty(); }},
+    {Arret::Teste, ID_ERREUR72_PROPSAISIENOM, NonSaisi<TPropriete2072, &TPropriete2072::getNom>},
 };
 
 }  // namespace

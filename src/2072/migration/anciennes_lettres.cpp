@@ -95,4 +95,14 @@ void AppliqueTaux(TPropriete2072& propriete, std::span<const CorrespondanceTaux>
     }
 }
 
+void AppliqueOptionsEtTaux(TPropriete2072& propriete, std::span<const CorrespondanceOption> table) {
+  AppliqueOptions(propriete, table);
+  TDonneeProprieteFoncierPropriete& foncier = propriete.getDonneeProprieteFoncier();
+  for (const CorrespondanceOption& c : table)
+    if (foncier.getOptionTauxDeduction() == c.ancienne) {
+      foncier.setOptionTauxDeduction(c.tauxDeduction);
+      return;
+    }
+}
+
 }  // namespace zorfiscal2072::migration

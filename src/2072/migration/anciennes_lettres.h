@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 
+#include "codes2072.h"
 #include "moulinette.h"
 
 namespace zorfiscal2072 {
@@ -60,12 +61,20 @@ struct CorrespondanceOption {
   long option;         // becomes this OptionFiscale
   long tauxDeduction;  // and the land record's OptionTauxDeduction becomes this
 };
+// An old scheme that became the ordinary scheme, without special deduction.
+constexpr CorrespondanceOption VersOrdinaire(long ancienne) {
+  return {ancienne, OptionFiscale::Ordinaire, OptionTauxDeduction::Aucune};
+}
 struct CorrespondanceTaux {
   long ancien;  // OptionTauxDeduction of the file
   long nouveau;
 };
 void AppliqueOptions(TPropriete2072& propriete, std::span<const CorrespondanceOption> table);
 void AppliqueTaux(TPropriete2072& propriete, std::span<const CorrespondanceTaux> table);
+// The same, where the old deduction options bore the numbers of the schemes they went with:
+// a deduction option numbered like an old scheme of the table also becomes that scheme's new
+// deduction option.
+void AppliqueOptionsEtTaux(TPropriete2072& propriete, std::span<const CorrespondanceOption> table);
 
 }  // namespace migration
 }  // namespace zorfiscal2072

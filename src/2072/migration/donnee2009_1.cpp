@@ -14,8 +14,7 @@ constexpr std::string_view kMasques[] = {"  .  .  .  .  ", "  .  .  .  ."};
 
 }  // namespace
 
-void TMoulinetteDonnee2009_1::execute(TMoulinetteInfo& info, TDonneeBase*) {
-  AnciennesLettres l(info);
+void TMoulinetteDonnee2009_1::Convertit(AnciennesLettres& l) {
   for (short code : kTelephones) {
     if (!l.Existe(code)) continue;
     const std::string texte = l.Texte(code);

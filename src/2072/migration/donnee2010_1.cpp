@@ -137,8 +137,7 @@ constexpr Renommage kTitres[] = {{12023, 12524}, {12331, 12529}, {12340, 12534}}
 
 }  // namespace
 
-void TMoulinetteDonnee2010_1::execute(TMoulinetteInfo& info, TDonneeBase*) {
-  AnciennesLettres l(info);
+void TMoulinetteDonnee2010_1::Convertit(AnciennesLettres& l) {
   for (const Renommage& r : kRenommages) l.Deplace(r.ancien, r.nouveau);
 
   if (NouveauSiegePresent(l)) {

@@ -16,8 +16,7 @@ constexpr Renommage kRenommages[] = {{12066, 12546}, {12540, 12547}, {12050, 125
 
 }  // namespace
 
-void TMoulinetteDonnee2010_2::execute(TMoulinetteInfo& info, TDonneeBase*) {
-  AnciennesLettres l(info);
+void TMoulinetteDonnee2010_2::Convertit(AnciennesLettres& l) {
   for (const Renommage& r : kRenommages) l.Deplace(r.ancien, r.nouveau);
   // The old legal-person letter: today's legal form, "Société".
   if (l.Existe(12065)) l.Force(12562, std::to_string(FormeJuridique::Societe), "a partner's legal form is \"Société\"");

@@ -12,8 +12,7 @@ constexpr long long kFormeHoldingAncienne = 58;  // no longer a legal form of th
 
 }  // namespace
 
-void TMoulinetteDonnee2011_2::execute(TMoulinetteInfo& info, TDonneeBase*) {
-  AnciennesLettres l(info);
+void TMoulinetteDonnee2011_2::Convertit(AnciennesLettres& l) {
   // 1. The old choice 12435: 1 the contribution applies, 3 it applies on the receipts entered.
   if (l.Renseigne(12435)) {
     const long long choix = l.Entier(12435);

@@ -1,9 +1,19 @@
 // Migration entry points of the root and of a property: each registers its four steps and
 // lets the manager run those the file needs.
+#include "anciennes_lettres.h"
 #include "moulinettes2072.h"
 #include "tdonnee2072.h"
 
 namespace zorfiscal2072 {
+
+void migration::TMoulinetteDonnee::execute(TMoulinetteInfo& info, TDonneeBase*) {
+  migration::AnciennesLettres lettres(info);
+  Convertit(lettres);
+}
+
+void migration::TMoulinettePropriete::execute(TMoulinetteInfo& info, TDonneeBase* donnee) {
+  if (auto* propriete = dynamic_cast<TPropriete2072*>(donnee)) Corrige(info, *propriete);
+}
 
 void TDonnee2072::moulinette(TMoulinetteInfo& info) {
   TMoulinetteManager manager;

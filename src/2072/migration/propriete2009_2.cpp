@@ -14,12 +14,10 @@ constexpr CorrespondanceOption kOptions[] = {{8, OptionFiscale::Ordinaire, 1}};
 
 }  // namespace
 
-void TMoulinettePropriete2009_2::execute(TMoulinetteInfo&, TDonneeBase* donnee) {
-  auto* propriete = dynamic_cast<TPropriete2072*>(donnee);
-  if (propriete == nullptr) return;
-  AppliqueOptions(*propriete, kOptions);
-  if (propriete->getCategorie() == Categorie::EspacesNaturels) {
-    TDonneeProprieteFoncierPropriete& foncier = propriete->getDonneeProprieteFoncier();
+void TMoulinettePropriete2009_2::Corrige(TMoulinetteInfo&, TPropriete2072& propriete) {
+  AppliqueOptions(propriete, kOptions);
+  if (propriete.getCategorie() == Categorie::EspacesNaturels) {
+    TDonneeProprieteFoncierPropriete& foncier = propriete.getDonneeProprieteFoncier();
     foncier.setChargesEspacesNaturels(foncier.getTravauxReparation());
     foncier.setTravauxReparation(0);
   }

@@ -9,16 +9,14 @@ namespace zorfiscal2072::migration {
 
 namespace {
 
-constexpr CorrespondanceOption kOptions[] = {{13, OptionFiscale::Ordinaire, OptionTauxDeduction::Aucune}};
+constexpr CorrespondanceOption kOptions[] = {VersOrdinaire(13)};
 constexpr CorrespondanceTaux kTaux[] = {{12, OptionTauxDeduction::Aucune}};
 
 }  // namespace
 
-void TMoulinettePropriete2010_1::execute(TMoulinetteInfo&, TDonneeBase* donnee) {
-  auto* propriete = dynamic_cast<TPropriete2072*>(donnee);
-  if (propriete == nullptr) return;
-  AppliqueOptions(*propriete, kOptions);
-  AppliqueTaux(*propriete, kTaux);
+void TMoulinettePropriete2010_1::Corrige(TMoulinetteInfo&, TPropriete2072& propriete) {
+  AppliqueOptions(propriete, kOptions);
+  AppliqueTaux(propriete, kTaux);
 }
 
 }  // namespace zorfiscal2072::migration

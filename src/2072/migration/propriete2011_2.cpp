@@ -1,7 +1,6 @@
 // Property step "2011.2": schemes 14, 16 and 17 become the ordinary scheme without special
 // deduction; the tenants of the old letters 12119 to 12124 become the property's tenants.
 #include "anciennes_lettres.h"
-#include "codes2072.h"
 #include "moulinettes2072.h"
 #include "propriete2072.h"
 
@@ -9,25 +8,13 @@ namespace zorfiscal2072::migration {
 
 namespace {
 
-constexpr CorrespondanceOption kOptions[] = {
-    {16, OptionFiscale::Ordinaire, OptionTauxDeduction::Aucune},
-    {17, OptionFiscale::Ordinaire, OptionTauxDeduction::Aucune},
-    {14, OptionFiscale::Ordinaire, OptionTauxDeduction::Aucune},
-};
-constexpr CorrespondanceTaux kTaux[] = {
-    {14, OptionTauxDeduction::Aucune},
-    {16, OptionTauxDeduction::Aucune},
-    {17, OptionTauxDeduction::Aucune},
-};
+constexpr CorrespondanceOption kOptions[] = {VersOrdinaire(16), VersOrdinaire(17), VersOrdinaire(14)};
 constexpr short kPremierLocataire = 12119, kDernierLocataire = 12124;
 
 }  // namespace
 
-void TMoulinettePropriete2011_2::execute(TMoulinetteInfo& info, TDonneeBase* donnee) {
-  auto* propriete = dynamic_cast<TPropriete2072*>(donnee);
-  if (propriete == nullptr) return;
-  AppliqueOptions(*propriete, kOptions);
-  AppliqueTaux(*propriete, kTaux);
+void TMoulinettePropriete2011_2::Corrige(TMoulinetteInfo& info, TPropriete2072& propriete) {
+  AppliqueOptionsEtTaux(propriete, kOptions);
 
   // The tenant's name holds what its letter holds.
   const lettres::DescriptionLettre& nom = TLocataire::Lettres().Trouve(12593)->description;
@@ -35,9 +22,9 @@ void TMoulinettePropriete2011_2::execute(TMoulinetteInfo& info, TDonneeBase* don
   AnciennesLettres l(info);
   for (short code = kPremierLocataire; code <= kDernierLocataire; ++code) {
     if (!l.Renseigne(code)) continue;
-    TLocataire& locataire = propriete->getLocataire().emplace_back();
+    TLocataire& locataire = propriete.getLocataire().emplace_back();
     // Tenants name their property: without its code the written file would not load again.
-    locataire.setCodePropriete(propriete->getCodePropriete());
+    locataire.setCodePropriete(propriete.getCodePropriete());
     locataire.setNom(l.Coupe(code, l.Texte(code), longueur));
   }
 }

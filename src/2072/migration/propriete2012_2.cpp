@@ -13,19 +13,11 @@ constexpr CorrespondanceOption kOptions[] = {
     {22, OptionFiscale::BorlooAncienSocial60, OptionTauxDeduction::BorlooAncienSocial60},
     {23, OptionFiscale::BorlooAncienSocialIntermediaire, OptionTauxDeduction::BorlooAncienSocialIntermediaire70},
 };
-constexpr CorrespondanceTaux kTaux[] = {
-    {21, OptionTauxDeduction::BorlooAncienSocial45},
-    {22, OptionTauxDeduction::BorlooAncienSocial60},
-    {23, OptionTauxDeduction::BorlooAncienSocialIntermediaire70},
-};
 
 }  // namespace
 
-void TMoulinettePropriete2012_2::execute(TMoulinetteInfo&, TDonneeBase* donnee) {
-  auto* propriete = dynamic_cast<TPropriete2072*>(donnee);
-  if (propriete == nullptr) return;
-  AppliqueOptions(*propriete, kOptions);
-  AppliqueTaux(*propriete, kTaux);
+void TMoulinettePropriete2012_2::Corrige(TMoulinetteInfo&, TPropriete2072& propriete) {
+  AppliqueOptionsEtTaux(propriete, kOptions);
 }
 
 }  // namespace zorfiscal2072::migration

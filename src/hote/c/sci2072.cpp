@@ -122,6 +122,18 @@ sci2072_statut Position(sci2072_declaration* d, int position, std::size_t nombre
       "there is no " + std::string(quoi) + " " + std::to_string(position) + " (" + std::to_string(nombre) + ")");
 }
 
+// Runs an action on the partner or the property at a position: refused when there is none.
+template <class F>
+sci2072_statut AppelPosition(sci2072_declaration* d, int position, int (TDonnee2072::*nombre)() const, const char* quoi,
+                             F&& action) {
+  return Appel(d, [&] {
+    TDonnee2072& r = *d->racine;
+    if (const auto s = Position(d, position, static_cast<std::size_t>((r.*nombre)()), quoi); s != SCI2072_OK) return s;
+    action(r);
+    return SCI2072_OK;
+  });
+}
+
 sci2072_statut Lit(sci2072_declaration* d, int code, const sci2072_niveau* index, std::size_t niveaux, char** valeur) {
   if (valeur == nullptr) return Echec(d, SCI2072_USAGE, "no place for the value");
   const auto lu = LitIndex(d, index, niveaux);
@@ -359,13 +371,9 @@ sci2072_statut sci2072_ajoute_associe(sci2072_declaration* d, int* position) {
 }
 
 sci2072_statut sci2072_duplique_associe(sci2072_declaration* d, int position, int* copie) {
-  return Appel(d, [&] {
-    TDonnee2072& r = *d->racine;
-    if (const auto s = Position(d, position, static_cast<std::size_t>(r.NbAssocie()), "partner"); s != SCI2072_OK)
-      return s;
+  return AppelPosition(d, position, &TDonnee2072::NbAssocie, "partner", [&](TDonnee2072& r) {
     r.DupliqueAssocie(position);
     if (copie != nullptr) *copie = r.NbAssocie() - 1;
-    return SCI2072_OK;
   });
 }
 
@@ -381,13 +389,8 @@ sci2072_statut sci2072_deplace_associe(sci2072_declaration* d, int depuis, int v
 }
 
 sci2072_statut sci2072_supprime_associe(sci2072_declaration* d, int position) {
-  return Appel(d, [&] {
-    TDonnee2072& r = *d->racine;
-    if (const auto s = Position(d, position, static_cast<std::size_t>(r.NbAssocie()), "partner"); s != SCI2072_OK)
-      return s;
-    r.SupprimeAssocie(position);
-    return SCI2072_OK;
-  });
+  return AppelPosition(d, position, &TDonnee2072::NbAssocie, "partner",
+                       [&](TDonnee2072& r) { r.SupprimeAssocie(position); });
 }
 
 sci2072_statut sci2072_ajoute_propriete(sci2072_declaration* d, int* position) {
@@ -399,13 +402,8 @@ sci2072_statut sci2072_ajoute_propriete(sci2072_declaration* d, int* position) {
 }
 
 sci2072_statut sci2072_supprime_propriete(sci2072_declaration* d, int position) {
-  return Appel(d, [&] {
-    TDonnee2072& r = *d->racine;
-    if (const auto s = Position(d, position, static_cast<std::size_t>(r.NbPropriete()), "property"); s != SCI2072_OK)
-      return s;
-    r.SupprimePropriete(position);
-    return SCI2072_OK;
-  });
+  return AppelPosition(d, position, &TDonnee2072::NbPropriete, "property",
+                       [&](TDonnee2072& r) { r.SupprimePropriete(position); });
 }
 
 sci2072_statut sci2072_nouvelle_annee(sci2072_declaration* d) {

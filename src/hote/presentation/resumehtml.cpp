@@ -9,13 +9,9 @@
 
 namespace hote2072 {
 
-namespace {
-
-// HTML's own characters as entities; controls and bidi overrides written as escapes (a page
-// may hold no control character, and an override would reverse what follows it).
-std::string Echappe(const std::string& brut) {
-  const std::string texte = lettres::Lisible(brut);
+std::string EchappeHtml(std::string_view texte) {
   std::string html;
+  html.reserve(texte.size());
   for (const char c : texte) {
     switch (c) {
       case '&': html += "&amp;"; break;
@@ -28,6 +24,10 @@ std::string Echappe(const std::string& brut) {
   }
   return html;
 }
+
+std::string EchappeHtmlTexte(std::string_view texte) { return EchappeHtml(lettres::Lisible(texte)); }
+
+namespace {
 
 // A figure as a chart draws it: one that is not finite (which loading's bounds leave no file
 // to make) is drawn as nothing rather than at a coordinate no page can place.
@@ -84,7 +84,7 @@ constexpr double kPoliceGraphique = 11, kLargeurCaractere = 7.2;
 std::string TexteSvg(double x, double y, const std::string& texte, const char* ancre = "start",
                      const std::string& attributs = "") {
   return "<text x=\"" + Nombre(x) + "\" y=\"" + Nombre(y) + "\" font-size=\"" + Nombre(kPoliceGraphique) +
-         "\" text-anchor=\"" + ancre + "\"" + attributs + ">" + Echappe(texte) + "</text>";
+         "\" text-anchor=\"" + ancre + "\"" + attributs + ">" + EchappeHtmlTexte(texte) + "</text>";
 }
 
 std::string TableHtml(const Tableau& t) {
@@ -97,25 +97,25 @@ std::string TableHtml(const Tableau& t) {
   html += "</colgroup>";
   if (!t.colonnes.empty()) {
     html += "<tr><th class=\"l\"></th>";
-    for (const std::string& c : t.colonnes) html += "<th>" + Echappe(c) + "</th>";
+    for (const std::string& c : t.colonnes) html += "<th>" + EchappeHtmlTexte(c) + "</th>";
     html += "</tr>";
   }
   const std::string etendue = " colspan=\"" + std::to_string(colonnes) + "\"";
   for (const Tableau::Ligne& l : t.lignes) {
     switch (l.style) {
       case Style::Intertitre:
-        html += "<tr class=\"intertitre\"><td" + etendue + ">" + Echappe(l.libelle) + "</td></tr>";
+        html += "<tr class=\"intertitre\"><td" + etendue + ">" + EchappeHtmlTexte(l.libelle) + "</td></tr>";
         continue;
       case Style::Avertissement:
-        html += "<tr class=\"avertissement\"><td" + etendue + ">" + Echappe(l.libelle) + "</td></tr>";
+        html += "<tr class=\"avertissement\"><td" + etendue + ">" + EchappeHtmlTexte(l.libelle) + "</td></tr>";
         continue;
       case Style::Total: html += "<tr class=\"total\">"; break;
       case Style::Detail: html += "<tr class=\"detail\">"; break;
       default: html += "<tr>";
     }
-    html += "<td class=\"l\">" + Echappe(l.libelle) + "</td>";
+    html += "<td class=\"l\">" + EchappeHtmlTexte(l.libelle) + "</td>";
     for (const std::string& v : l.valeurs)
-      html += (l.style == Style::Texte ? "<td class=\"t\">" : "<td class=\"n\">") + Echappe(v) + "</td>";
+      html += (l.style == Style::Texte ? "<td class=\"t\">" : "<td class=\"n\">") + EchappeHtmlTexte(v) + "</td>";
     html += "</tr>";
   }
   return html + "</table>\n";
@@ -241,8 +241,9 @@ ul.messages li { margin-bottom: 1mm; }
 
 std::string ResumeHtml(const Resume& resume) {
   const std::string titre = resume.societe.empty() ? "Déclaration 2072" : "Déclaration 2072 : " + resume.societe;
-  std::string html = "<!DOCTYPE html>\n<html lang=\"fr\"><head><meta charset=\"utf-8\"><title>" + Echappe(titre) +
-                     "</title><style>" + Style(resume) + "</style></head><body>\n<h1>" + Echappe(titre) + "</h1>\n";
+  std::string html = "<!DOCTYPE html>\n<html lang=\"fr\"><head><meta charset=\"utf-8\"><title>" +
+                     EchappeHtmlTexte(titre) + "</title><style>" + Style(resume) + "</style></head><body>\n<h1>" +
+                     EchappeHtmlTexte(titre) + "</h1>\n";
   bool premierAssocie = true;
   for (const Tableau& t : resume.tableaux) {
     const bool associe = t.genre == Tableau::Genre::Bulletin;
@@ -258,13 +259,13 @@ std::string ResumeHtml(const Resume& resume) {
       html += "<section><h2>Recettes, charges et résultat par immeuble</h2>" + GraphiqueProprietes(resume.proprietes) +
               "</section>\n";
     html += associe ? "<section class=\"associe\"><h2>" : "<section><h2>";
-    html += Echappe(t.titre) + "</h2>" + TableHtml(t) + "</section>\n";
+    html += EchappeHtmlTexte(t.titre) + "</h2>" + TableHtml(t) + "</section>\n";
   }
   if (!resume.messages.empty()) {
     html += "<section class=\"messages\"><h2>Messages des contrôles</h2>\n";
     for (const Resume::Messages& m : resume.messages) {
-      html += "<div><h3>" + Echappe(Capitale(m.enregistrement)) + "</h3><ul class=\"messages\">";
-      for (const std::string& ligne : m.lignes) html += "<li>" + Echappe(ligne) + "</li>";
+      html += "<div><h3>" + EchappeHtmlTexte(Capitale(m.enregistrement)) + "</h3><ul class=\"messages\">";
+      for (const std::string& ligne : m.lignes) html += "<li>" + EchappeHtmlTexte(ligne) + "</li>";
       html += "</ul></div>\n";
     }
     html += "</section>\n";
