@@ -290,7 +290,9 @@ TEST(Robustesse, FastLoadingTakesOnlyWhatTheFullPathLoadsTheSame) {
     const auto fichier = LitJson(texte, rapport);
     ASSERT_TRUE(fichier) << texte;
     auto complet = Charge(*fichier, rapport);
-    if (c.rapide) EXPECT_TRUE(complet && rapport.avertissements().empty()) << texte;
+    if (c.rapide) {
+      EXPECT_TRUE(complet && rapport.avertissements().empty()) << texte;
+    }
     for (const std::size_t morceau : {kTailleMorceau, std::size_t{1}}) {
       DeclarationChargee vite = ChargeRapide(SourceMemoire(texte, morceau));
       EXPECT_EQ(vite.racine != nullptr, c.rapide) << texte;
